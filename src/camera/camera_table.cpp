@@ -1,0 +1,26 @@
+#include "camera/camera_table.h"
+
+namespace tolvane {
+
+int CameraTable::findCamera(const MacAddress& mac) const {
+    for (int i = 0; i < cameraCount; ++i) {
+        if (cameraTable[i].mac == mac) return i;
+    }
+    return -1;
+}
+
+int CameraTable::appendCamera() {
+    if (cameraCount >= kCapacity) return -1;
+    return cameraCount++;
+}
+
+CameraRecord* CameraTable::selectedRecord() {
+    if (selectedCamera < 0 || selectedCamera >= cameraCount) return nullptr;
+    return &cameraTable[selectedCamera];
+}
+
+const CameraRecord* CameraTable::selectedRecord() const {
+    return const_cast<CameraTable*>(this)->selectedRecord();
+}
+
+}  // namespace tolvane

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "camera/camera_record.h"
+
+namespace tolvane {
+
+// The IPv4 settings that automatic set-up gives a camera, host order.
+struct SetupSettings {
+    std::uint32_t ip = 0;
+    std::uint32_t mask = 0;
+    std::uint32_t gateway = 0;
+    std::uint32_t dns1 = 0;
+    std::uint32_t dns2 = 0;
+
+    bool operator==(const SetupSettings&) const = default;
+};
+
+// Settings proposed when the PC's own cannot be used: 192.168.0.253/24, no gateway, no DNS.
+inline constexpr SetupSettings kFallbackSettings{0xC0A800FDu, 0xFFFFFF00u, 0, 0, 0};
+
+// The discovered cameras and the values that set-up requests are built from. The application
+// creates one and hands it by reference to the socket, the window and the flows; a test makes
+// its own.
+class CameraTable {
+public:
+    static constexpr int kCapacity = 20;
+
+    // The first valid record whose mac equals `mac`, or -1.
+    int findCamera(const MacAddress& mac) const;
+    // Index of a new last record, or -1 when the table is full.
+    int appendCamera();
+    // The record at selectedCamera, or null when nothing is selected.
+    CameraRecord* selectedRecord();
+    const CameraRecord* selectedRecord() const;
+
+    std::array<CameraRecord, kCapacity> cameraTable{};
+    int cameraCount = 0;
+    int selectedCamera = -1;
+    CameraRecord setupRecord{};
+    SetupSettings setupSettings{};
+    MacAddress targetMac{};
+    MacAddress hostMac{};
+    // The PC's address in network byte order, as the datagram header carries it.
+    std::uint32_t hostIp = 0;
+    std::uint16_t requestSequence = 0;
+    std::uint16_t awaitedStatus = 0;
+};
+
+}  // namespace tolvane

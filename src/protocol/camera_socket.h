@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+#include <QHostAddress>
+#include <QObject>
+#include <QString>
+
+#include "camera/camera_table.h"
+#include "protocol/packet_builder.h"
+
+class QUdpSocket;
+
+namespace tolvane {
+
+enum SocketMode : int { kDiscoveryMode = 4, kAwaitingAckMode = 5 };
+enum ReplyState : int { kNoReply = 0, kAcknowledged = 6, kBindFailed = 7 };
+// sendSetup kinds: by-MAC request, anything else the record request.
+inline constexpr std::uint8_t kSetupByMacKind = 1;
+inline constexpr std::uint8_t kSetupRecordKind = 0;
+
+struct SocketEndpoints {
+    QHostAddress bindAddress{QHostAddress::AnyIPv4};
+    quint16 bindPort = 10669;
+    QHostAddress destinationAddress{QHostAddress::Broadcast};
+    quint16 destinationPort = 10670;
+    // Network interface to send and receive on; empty for all of them.
+    QString interfaceName;
+};
+
+// The tool's one UDP endpoint: broadcasts search, set-up and restart requests and applies the
+// replies to the camera table. Lives on the UI thread.
+class CameraSocket : public QObject {
+    Q_OBJECT
+public:
+    explicit CameraSocket(CameraTable& table, SocketEndpoints endpoints = {},
+                          QObject* parent = nullptr);
+    ~CameraSocket() override;
+
+    void setMode(int mode);
+    int mode() const { return mode_; }
+    int replyState() const { return replyState_; }
+    bool busy() const { return busy_; }
+
+    bool sendSearch();
+    bool sendSetup(std::uint8_t kind);
+    bool sendRestart();
+
+    // One receive-handler run over one datagram (at most 1500 bytes are looked at).
+    void OnReceive(std::span<const std::uint8_t> datagram);
+
+    const PacketBuilder& builder() const { return builder_; }
+
+private:
+    void readPendingDatagrams();
+    void beginRequest(PacketCommand command, const MacAddress& cameraMac,
+                      std::uint16_t sequence);
+    void broadcast();
+
+    CameraTable& table_;
+    SocketEndpoints endpoints_;
+    PacketBuilder builder_;
+    QUdpSocket* socket_ = nullptr;
+    int interfaceIndex_ = 0;
+    int mode_ = kDiscoveryMode;
+    int replyState_ = kNoReply;
+    bool busy_ = false;
+};
+
+}  // namespace tolvane

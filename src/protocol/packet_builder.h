@@ -1,0 +1,67 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "camera/camera_record.h"
+
+namespace tolvane {
+
+enum PacketCommand : std::uint16_t {
+    SearchRequest = 13,
+    SearchReply = 14,
+    SetupRequest = 15,
+    SetupReply = 16,
+    RestartRequest = 17,
+};
+
+// Header offsets accepted by setHeaderField and headerField.
+enum HeaderOffset : std::uint16_t {
+    kVersionOffset = 0,
+    kLengthOffset = 2,
+    kCommandOffset = 4,
+    kCameraMacOffset = 6,
+    kPcMacOffset = 12,
+    kPcAddressOffset = 18,
+    kSequenceOffset = 22,
+    kSignatureOffset = 24,
+    kChecksumOffset = 254,    // headerField only: the checksum after the items
+    kClearHeaderOffset = 255, // setHeaderField only: zero the whole header
+};
+
+inline constexpr std::array<std::uint8_t, 10> kPacketSignature{0x1A, 0x13, 0x21, 0x16, 0x1C,
+                                                               0x12, 0x20, 0x15, 0x1D, 0x00};
+
+// Writes one datagram of the discovery protocol into its buffer, and reads the one last
+// received into the same buffer. Every operation stays inside the buffer and, when reading,
+// inside the bytes actually received.
+class PacketBuilder {
+public:
+    static constexpr std::size_t kBufferSize = 1500;
+    static constexpr std::size_t kHeaderSize = 48;
+    static constexpr std::uint16_t kMaxItemAreaLength = 1470;
+
+    virtual ~PacketBuilder() = default;
+
+    int setHeaderField(std::uint16_t offset, const std::uint8_t* source, std::uint32_t count);
+    // Position of a header field in buffer, or null for an offset that names none.
+    std::uint8_t* headerField(std::uint16_t offset);
+    void beginItems();
+    std::uint16_t appendItem(std::uint16_t tag, std::uint16_t count, const std::uint8_t* value);
+    std::uint16_t appendWord(std::uint16_t word);
+    std::uint16_t finish();
+    void encodeRecord(const CameraRecord& record);
+
+    // Copies a received datagram into the buffer (at most kBufferSize bytes) and remembers
+    // its size; `length` is left alone.
+    void receive(const std::uint8_t* data, std::size_t size);
+    bool validate(const MacAddress& hostMac) const;
+    void decodeItems(CameraRecord& record) const;
+
+    std::uint16_t length = 0;
+    std::array<std::uint8_t, kBufferSize> buffer{};
+    std::size_t receivedSize = 0;
+};
+
+}  // namespace tolvane
