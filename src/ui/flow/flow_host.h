@@ -4,11 +4,11 @@
 
 #include <QString>
 
+#include "app/ui_language.h"
+
 namespace tolvane {
 
 class HostInfo;
-
-enum class UiLanguage : int { English = 0, Japanese = 1, French = 2, Chinese = 3 };
 
 // Everything the set-up flow and the wizard do outside their own state. MainDialog implements
 // it over its timers, socket, dialogs and launcher; a test host records the calls and answers

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace tolvane {
+
+enum class UiLanguage : int { English = 0, Japanese = 1, French = 2, Chinese = 3 };
+
+}  // namespace tolvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace tolvane {
+
+// Opens a camera's web page in the desktop's browser. Tests record the URLs instead.
+class BrowserLauncher {
+public:
+    virtual ~BrowserLauncher() = default;
+    virtual void openUrl(const QString& url) = 0;
+};
+
+}  // namespace tolvane
