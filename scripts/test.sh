@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds Tolvane with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test:
+# unit and widget tests, the end-to-end tests in the network test bed, and a bounded fuzz run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+cmake --preset debug
+cmake --build --preset debug -j"$(nproc)"
+
+# Unit and widget tests in parallel; the end-to-end tests one at a time, because several of
+# them measure protocol timing.
+ctest --preset debug -LE e2e -j"$(nproc)" --timeout 300
+ctest --preset debug -L e2e --timeout 600
+
+bash scripts/run-fuzz.sh "${TOLVANE_FUZZ_SECONDS:-60}"
