@@ -1,0 +1,153 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include <QDialog>
+
+#include "camera/camera_table.h"
+#include "hostnet/host_info.h"
+#include "protocol/camera_socket.h"
+#include "ui/flow/browser_launcher.h"
+#include "ui/flow/flow_context.h"
+#include "ui/flow/flow_host.h"
+#include "ui/main/prompter.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace tolvane {
+
+class CameraList;
+class ControlDialog;
+class ManualSetupDialog;
+class ProgressDialog;
+class ResetIpsecDialog;
+class SetupFlow;
+class Wizard;
+
+// The program's only top-level window: the camera list, the start-up panel with the set-up by
+// MAC address, and the four timers that drive discovery (0), the dialog opener (1), the set-up
+// flow (2) and the wizard (3). Owns the camera socket and the modeless dialogs; run modally by
+// the application.
+class MainDialog : public QDialog, public FlowHost {
+    Q_OBJECT
+public:
+    MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo, SocketEndpoints endpoints,
+               BrowserLauncher& launcher, Prompter& prompter, QWidget* parent = nullptr);
+    ~MainDialog() override;
+
+    CameraTable& cameras() { return cameras_; }
+    FlowContext& context() { return context_; }
+    SetupFlow& setupFlow() { return *setupFlow_; }
+    BrowserLauncher& launcher() { return launcher_; }
+    Prompter& prompter() { return prompter_; }
+    CameraSocket* cameraSocket() { return cameraSocket_.get(); }
+
+    // The dialog opener. At most one of the four modeless dialogs exists at a time.
+    void setDialogRequest(int kind, std::uint8_t flag) override;
+    bool canOpenDialog() const;
+    void openRequestedDialog();
+    void requestManualSetupDialog();
+    void requestResetIpsecDialog();
+
+    ControlDialog* controlDialog() const { return controlDialog_; }
+    ProgressDialog* progressDialog() const { return progressDialog_; }
+    ManualSetupDialog* manualSetupDialog() const { return manualSetupDialog_; }
+    ResetIpsecDialog* resetIpsecDialog() const { return resetIpsecDialog_; }
+    // A modeless dialog reports that it is gone: clears whichever pointer holds it and enables
+    // the window again.
+    void dialogDestroyed(QDialog* dialog);
+
+    // One tick of timer `id` (TimerId); the QTimers call it, tests call it directly.
+    void onTimer(int id);
+    // Files the control-dialog request for the selected camera, after the warnings it needs;
+    // false (with a message) when no camera or an off-line one is selected.
+    bool openSelectedCamera();
+    void showAboutBox();
+
+    // Controls, for the tests and the screenshot tool.
+    CameraList* cameraList() const { return cameraList_; }
+    QComboBox* viewSelector() const { return viewSelector_; }
+    QLineEdit* macField() const { return macField_; }
+    QPushButton* setupByMacButton() const { return setupByMacButton_; }
+    QPushButton* executeButton() const { return executeButton_; }
+    QLabel* startupPanel() const { return startupPanel_; }
+    bool timerActive(int id) const;
+    int timerInterval(int id) const;
+
+    // FlowHost
+    void startTimer(int id, int periodMs) override;
+    void stopTimer(int id) override;
+    bool hasSocket() const override;
+    void setMode(int mode) override;
+    int replyState() const override;
+    void sendSetup(std::uint8_t kind) override;
+    void sendRestart() override;
+    bool progressDialogExists() const override;
+    void closeProgress() override;
+    void showProgressText() override;
+    void hideProgress() override;
+    void showProgress() override;
+    void showProgressCancel() override;
+    void runAddressConfirm() override;
+    void runAccessChoice() override;
+    void runMessageDialog() override;
+    void showMessageBox(int stringId) override;
+    void shellLaunch(const QString& url) override;
+    void browserRestartLaunch(const QString& url) override;
+    void pause(int ms) override;
+    HostInfo& hostInfo() override { return *hostInfo_; }
+    UiLanguage uiLanguage() const override;
+    QString text(int stringId) const override;
+    QString macFieldText() const override;
+
+    void done(int result) override;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildControls();
+    void initialise(SocketEndpoints endpoints);
+    void poll();
+    void hideStartupPanel();
+    void onListClicked();
+    void onListDoubleClicked();
+    void onExecuteClicked();
+    void onViewChanged();
+    void openDialog(QDialog* dialog);
+    void showMessage(int stringId, MessageIcon icon);
+
+    CameraTable& cameras_;
+    std::unique_ptr<HostInfo> hostInfo_;
+    BrowserLauncher& launcher_;
+    Prompter& prompter_;
+    FlowContext context_;
+    std::unique_ptr<CameraSocket> cameraSocket_;
+    std::unique_ptr<SetupFlow> setupFlow_;
+    std::unique_ptr<Wizard> wizard_;
+    std::array<QTimer*, 4> timers_{};
+
+    ControlDialog* controlDialog_ = nullptr;
+    ProgressDialog* progressDialog_ = nullptr;
+    ManualSetupDialog* manualSetupDialog_ = nullptr;
+    ResetIpsecDialog* resetIpsecDialog_ = nullptr;
+
+    CameraList* cameraList_ = nullptr;
+    QLabel* startupPanel_ = nullptr;
+    QLabel* macLabel_ = nullptr;
+    QLineEdit* macField_ = nullptr;
+    QPushButton* setupByMacButton_ = nullptr;
+    QLabel* listAdvice_ = nullptr;
+    QComboBox* viewSelector_ = nullptr;
+    QPushButton* executeButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
+};
+
+}  // namespace tolvane

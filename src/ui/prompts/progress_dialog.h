@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace tolvane {
+
+class MainDialog;
+
+// Shows what the running flow is doing (the owner's progressText), with an optional Cancel
+// button that stops the flow. Modeless; the user cannot close it with Esc or a close box, only
+// through Cancel when shown; the program closes it with closeProgress. Tells the owner when it
+// is gone, which clears the owner's pointer and enables the main window again.
+class ProgressDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit ProgressDialog(MainDialog& owner);
+    ~ProgressDialog() override;
+
+    // Shows the owner's progressText again after a flow changed it.
+    void showProgressText();
+    // Asks the dialog to close through the event queue: it still exists when this returns and
+    // is gone once the posted close has been handled.
+    void closeProgress();
+    void setCancelVisible(bool visible);
+
+    bool closeRequested() const { return closeRequested_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+    QString shownText() const;
+
+    // Esc and the posted close: closes only after closeProgress.
+    void reject() override;
+    // The default button does nothing.
+    void accept() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void onCancelClicked();
+    void finish();
+
+    MainDialog& owner_;
+    QLabel* textPanel_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    bool closeRequested_ = false;
+    bool finished_ = false;
+};
+
+}  // namespace tolvane
