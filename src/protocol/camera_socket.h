@@ -9,13 +9,12 @@
 
 #include "camera/camera_table.h"
 #include "protocol/packet_builder.h"
+#include "protocol/socket_state.h"
 
 class QUdpSocket;
 
 namespace tolvane {
 
-enum SocketMode : int { kDiscoveryMode = 4, kAwaitingAckMode = 5 };
-enum ReplyState : int { kNoReply = 0, kAcknowledged = 6, kBindFailed = 7 };
 // sendSetup kinds: by-MAC request, anything else the record request.
 inline constexpr std::uint8_t kSetupByMacKind = 1;
 inline constexpr std::uint8_t kSetupRecordKind = 0;
@@ -51,11 +50,15 @@ public:
     void OnReceive(std::span<const std::uint8_t> datagram);
 
     const PacketBuilder& builder() const { return builder_; }
+    // The port the socket is bound to (the one picked by the system when bindPort is 0), or 0
+    // when it is not bound.
+    quint16 localPort() const;
 
 private:
+    bool bound() const;
+    bool pinInterface();
     void readPendingDatagrams();
-    void beginRequest(PacketCommand command, const MacAddress& cameraMac,
-                      std::uint16_t sequence);
+    void beginRequest(PacketCommand command, const MacAddress& cameraMac, std::uint16_t sequence);
     void broadcast();
 
     CameraTable& table_;

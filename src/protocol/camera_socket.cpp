@@ -1,0 +1,197 @@
+#include "protocol/camera_socket.h"
+
+#include <array>
+#include <cstring>
+
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <QUdpSocket>
+
+#include "protocol/byte_order.h"
+#include "protocol/item_table.h"
+#include "protocol/reply_handler.h"
+#include "protocol/socket_options.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr std::uint16_t kSetupByMacOperation = 0x0F01;
+constexpr std::uint8_t kSetupByMacNetworkMode = 0x12;
+constexpr std::uint16_t kSetupByMacWebPort = 80;
+
+void appendAddress(PacketBuilder& builder, std::uint16_t tag, std::uint32_t address) {
+    std::uint8_t bytes[4];
+    writeBe32(bytes, address);
+    builder.appendItem(tag, sizeof bytes, bytes);
+}
+
+void appendAddressPair(PacketBuilder& builder, std::uint16_t tag, std::uint32_t first,
+                       std::uint32_t second) {
+    std::uint8_t bytes[8];
+    writeBe32(bytes, first);
+    writeBe32(bytes + 4, second);
+    builder.appendItem(tag, sizeof bytes, bytes);
+}
+
+void appendU16(PacketBuilder& builder, std::uint16_t tag, std::uint16_t value) {
+    std::uint8_t bytes[2];
+    writeBe16(bytes, value);
+    builder.appendItem(tag, sizeof bytes, bytes);
+}
+
+// The eleven items of a set-up by MAC address, all from the settings and constants.
+void appendSetupByMac(PacketBuilder& builder, const SetupSettings& s) {
+    appendAddress(builder, 0x20, s.ip);
+    appendAddress(builder, 0x21, s.mask);
+    appendAddress(builder, 0x22, s.gateway);
+    appendAddressPair(builder, 0x23, s.dns1, s.dns2);
+    appendU16(builder, 0x25, kSetupByMacWebPort);
+    appendAddress(builder, 0xA0, s.ip);
+    appendAddress(builder, 0xA1, s.mask);
+    appendAddress(builder, 0xA2, s.gateway);
+    appendAddressPair(builder, 0xA3, s.dns1, s.dns2);
+    appendU16(builder, 0xAD, kSetupByMacOperation);
+    builder.appendItem(0xA6, 1, &kSetupByMacNetworkMode);
+}
+
+}  // namespace
+
+CameraSocket::CameraSocket(CameraTable& table, SocketEndpoints endpoints, QObject* parent)
+    : QObject(parent),
+      table_(table),
+      endpoints_(std::move(endpoints)),
+      socket_(new QUdpSocket(this)) {
+    if (!socket_->bind(endpoints_.bindAddress, endpoints_.bindPort,
+                       QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
+        replyState_ = kBindFailed;
+        return;
+    }
+    if (!endpoints_.interfaceName.isEmpty() && !pinInterface()) {
+        socket_->close();
+        replyState_ = kBindFailed;
+        return;
+    }
+    connect(socket_, &QUdpSocket::readyRead, this, &CameraSocket::readPendingDatagrams);
+}
+
+CameraSocket::~CameraSocket() = default;
+
+// Pinned by device, never by binding to the interface's own address: a socket bound to a
+// unicast address no longer receives the cameras' broadcast replies. Without the privilege
+// for SO_BINDTODEVICE, sends still leave by the interface through the datagram's interface
+// index, and replies are taken from every interface.
+bool CameraSocket::pinInterface() {
+    const int index = QNetworkInterface::interfaceIndexFromName(endpoints_.interfaceName);
+    if (index == 0)
+        return false;
+    if (!bindToDevice(socket_->socketDescriptor(), endpoints_.interfaceName)) {
+        interfaceIndex_ = index;
+    }
+    return true;
+}
+
+bool CameraSocket::bound() const {
+    return socket_->state() == QAbstractSocket::BoundState;
+}
+
+quint16 CameraSocket::localPort() const {
+    return bound() ? socket_->localPort() : 0;
+}
+
+void CameraSocket::setMode(int mode) {
+    mode_ = mode == kAwaitingAckMode ? kAwaitingAckMode : kDiscoveryMode;
+    replyState_ = kNoReply;
+}
+
+bool CameraSocket::sendSearch() {
+    beginRequest(SearchRequest, MacAddress{}, 0);
+    builder_.appendWord(kRequestListTag);
+    builder_.appendWord(static_cast<std::uint16_t>(kItemTable.size()));
+    for (const ItemEntry& entry : kItemTable)
+        builder_.appendWord(entry.tag);
+    broadcast();
+    return true;
+}
+
+bool CameraSocket::sendSetup(std::uint8_t kind) {
+    if (kind == kSetupByMacKind) {
+        beginRequest(SetupRequest, table_.targetMac, table_.requestSequence);
+        appendSetupByMac(builder_, table_.setupSettings);
+    } else {
+        beginRequest(SetupRequest, table_.setupRecord.mac, table_.requestSequence);
+        builder_.encodeRecord(table_.setupRecord);
+    }
+    broadcast();
+    return true;
+}
+
+// Without a selected camera there is no MAC to address: nothing is sent, rather than a
+// restart to the all-zero MAC.
+bool CameraSocket::sendRestart() {
+    const CameraRecord* selected = table_.selectedRecord();
+    if (selected == nullptr)
+        return true;
+    beginRequest(RestartRequest, selected->mac, table_.requestSequence);
+    broadcast();
+    return true;
+}
+
+void CameraSocket::beginRequest(PacketCommand command, const MacAddress& cameraMac,
+                                std::uint16_t sequence) {
+    std::uint8_t word[2];
+    builder_.setHeaderField(kClearHeaderOffset, nullptr, 0);
+    writeBe16(word, 1);
+    builder_.setHeaderField(kVersionOffset, word, sizeof word);
+    writeBe16(word, command);
+    builder_.setHeaderField(kCommandOffset, word, sizeof word);
+    builder_.setHeaderField(kCameraMacOffset, cameraMac.data(), cameraMac.size());
+    builder_.setHeaderField(kPcMacOffset, table_.hostMac.data(), table_.hostMac.size());
+    // hostIp is held in network order already: its bytes go out as they are in memory.
+    std::uint8_t hostIp[4];
+    std::memcpy(hostIp, &table_.hostIp, sizeof hostIp);
+    builder_.setHeaderField(kPcAddressOffset, hostIp, sizeof hostIp);
+    writeBe16(word, sequence);
+    builder_.setHeaderField(kSequenceOffset, word, sizeof word);
+    builder_.setHeaderField(kSignatureOffset, kPacketSignature.data(), kPacketSignature.size());
+    builder_.beginItems();
+}
+
+// A failed broadcast option or send is ignored: the flows' time-outs cover a lost request.
+void CameraSocket::broadcast() {
+    const std::uint16_t size = builder_.finish();
+    if (!bound())
+        return;
+    enableBroadcast(socket_->socketDescriptor());
+    QNetworkDatagram datagram(
+        QByteArray(reinterpret_cast<const char*>(builder_.buffer.data()), size),
+        endpoints_.destinationAddress, endpoints_.destinationPort);
+    if (interfaceIndex_ != 0)
+        datagram.setInterfaceIndex(static_cast<uint>(interfaceIndex_));
+    socket_->writeDatagram(datagram);
+}
+
+// readyRead announces a batch: one receive-handler run per pending datagram. A datagram
+// longer than the buffer is cut to its first kBufferSize bytes, as the handler reads it.
+void CameraSocket::readPendingDatagrams() {
+    std::array<std::uint8_t, PacketBuilder::kBufferSize> data;
+    while (socket_->hasPendingDatagrams()) {
+        const qint64 size =
+            socket_->readDatagram(reinterpret_cast<char*>(data.data()), data.size());
+        if (size < 0) {
+            OnReceive({});
+            break;
+        }
+        OnReceive(std::span(data.data(), static_cast<std::size_t>(size)));
+    }
+}
+
+void CameraSocket::OnReceive(std::span<const std::uint8_t> datagram) {
+    busy_ = true;
+    builder_.receive(datagram.data(), datagram.size());
+    applyReply(builder_, table_, mode_, replyState_);
+    busy_ = false;
+    releaseAwaitedStatus(table_);
+}
+
+}  // namespace tolvane
