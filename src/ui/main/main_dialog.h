@@ -59,9 +59,14 @@ public:
     ProgressDialog* progressDialog() const { return progressDialog_; }
     ManualSetupDialog* manualSetupDialog() const { return manualSetupDialog_; }
     ResetIpsecDialog* resetIpsecDialog() const { return resetIpsecDialog_; }
+    // Shows a modeless dialog owned by this window, centred on the screen, and disables the
+    // window while it exists. The dialog deletes itself when closed.
+    void showModelessDialog(QDialog* dialog);
     // A modeless dialog reports that it is gone: clears whichever pointer holds it and enables
-    // the window again.
+    // the window again once no modeless dialog is left.
     void dialogDestroyed(QDialog* dialog);
+    // False while a modeless dialog disables the window.
+    bool inputEnabled() const;
 
     // One tick of timer `id` (TimerId); the QTimers call it, tests call it directly.
     void onTimer(int id);
@@ -77,6 +82,8 @@ public:
     QPushButton* setupByMacButton() const { return setupByMacButton_; }
     QPushButton* executeButton() const { return executeButton_; }
     QLabel* startupPanel() const { return startupPanel_; }
+    QLabel* macLabel() const { return macLabel_; }
+    QLabel* listAdvice() const { return listAdvice_; }
     bool timerActive(int id) const;
     int timerInterval(int id) const;
 
@@ -106,7 +113,10 @@ public:
     QString text(int stringId) const override;
     QString macFieldText() const override;
 
+    // Closing the window stops the timers and closes the socket; Esc and the close box do
+    // nothing while a modeless dialog disables the window.
     void done(int result) override;
+    void reject() override;
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -117,12 +127,11 @@ private:
     void initialise(SocketEndpoints endpoints);
     void poll();
     void hideStartupPanel();
-    void onListClicked();
+    void onListSelectionChanged();
     void onListDoubleClicked();
     void onExecuteClicked();
     void onViewChanged();
-    void openDialog(QDialog* dialog);
-    void showMessage(int stringId, MessageIcon icon);
+    void showMessage(int stringId);
 
     CameraTable& cameras_;
     std::unique_ptr<HostInfo> hostInfo_;
@@ -139,7 +148,9 @@ private:
     ManualSetupDialog* manualSetupDialog_ = nullptr;
     ResetIpsecDialog* resetIpsecDialog_ = nullptr;
 
+    QWidget* contents_ = nullptr;
     CameraList* cameraList_ = nullptr;
+    QWidget* startupOverlay_ = nullptr;
     QLabel* startupPanel_ = nullptr;
     QLabel* macLabel_ = nullptr;
     QLineEdit* macField_ = nullptr;

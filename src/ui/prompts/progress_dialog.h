@@ -35,9 +35,6 @@ public:
     // The default button does nothing.
     void accept() override;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void onCancelClicked();
     void finish();

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QDialog>
+
+namespace tolvane {
+
+// The About box: program icon, name and version, maker, OK.
+class AboutBox : public QDialog {
+    Q_OBJECT
+public:
+    explicit AboutBox(QWidget* parent = nullptr);
+};
+
+}  // namespace tolvane

@@ -1,0 +1,82 @@
+#include "ui/main/camera_list.h"
+
+#include <QHeaderView>
+
+#include "app/string_table.h"
+
+namespace tolvane {
+
+CameraList::CameraList(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setAllColumnsShowFocus(true);
+    setColumnCount(0);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void CameraList::setupColumns(UiLanguage language) {
+    view_ = ListView::IPv4;
+    setColumnCount(kListColumnCount);
+    for (int column = 0; column < kListColumnCount; ++column) {
+        setColumn(column, language);
+    }
+}
+
+void CameraList::switchView(ListView view, UiLanguage language) {
+    view_ = view;
+    for (int column = 2; column < kListColumnCount; ++column) {
+        setColumn(column, language);
+    }
+}
+
+void CameraList::setColumn(int column, UiLanguage language) {
+    const ColumnSpec spec = columnSpec(column, view_, language);
+    headerItem()->setText(column, uiText(spec.titleStringId));
+    setColumnWidth(column, spec.width);
+}
+
+void CameraList::refreshRow(CameraTable& cameras, int index) {
+    const RowTexts texts = refreshRowTexts(cameras, index, view_);
+    auto* item = new QTreeWidgetItem;
+    for (int column = 0; column < kListColumnCount; ++column) {
+        item->setText(column, texts[static_cast<std::size_t>(column)]);
+    }
+    insertTopLevelItem(index, item);
+}
+
+int CameraList::firstSelectedRow() const {
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        if (topLevelItem(row)->isSelected()) {
+            return row;
+        }
+    }
+    return -1;
+}
+
+void CameraList::selectRow(int index) {
+    if (QTreeWidgetItem* item = topLevelItem(index)) {
+        item->setSelected(true);
+    }
+}
+
+RowTexts CameraList::cellTexts(int index) const {
+    RowTexts texts;
+    if (const QTreeWidgetItem* item = topLevelItem(index)) {
+        for (int column = 0; column < kListColumnCount; ++column) {
+            texts[static_cast<std::size_t>(column)] = item->text(column);
+        }
+    }
+    return texts;
+}
+
+void CameraList::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeWidget::mouseDoubleClickEvent(event);
+    emit listDoubleClicked();
+}
+
+}  // namespace tolvane

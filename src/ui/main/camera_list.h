@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QTreeWidget>
+
+#include "app/ui_language.h"
+#include "camera/camera_table.h"
+#include "ui/main/list_rows.h"
+
+namespace tolvane {
+
+// The camera list (control 1001): a report view with five columns and one row per camera
+// record, full-row selection, several rows selectable.
+class CameraList : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit CameraList(QWidget* parent = nullptr);
+
+    // Inserts the five columns of the IPv4 view.
+    void setupColumns(UiLanguage language);
+    // Re-creates columns 2 to 4 for `view`; the rows follow at the next rebuild.
+    void switchView(ListView view, UiLanguage language);
+    // Inserts row `index` built from the record at that index, clearing its statusCode.
+    void refreshRow(CameraTable& cameras, int index);
+
+    ListView view() const { return view_; }
+    // Index of the first selected row, -1 when none is.
+    int firstSelectedRow() const;
+    void selectRow(int index);
+    // Cell texts of row `index`.
+    RowTexts cellTexts(int index) const;
+
+signals:
+    // A double click anywhere in the list, on a row or not.
+    void listDoubleClicked();
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void setColumn(int column, UiLanguage language);
+
+    ListView view_ = ListView::IPv4;
+};
+
+}  // namespace tolvane

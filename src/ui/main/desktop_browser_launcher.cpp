@@ -1,0 +1,12 @@
+#include "ui/main/desktop_browser_launcher.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+namespace tolvane {
+
+void DesktopBrowserLauncher::openUrl(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url, QUrl::StrictMode));
+}
+
+}  // namespace tolvane

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/flow/browser_launcher.h"
+
+namespace tolvane {
+
+// Opens pages in the desktop's default browser.
+class DesktopBrowserLauncher : public BrowserLauncher {
+public:
+    void openUrl(const QString& url) override;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,560 @@
+#include "ui/main/main_dialog.h"
+
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "app/string_table.h"
+#include "ui/flow/setup_flow.h"
+#include "ui/flow/wizard.h"
+#include "ui/main/about_box.h"
+#include "ui/main/camera_list.h"
+#include "ui/main/dialog_opener.h"
+#include "ui/main/open_camera_rule.h"
+#include "ui/prompts/progress_dialog.h"
+#include "ui/setup/control_dialog.h"
+#include "ui/setup/manual_setup_dialog.h"
+#include "ui/setup/reset_ipsec_dialog.h"
+
+namespace tolvane {
+namespace {
+
+constexpr int kPollPeriodMs = 250;
+constexpr int kDialogPeriodMs = 1000;
+constexpr int kMacFieldLength = 12;
+
+std::uint32_t reverseBytes(std::uint32_t value) {
+    return ((value & 0xFFu) << 24) | ((value & 0xFF00u) << 8) | ((value >> 8) & 0xFF00u) |
+           (value >> 24);
+}
+
+void setWhitePanel(QWidget* widget) {
+    widget->setAutoFillBackground(true);
+    QPalette colours = widget->palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    widget->setPalette(colours);
+}
+
+}  // namespace
+
+MainDialog::MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo,
+                       SocketEndpoints endpoints, BrowserLauncher& launcher, Prompter& prompter,
+                       QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      cameras_(cameras),
+      hostInfo_(std::move(hostInfo)),
+      launcher_(launcher),
+      prompter_(prompter),
+      setupFlow_(std::make_unique<SetupFlow>(context_, cameras_, *this)),
+      wizard_(std::make_unique<Wizard>(context_, cameras_, *this)) {
+    for (std::size_t id = 0; id < timers_.size(); ++id) {
+        timers_[id] = new QTimer(this);
+        connect(timers_[id], &QTimer::timeout, this, [this, id] { onTimer(static_cast<int>(id)); });
+    }
+    buildControls();
+    context_.macText.clear();
+    setDialogRequest(kNoDialog, 1);
+    initialise(std::move(endpoints));
+}
+
+MainDialog::~MainDialog() {
+    for (QTimer* timer : timers_) {
+        timer->stop();
+    }
+    // The dialogs report their end to this window, so they go while it is still whole.
+    const QList<QDialog*> dialogs = findChildren<QDialog*>(Qt::FindDirectChildrenOnly);
+    for (const QPointer<QDialog> dialog : dialogs) {
+        delete dialog.data();
+    }
+}
+
+void MainDialog::buildControls() {
+    setWindowTitle(tr("Tolvane"));
+    contents_ = new QWidget(this);
+
+    cameraList_ = new CameraList(contents_);
+    startupOverlay_ = new QWidget(cameraList_->viewport());
+    setWhitePanel(startupOverlay_);
+    startupPanel_ = new QLabel(startupOverlay_);
+    startupPanel_->setWordWrap(true);
+    startupPanel_->setTextFormat(Qt::PlainText);
+    startupPanel_->setText(
+        tr("No camera is listed yet. Please check the following:\n"
+           "- The camera is powered on and connected to this computer's network.\n"
+           "- Firewalls on this computer are switched off during the installation.\n"
+           "If the camera is still not listed, type the MAC address printed near its LAN "
+           "port and press \"Set up camera\".\n"
+           "This program cannot set up a camera more than 20 minutes after its restart."));
+    macLabel_ = new QLabel(tr("MAC Address"), startupOverlay_);
+    setWhitePanel(macLabel_);
+    macField_ = new QLineEdit(startupOverlay_);
+    macField_->setMaxLength(kMacFieldLength);
+    macField_->setMinimumWidth(
+        macField_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")) + 12);
+    setupByMacButton_ = new QPushButton(tr("Set up camera"), startupOverlay_);
+    setupByMacButton_->setAutoDefault(false);
+
+    auto* macRow = new QHBoxLayout;
+    macRow->addStretch();
+    macRow->addWidget(macLabel_);
+    macRow->addWidget(macField_);
+    macRow->addWidget(setupByMacButton_);
+    macRow->addStretch();
+    auto* overlayLayout = new QVBoxLayout(startupOverlay_);
+    overlayLayout->setContentsMargins(24, 12, 24, 12);
+    overlayLayout->addWidget(startupPanel_, 1);
+    overlayLayout->addLayout(macRow);
+    auto* viewportLayout = new QVBoxLayout(cameraList_->viewport());
+    viewportLayout->setContentsMargins(0, 0, 0, 0);
+    viewportLayout->addWidget(startupOverlay_);
+
+    listAdvice_ = new QLabel(contents_);
+    listAdvice_->setWordWrap(true);
+    listAdvice_->setTextFormat(Qt::PlainText);
+    listAdvice_->setFrameShape(QFrame::StyledPanel);
+    listAdvice_->setMargin(6);
+    listAdvice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    listAdvice_->setText(
+        tr("Choose the camera by its MAC address, then press \"Execute\".\n"
+           "This program cannot set up a camera more than 20 minutes after its restart; "
+           "restart the camera first.\n"
+           "Install several cameras one at a time.\n"
+           "If a camera's IP address overlaps another's, switch that camera off and on again "
+           "so that it gets a different address."));
+
+    viewSelector_ = new QComboBox(contents_);
+    executeButton_ = new QPushButton(tr("Execute"), contents_);
+    closeButton_ = new QPushButton(tr("Close"), contents_);
+    auto* hiddenCancel = new QPushButton(tr("Close"), contents_);
+    auto* hiddenOk = new QPushButton(tr("OK"), contents_);
+    hiddenCancel->hide();
+    hiddenOk->hide();
+    hiddenOk->setEnabled(false);
+    hiddenOk->setDefault(true);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(viewSelector_);
+    buttons->addWidget(executeButton_);
+    buttons->addWidget(closeButton_);
+    buttons->addStretch();
+    auto* lower = new QHBoxLayout;
+    lower->addWidget(listAdvice_, 1);
+    lower->addLayout(buttons);
+    auto* layout = new QVBoxLayout(contents_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(cameraList_, 1);
+    layout->addLayout(lower);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(contents_);
+
+    connect(cameraList_, &QTreeWidget::itemSelectionChanged, this,
+            &MainDialog::onListSelectionChanged);
+    connect(cameraList_, &CameraList::listDoubleClicked, this, &MainDialog::onListDoubleClicked);
+    connect(executeButton_, &QPushButton::clicked, this, &MainDialog::onExecuteClicked);
+    connect(closeButton_, &QPushButton::clicked, this, &MainDialog::reject);
+    connect(hiddenCancel, &QPushButton::clicked, this, &MainDialog::reject);
+    connect(hiddenOk, &QPushButton::clicked, this, &MainDialog::accept);
+    connect(setupByMacButton_, &QPushButton::clicked, this,
+            [this] { setupFlow_->setupByMacClicked(); });
+    connect(viewSelector_, &QComboBox::currentIndexChanged, this, &MainDialog::onViewChanged);
+}
+
+void MainDialog::initialise(SocketEndpoints endpoints) {
+    viewSelector_->hide();
+    context_.tickCount = 0;
+    context_.flowState = 0;
+
+    cameraSocket_ = std::make_unique<CameraSocket>(cameras_, std::move(endpoints));
+    if (cameraSocket_->replyState() == kBindFailed) {
+        cameraSocket_.reset();
+    }
+
+    std::uint32_t address = 0;
+    std::uint32_t mask = 0;
+    hostInfo_->QueryAddressAndMask(address, mask);
+    cameras_.hostIp = reverseBytes(address);
+    if (cameras_.hostIp == 0) {
+        showMessage(166);
+        return;
+    }
+
+    startTimer(kPollTimer, kPollPeriodMs);
+    startTimer(kDialogTimer, kDialogPeriodMs);
+
+    {
+        const QSignalBlocker quiet(viewSelector_);
+        viewSelector_->clear();
+        viewSelector_->addItem(uiText(180));
+        viewSelector_->addItem(uiText(181));
+        viewSelector_->setCurrentIndex(0);
+    }
+    const UiLanguage language = uiLanguage();
+    cameraList_->setupColumns(language);
+    int listWidth = 2 * cameraList_->frameWidth() + 4;
+    for (int column = 0; column < kListColumnCount; ++column) {
+        listWidth += columnSpec(column, ListView::IPv4, language).width;
+    }
+    cameraList_->setMinimumWidth(listWidth);
+
+    cameras_.cameraCount = 0;
+    cameras_.selectedCamera = -1;
+    hostInfo_->QueryHostMac(cameras_.hostMac);
+    context_.flowState = 0;
+    context_.startupPanelShown = 1;
+}
+
+// ---- timers ----
+
+void MainDialog::onTimer(int id) {
+    if (cameraSocket_ && cameraSocket_->busy()) {
+        return;
+    }
+    switch (id) {
+        case kPollTimer:
+            poll();
+            break;
+        case kDialogTimer:
+            openRequestedDialog();
+            break;
+        case kSetupFlowTimer:
+            setupFlow_->stepSetupFlow();
+            break;
+        case kWizardTimer:
+            wizard_->stepWizard();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainDialog::poll() {
+    if (context_.tickCount % 20 == 1) {
+        if (cameraSocket_) {
+            cameraSocket_->sendSearch();
+        }
+        if (cameras_.cameraCount > 0) {
+            if (context_.startupPanelShown == 1) {
+                hideStartupPanel();
+            }
+            cameraList_->clear();
+        }
+        for (int index = 0; index < cameras_.cameraCount; ++index) {
+            cameraList_->refreshRow(cameras_, index);
+        }
+        if (cameras_.selectedCamera != -1) {
+            cameraList_->selectRow(cameras_.selectedCamera);
+        }
+        context_.macText = macField_->text();
+    }
+    context_.tickCount += 1;
+}
+
+void MainDialog::hideStartupPanel() {
+    startupPanel_->hide();
+    macLabel_->hide();
+    macField_->hide();
+    setupByMacButton_->hide();
+    setupByMacButton_->setEnabled(false);
+    startupOverlay_->hide();
+    context_.startupPanelShown = 0;
+}
+
+bool MainDialog::timerActive(int id) const {
+    return id >= 0 && id < static_cast<int>(timers_.size()) &&
+           timers_[static_cast<std::size_t>(id)]->isActive();
+}
+
+int MainDialog::timerInterval(int id) const {
+    return timerActive(id) ? timers_[static_cast<std::size_t>(id)]->interval() : 0;
+}
+
+// ---- list and buttons ----
+
+void MainDialog::onListSelectionChanged() {
+    const int row = cameraList_->firstSelectedRow();
+    if (row >= 0) {
+        cameras_.selectedCamera = row;
+    }
+}
+
+void MainDialog::onListDoubleClicked() {
+    context_.setupByMac = 0;
+    openSelectedCamera();
+}
+
+void MainDialog::onExecuteClicked() {
+    cameraList_->setFocus();
+    openSelectedCamera();
+}
+
+void MainDialog::onViewChanged() {
+    const ListView view = viewSelector_->currentIndex() == 0 ? ListView::IPv4 : ListView::IPv6;
+    cameraList_->switchView(view, uiLanguage());
+}
+
+bool MainDialog::openSelectedCamera() {
+    const OpenCameraDecision decision = decideOpenSelectedCamera(cameras_);
+    for (int stringId : decision.messageStringIds) {
+        showMessage(stringId);
+    }
+    if (decision.requestControlDialog) {
+        setDialogRequest(kControlDialogRequest, 1);
+    }
+    return decision.requestControlDialog;
+}
+
+void MainDialog::showMessage(int stringId) {
+    prompter_.messageBox(this, uiText(stringId), MessageIcon::Exclamation);
+}
+
+void MainDialog::showAboutBox() {
+    AboutBox about(this);
+    about.exec();
+}
+
+void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
+    const QString aboutText = uiText(101);
+    if (aboutText.isEmpty()) {
+        QDialog::contextMenuEvent(event);
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(aboutText, this, &MainDialog::showAboutBox);
+    menu.exec(event->globalPos());
+}
+
+void MainDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        showAboutBox();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void MainDialog::done(int result) {
+    for (QTimer* timer : timers_) {
+        timer->stop();
+    }
+    cameraSocket_.reset();
+    QDialog::done(result);
+}
+
+void MainDialog::reject() {
+    if (inputEnabled()) {
+        QDialog::reject();
+    }
+}
+
+// ---- dialog opener ----
+
+void MainDialog::setDialogRequest(int kind, std::uint8_t flag) {
+    DialogOpener::setDialogRequest(context_, kind, flag);
+}
+
+bool MainDialog::canOpenDialog() const {
+    return controlDialog_ == nullptr && progressDialog_ == nullptr &&
+           manualSetupDialog_ == nullptr && resetIpsecDialog_ == nullptr;
+}
+
+void MainDialog::openRequestedDialog() {
+    const std::optional<int> request = DialogOpener::requestToServe(context_, canOpenDialog());
+    if (!request) {
+        return;
+    }
+    switch (*request) {
+        case kControlDialogRequest:
+            controlDialog_ = new ControlDialog(*this);
+            showModelessDialog(controlDialog_);
+            break;
+        case kProgressDialogRequest:
+            stopTimer(kDialogTimer);
+            progressDialog_ = new ProgressDialog(*this);
+            progressDialog_->setCancelVisible(context_.progressShowsCancel != 0);
+            startTimer(kDialogTimer, kDialogPeriodMs);
+            break;
+        case kManualSetupDialogRequest:
+            manualSetupDialog_ = new ManualSetupDialog(*this);
+            showModelessDialog(manualSetupDialog_);
+            break;
+        case kResetIpsecDialogRequest:
+            resetIpsecDialog_ = new ResetIpsecDialog(*this);
+            showModelessDialog(resetIpsecDialog_);
+            break;
+        default:
+            break;
+    }
+    setDialogRequest(kNoDialog, 0);
+}
+
+void MainDialog::requestManualSetupDialog() {
+    setDialogRequest(kManualSetupDialogRequest, 1);
+}
+
+void MainDialog::requestResetIpsecDialog() {
+    setDialogRequest(kResetIpsecDialogRequest, 1);
+}
+
+void MainDialog::showModelessDialog(QDialog* dialog) {
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = dialog->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        dialog->move(frame.topLeft());
+    }
+    dialog->show();
+    contents_->setEnabled(false);
+}
+
+void MainDialog::dialogDestroyed(QDialog* dialog) {
+    if (dialog == controlDialog_) {
+        controlDialog_ = nullptr;
+    }
+    if (dialog == progressDialog_) {
+        progressDialog_ = nullptr;
+    }
+    if (dialog == manualSetupDialog_) {
+        manualSetupDialog_ = nullptr;
+    }
+    if (dialog == resetIpsecDialog_) {
+        resetIpsecDialog_ = nullptr;
+    }
+    if (canOpenDialog()) {
+        contents_->setEnabled(true);
+    }
+}
+
+bool MainDialog::inputEnabled() const {
+    return contents_->isEnabled();
+}
+
+// ---- FlowHost ----
+
+void MainDialog::startTimer(int id, int periodMs) {
+    if (id >= 0 && id < static_cast<int>(timers_.size())) {
+        timers_[static_cast<std::size_t>(id)]->start(periodMs);
+    }
+}
+
+void MainDialog::stopTimer(int id) {
+    if (id >= 0 && id < static_cast<int>(timers_.size())) {
+        timers_[static_cast<std::size_t>(id)]->stop();
+    }
+}
+
+bool MainDialog::hasSocket() const {
+    return cameraSocket_ != nullptr;
+}
+
+void MainDialog::setMode(int mode) {
+    if (cameraSocket_) {
+        cameraSocket_->setMode(mode);
+    }
+}
+
+int MainDialog::replyState() const {
+    return cameraSocket_ ? cameraSocket_->replyState() : 0;
+}
+
+void MainDialog::sendSetup(std::uint8_t kind) {
+    if (cameraSocket_) {
+        cameraSocket_->sendSetup(kind);
+    }
+}
+
+void MainDialog::sendRestart() {
+    if (cameraSocket_) {
+        cameraSocket_->sendRestart();
+    }
+}
+
+bool MainDialog::progressDialogExists() const {
+    return progressDialog_ != nullptr;
+}
+
+void MainDialog::closeProgress() {
+    if (progressDialog_) {
+        progressDialog_->closeProgress();
+    }
+}
+
+void MainDialog::showProgressText() {
+    if (progressDialog_) {
+        progressDialog_->showProgressText();
+    }
+}
+
+void MainDialog::hideProgress() {
+    if (progressDialog_) {
+        progressDialog_->hide();
+    }
+}
+
+void MainDialog::showProgress() {
+    if (progressDialog_) {
+        progressDialog_->show();
+    }
+}
+
+void MainDialog::showProgressCancel() {
+    if (progressDialog_) {
+        progressDialog_->setCancelVisible(true);
+    }
+}
+
+void MainDialog::runAddressConfirm() {
+    prompter_.runAddressConfirm(*this);
+}
+
+void MainDialog::runAccessChoice() {
+    prompter_.runAccessChoice(*this);
+}
+
+void MainDialog::runMessageDialog() {
+    prompter_.runMessageDialog(*this);
+}
+
+void MainDialog::showMessageBox(int stringId) {
+    showMessage(stringId);
+}
+
+void MainDialog::shellLaunch(const QString& url) {
+    launcher_.openUrl(url);
+}
+
+void MainDialog::browserRestartLaunch(const QString& url) {
+    launcher_.openUrl(url);
+}
+
+void MainDialog::pause(int ms) {
+    QThread::msleep(static_cast<unsigned long>(ms));
+}
+
+UiLanguage MainDialog::uiLanguage() const {
+    return ::tolvane::uiLanguage();
+}
+
+QString MainDialog::text(int stringId) const {
+    return uiText(stringId);
+}
+
+QString MainDialog::macFieldText() const {
+    return macField_->text();
+}
+
+}  // namespace tolvane

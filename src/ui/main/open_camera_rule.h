@@ -1,0 +1,18 @@
+#pragma once
+
+#include <vector>
+
+#include "camera/camera_table.h"
+
+namespace tolvane {
+
+// What Execute or a double click does with the selected camera: the messages to show, in
+// order, and whether the control dialog is then requested.
+struct OpenCameraDecision {
+    std::vector<int> messageStringIds;
+    bool requestControlDialog = false;
+};
+
+OpenCameraDecision decideOpenSelectedCamera(const CameraTable& cameras);
+
+}  // namespace tolvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace tolvane {
+
+class MainDialog;
+
+// Shows messageText and asks whether to go on to Internet access: "Next" leaves "INTERNET" in
+// messageText, "Cancel", Esc or the close box "LOCAL". Modal; opens in the bottom-right corner
+// of the primary screen, above other windows.
+class AccessChoiceDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit AccessChoiceDialog(MainDialog& owner);
+
+    QString shownText() const;
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void placeInCorner();
+
+    MainDialog& owner_;
+    QLabel* textPanel_ = nullptr;
+};
+
+}  // namespace tolvane

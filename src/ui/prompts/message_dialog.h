@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace tolvane {
+
+class MainDialog;
+
+// Shows messageText, as it is when the dialog opens, with a Close button. Modal.
+class MessageDialog : public QDialog {
+    Q_OBJECT
+public:
+    explicit MessageDialog(MainDialog& owner);
+
+    QString shownText() const;
+
+private:
+    QLabel* textPanel_ = nullptr;
+};
+
+}  // namespace tolvane

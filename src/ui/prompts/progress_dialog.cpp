@@ -1,0 +1,81 @@
+#include "ui/prompts/progress_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/flow/flow_cancel.h"
+#include "ui/main/main_dialog.h"
+#include "ui/prompts/text_panel.h"
+
+namespace tolvane {
+
+ProgressDialog::ProgressDialog(MainDialog& owner)
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), owner_(owner) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Message"));
+
+    textPanel_ = createTextPanel(this);
+    textPanel_->setMinimumSize(320, 64);
+    cancelButton_ = new QPushButton(tr("Cancel"), this);
+    cancelButton_->setAutoDefault(false);
+    connect(cancelButton_, &QPushButton::clicked, this, &ProgressDialog::onCancelClicked);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancelButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(textPanel_, 1);
+    layout->addLayout(buttons);
+
+    showProgressText();
+    owner_.showModelessDialog(this);
+}
+
+ProgressDialog::~ProgressDialog() {
+    owner_.dialogDestroyed(this);
+}
+
+void ProgressDialog::showProgressText() {
+    textPanel_->setText(displayText(owner_.context().progressText));
+}
+
+QString ProgressDialog::shownText() const {
+    return textPanel_->text();
+}
+
+void ProgressDialog::closeProgress() {
+    closeRequested_ = true;
+    QMetaObject::invokeMethod(this, &ProgressDialog::reject, Qt::QueuedConnection);
+}
+
+void ProgressDialog::setCancelVisible(bool visible) {
+    cancelButton_->setVisible(visible);
+}
+
+void ProgressDialog::reject() {
+    if (closeRequested_) {
+        finish();
+    }
+}
+
+void ProgressDialog::accept() {}
+
+void ProgressDialog::onCancelClicked() {
+    onProgressCancel(owner_.context(), owner_);
+    finish();
+}
+
+// The window is gone for the owner as soon as it closes, so the opener can serve the next
+// request at its next tick; the object itself is deleted through the event loop.
+void ProgressDialog::finish() {
+    if (finished_) {
+        return;
+    }
+    finished_ = true;
+    QDialog::reject();
+    owner_.dialogDestroyed(this);
+}
+
+}  // namespace tolvane
