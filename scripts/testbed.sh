@@ -1,0 +1,316 @@
+#!/usr/bin/env bash
+# Network test bed for Tolvane: a "pc" host, camera hosts and one other host, each in its own
+# network namespace, joined by veth pairs to a bridge that lives in a namespace of its own.
+# Nothing is created on, and nothing is sent through, the machine's real interfaces.
+#
+#   testbed.sh run [--cameras N] -- COMMAND...   create a bed, run COMMAND with the bed's
+#                                                TESTBED_* variables, remove the bed
+#   testbed.sh up --id ID [--cameras N]          create a bed and print its TESTBED_* lines
+#   testbed.sh down --id ID                      remove a bed and end what still runs in it
+#   testbed.sh exec HOST [--id ID] -- COMMAND... run COMMAND in HOST (pc, cam1.., other, sw)
+#   testbed.sh prune                             remove beds whose owning process has ended
+#
+# ID is "tvb" followed by the owner's process id and optionally more lower-case letters and
+# digits (tvb4711, tvb4711b); prune relies on that. As root the bed uses `ip netns`. Without
+# root, `run` starts itself again inside a user, network and mount namespace of its own
+# (`unshare -rnm`), where the whole bed is private to that run. Exit status 77 means that no
+# bed can be made on this machine (the reason is printed).
+set -euo pipefail
+
+readonly SCRIPT_PATH="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/$(basename "${BASH_SOURCE[0]}")"
+readonly UNAVAILABLE=77
+readonly NET=10.77.0
+readonly PREFIX=24
+readonly MASK=255.255.255.0
+readonly GATEWAY=$NET.1
+readonly DNS1=$NET.53
+readonly DNS2=$NET.54
+readonly PC_IP=$NET.10
+readonly PC_MAC=02:77:00:00:00:0a
+readonly OTHER_IP=$NET.253
+readonly OTHER_MAC=02:77:00:00:00:fd
+readonly FREE_IP=$NET.252
+readonly HOST_IF=eth0
+readonly MAX_CAMERAS=20
+
+die() {
+    echo "testbed: $*" >&2
+    exit 1
+}
+
+unavailable() {
+    echo "testbed: unavailable: $*" >&2
+    exit "$UNAVAILABLE"
+}
+
+usage() {
+    sed -n '2,17s/^# \{0,1\}//p' "$SCRIPT_PATH" >&2
+    exit 2
+}
+
+valid_id() {
+    [[ $1 =~ ^tvb[0-9]+[a-z0-9]*$ ]]
+}
+
+camera_ip() { echo "$NET.$((20 + $1))"; }
+camera_mac() { printf '02:77:00:00:01:%02x' "$1"; }
+
+# Root of a user namespace made by `unshare -r`: uid 0, but not the machine's root.
+in_user_namespace() {
+    ! grep -qE '^ *0 +0 +4294967295 *$' /proc/self/uid_map
+}
+
+# Inside our own mount namespace the bed keeps its namespace files and name-service files
+# private: /run/netns on a fresh tmpfs, resolv.conf and hosts bound over the real ones.
+prepare_private_mounts() {
+    if [ ! -w /run/netns ]; then
+        if [ -d /run/netns ]; then
+            mount -t tmpfs tmpfs /run/netns || unavailable "cannot mount a tmpfs on /run/netns"
+        else
+            mount -t tmpfs tmpfs /run || unavailable "cannot mount a tmpfs on /run"
+            mkdir -p /run/netns
+        fi
+    fi
+}
+
+namespaces_of() {
+    ip netns list 2>/dev/null | awk '{print $1}' | grep -E "^$1-" || true
+}
+
+stop_processes_in() {
+    local ns=$1 pids
+    pids=$(ip netns pids "$ns" 2>/dev/null || true)
+    [ -n "$pids" ] || return 0
+    kill -TERM $pids 2>/dev/null || true
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        pids=$(ip netns pids "$ns" 2>/dev/null || true)
+        [ -n "$pids" ] || return 0
+        sleep 0.2
+    done
+    kill -KILL $pids 2>/dev/null || true
+}
+
+destroy_bed() {
+    local id=$1 ns
+    for ns in $(namespaces_of "$id"); do
+        stop_processes_in "$ns"
+    done
+    for ns in $(namespaces_of "$id"); do
+        ip netns del "$ns" 2>/dev/null || true
+    done
+    rm -rf /etc/netns/"$id"-* 2>/dev/null || true
+    rmdir /etc/netns 2>/dev/null || true
+}
+
+owner_alive() {
+    [ -d "/proc/$1" ]
+}
+
+prune_dead_beds() {
+    local ns id pid
+    for ns in $(ip netns list 2>/dev/null | awk '{print $1}'); do
+        [[ $ns =~ ^(tvb([0-9]+)[a-z0-9]*)-[a-z0-9]+$ ]] || continue
+        id=${BASH_REMATCH[1]}
+        pid=${BASH_REMATCH[2]}
+        owner_alive "$pid" || destroy_bed "$id"
+    done
+}
+
+# One host: namespace, loopback up, a veth pair from the bridge, fixed MAC and address, and a
+# default route (a limited broadcast has no route without one).
+add_host() {
+    local id=$1 role=$2 ip=$3 mac=$4
+    local ns=$id-$role sw=$id-sw
+    ip netns add "$ns"
+    ip -n "$ns" link set lo up
+    ip link add "$role" netns "$sw" type veth peer name "$HOST_IF" netns "$ns"
+    ip -n "$sw" link set "$role" master br0
+    ip -n "$sw" link set "$role" up
+    ip -n "$ns" link set "$HOST_IF" address "$mac"
+    ip -n "$ns" addr add "$ip/$PREFIX" dev "$HOST_IF"
+    ip -n "$ns" link set "$HOST_IF" up
+    ip -n "$ns" route add default via "$GATEWAY" dev "$HOST_IF"
+}
+
+# The pc host's name-service facts: two DNS servers, and the machine's host name at the pc
+# address so a name lookup gives the bed's address.
+write_pc_files() {
+    local id=$1 dir
+    local resolv="nameserver $DNS1
+nameserver $DNS2
+"
+    local hosts="127.0.0.1 localhost
+$PC_IP $(hostname)
+"
+    if in_user_namespace; then
+        dir=$(mktemp -d /tmp/testbed-etc.XXXXXX)
+        printf '%s' "$resolv" >"$dir/resolv.conf"
+        printf '%s' "$hosts" >"$dir/hosts"
+        mount --bind "$dir/resolv.conf" /etc/resolv.conf 2>/dev/null ||
+            echo "testbed: warning: resolv.conf of the bed not in place" >&2
+        mount --bind "$dir/hosts" /etc/hosts 2>/dev/null ||
+            echo "testbed: warning: hosts of the bed not in place" >&2
+        rm -rf "$dir"
+        return 0
+    fi
+    dir=/etc/netns/$id-pc
+    mkdir -p "$dir"
+    printf '%s' "$resolv" >"$dir/resolv.conf"
+    printf '%s' "$hosts" >"$dir/hosts"
+}
+
+print_environment() {
+    local id=$1 cameras=$2 i
+    cat <<EOF
+TESTBED_ID=$id
+TESTBED_SCRIPT=$SCRIPT_PATH
+TESTBED_SWITCH=$id-sw
+TESTBED_IF=$HOST_IF
+TESTBED_PREFIX=$PREFIX
+TESTBED_MASK=$MASK
+TESTBED_GATEWAY=$GATEWAY
+TESTBED_DNS1=$DNS1
+TESTBED_DNS2=$DNS2
+TESTBED_PC=$id-pc
+TESTBED_PC_IP=$PC_IP
+TESTBED_PC_MAC=$PC_MAC
+TESTBED_OTHER=$id-other
+TESTBED_OTHER_IP=$OTHER_IP
+TESTBED_OTHER_MAC=$OTHER_MAC
+TESTBED_FREE_IP=$FREE_IP
+TESTBED_CAMERAS=$cameras
+EOF
+    for ((i = 1; i <= cameras; i++)); do
+        echo "TESTBED_CAM$i=$id-cam$i"
+        echo "TESTBED_CAM${i}_IP=$(camera_ip "$i")"
+        echo "TESTBED_CAM${i}_MAC=$(camera_mac "$i")"
+    done
+}
+
+# Everything that must hold before a bed named `id` is made; nothing is created yet.
+prepare_bed() {
+    local id=$1
+    command -v ip >/dev/null || unavailable "the ip tool (iproute2) is not installed"
+    [ "$(id -u)" -eq 0 ] ||
+        unavailable "needs root, or a user namespace (use 'testbed.sh run', or unshare -rnm)"
+    if in_user_namespace; then
+        prepare_private_mounts
+    else
+        prune_dead_beds
+    fi
+    [ -z "$(namespaces_of "$id")" ] || die "a bed named $id exists already"
+}
+
+create_bed() {
+    local id=$1 cameras=$2 i err
+    if ! err=$(ip netns add "$id-sw" 2>&1); then
+        unavailable "network namespaces cannot be created: $err"
+    fi
+    ip -n "$id-sw" link set lo up
+    if ! err=$(ip -n "$id-sw" link add br0 type bridge 2>&1); then
+        unavailable "bridge links cannot be created: $err"
+    fi
+    ip -n "$id-sw" link set br0 up
+    add_host "$id" pc "$PC_IP" "$PC_MAC"
+    add_host "$id" other "$OTHER_IP" "$OTHER_MAC"
+    for ((i = 1; i <= cameras; i++)); do
+        add_host "$id" "cam$i" "$(camera_ip "$i")" "$(camera_mac "$i")"
+    done
+    write_pc_files "$id"
+}
+
+parse_cameras() {
+    [[ $1 =~ ^[0-9]+$ ]] && [ "$1" -ge 1 ] && [ "$1" -le "$MAX_CAMERAS" ] ||
+        die "--cameras takes a number from 1 to $MAX_CAMERAS, not '$1'"
+    echo "$1"
+}
+
+cmd_up() {
+    local id="" cameras=2
+    while [ $# -gt 0 ]; do
+        case $1 in
+        --id) id=${2:-}; shift 2 || usage ;;
+        --cameras) cameras=$(parse_cameras "${2:-}"); shift 2 || usage ;;
+        *) usage ;;
+        esac
+    done
+    valid_id "$id" || die "--id takes tvb<owner pid>[a-z0-9]*, not '$id'"
+    prepare_bed "$id"
+    trap "destroy_bed $id" EXIT
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    create_bed "$id" "$cameras"
+    trap - EXIT INT TERM
+    print_environment "$id" "$cameras"
+}
+
+cmd_down() {
+    [ "${1:-}" = --id ] && valid_id "${2:-}" || usage
+    destroy_bed "$2"
+}
+
+cmd_run() {
+    local cameras=2
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do
+        case $1 in
+        --cameras) cameras=$(parse_cameras "${2:-}"); shift 2 || usage ;;
+        *) usage ;;
+        esac
+    done
+    [ "${1:-}" = -- ] && [ $# -ge 2 ] || usage
+    shift
+
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v unshare >/dev/null || unavailable "not root, and unshare is not installed"
+        unshare -rnm true 2>/dev/null || unavailable "not root, and user namespaces are not allowed"
+        exec unshare -rnm --propagation private "$SCRIPT_PATH" run --cameras "$cameras" -- "$@"
+    fi
+
+    local id=tvb$$ status=0 child
+    trap 'exit 130' INT
+    trap 'exit 143' TERM
+    prepare_bed "$id"
+    trap "destroy_bed $id" EXIT
+    create_bed "$id" "$cameras"
+    while IFS= read -r line; do
+        export "${line?}"
+    done < <(print_environment "$id" "$cameras")
+
+    # In the background, so that INT and TERM reach these traps at once instead of after the
+    # command has ended; the traps pass TERM on, and the EXIT trap removes the bed.
+    "$@" <&0 &
+    child=$!
+    trap "kill -TERM $child 2>/dev/null; wait $child; exit 130" INT
+    trap "kill -TERM $child 2>/dev/null; wait $child; exit 143" TERM
+    wait "$child" || status=$?
+    exit "$status"
+}
+
+cmd_exec() {
+    local host=${1:-} id=${TESTBED_ID:-}
+    shift || usage
+    if [ "${1:-}" = --id ]; then
+        id=${2:-}
+        shift 2 || usage
+    fi
+    [ "${1:-}" = -- ] && [ $# -ge 2 ] || usage
+    shift
+    valid_id "$id" || die "no bed: set TESTBED_ID or pass --id"
+    [[ $host =~ ^(pc|other|sw|cam[0-9]+)$ ]] || die "unknown host '$host'"
+    exec ip netns exec "$id-$host" "$@"
+}
+
+main() {
+    local command=${1:-}
+    shift || usage
+    case $command in
+    run) cmd_run "$@" ;;
+    up) cmd_up "$@" ;;
+    down) cmd_down "$@" ;;
+    exec) cmd_exec "$@" ;;
+    prune) prune_dead_beds ;;
+    *) usage ;;
+    esac
+}
+
+main "$@"

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+#include "camera/camera_record.h"
+
+namespace tolvane::emulator {
+
+// The start states an emulated camera can be given.
+enum class Profile {
+    FactoryNew,  // not set up: networkMode 0xFF, status 0xC100, asks for an address
+    Static,      // set up with a static address
+    Dhcp,        // set up for DHCP
+    Ipsec,       // static, with IPsec on
+    Locked,      // static, set-up locked by the camera (setupFlags bit 0)
+    Silent,      // factory-new, and never answers a search
+};
+
+std::optional<Profile> profileFromName(const QString& name);
+QStringList profileNames();
+
+// Status a camera of each profile reports before any restart.
+std::uint16_t profileStatus(Profile profile);
+
+// Bit 15 of setupFlags: the camera asks for an address. Bit 0: set-up is locked.
+inline constexpr std::uint16_t kAsksForAddressFlag = 0x8000;
+inline constexpr std::uint16_t kLockedFlag = 0x0001;
+
+// The record of the camera number `index` of a profile, with its MAC already chosen.
+CameraRecord profileRecord(Profile profile, const MacAddress& mac, int index);
+
+}  // namespace tolvane::emulator

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "camera/camera_record.h"
+#include "status_script.h"
+
+namespace tolvane::emulator {
+
+// Set-up operation codes carried in item 0xAD of a set-up request.
+inline constexpr std::uint16_t kSetupByMacCode = 0x0F01;
+inline constexpr std::uint16_t kIpsecOffCode = 0x0FC0;
+
+// One emulated camera: its record, the settings waiting for the next restart, and the silence
+// of a restart. Time is a monotonic millisecond count passed in by the caller.
+class EmulatedCamera {
+public:
+    struct Behaviour {
+        bool answersSearch = true;
+        std::int64_t restartSilenceMs = 25000;
+        StatusScript afterRestart = StatusScript::constant(0);
+    };
+
+    EmulatedCamera(const CameraRecord& start, Behaviour behaviour);
+
+    const MacAddress& mac() const { return record_.mac; }
+    bool answersSearch() const { return behaviour_.answersSearch; }
+    // The record as a search reply at `nowMs` carries it.
+    CameraRecord reportedRecord(std::int64_t nowMs) const;
+
+    // Takes the settings of a set-up request (its items decoded into `requested`). The
+    // by-MAC kind takes effect at once through a restart of the camera's own; the record
+    // kind waits for a restart request.
+    void acceptSetup(const CameraRecord& requested, std::int64_t nowMs);
+    // Goes silent for the restart time, unless already restarting.
+    void restart(std::int64_t nowMs);
+    bool isSilent(std::int64_t nowMs) const;
+    // Ends a restart whose silence is over: the waiting settings take effect and the status
+    // script starts. True only on the call that ends it.
+    bool comeBackIfDue(std::int64_t nowMs);
+    std::optional<std::int64_t> silentUntil() const { return silentUntil_; }
+
+private:
+    void acceptRecordSetup(const CameraRecord& requested);
+    void acceptSetupByMac(const CameraRecord& requested);
+
+    CameraRecord record_;
+    std::optional<CameraRecord> pending_;
+    Behaviour behaviour_;
+    std::optional<std::int64_t> silentUntil_;
+    std::optional<std::int64_t> backSince_;
+};
+
+}  // namespace tolvane::emulator

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include <QObject>
+#include <QTimer>
+#include <QUdpSocket>
+
+#include "address_assigner.h"
+#include "drop_filter.h"
+#include "emulated_camera.h"
+#include "json_log.h"
+#include "reply_builder.h"
+
+class QNetworkDatagram;
+
+namespace tolvane::emulator {
+
+inline constexpr quint16 kRequestPort = 10670;
+inline constexpr quint16 kReplyPort = 10669;
+
+// The UDP side of the emulator: one socket on port 10670 for all its cameras. Every datagram
+// is logged, then offered to each camera in turn; replies go out as broadcasts to port 10669,
+// or to the sender with `unicast`.
+class EmulatorServer : public QObject {
+    Q_OBJECT
+public:
+    struct Settings {
+        bool unicast = false;
+        ReplyFaults faults;
+        double dropShare = 0.0;
+        std::uint32_t seed = 1;
+        QString interfaceName;
+    };
+
+    EmulatorServer(std::vector<EmulatedCamera> cameras, const Settings& settings, JsonLog& log,
+                   QObject* parent = nullptr);
+
+    bool start(QString& error);
+
+private:
+    void readPendingDatagrams();
+    void handle(const QNetworkDatagram& datagram);
+    void endDueRestarts();
+    void cameBack(std::size_t index, std::int64_t nowMs);
+    void scheduleComeBack();
+    void send(std::size_t index, const std::vector<std::uint8_t>& reply,
+              const QNetworkDatagram& request);
+
+    std::vector<EmulatedCamera> cameras_;
+    std::vector<AddressAssigner::Assignment> assigned_;
+    Settings settings_;
+    JsonLog& log_;
+    QUdpSocket socket_;
+    DropFilter dropFilter_;
+    AddressAssigner assigner_;
+    QTimer comeBackTimer_;
+};
+
+}  // namespace tolvane::emulator
