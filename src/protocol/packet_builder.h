@@ -56,6 +56,7 @@ public:
     // Appends one item and returns the new length. An item that would leave no room for the
     // end marker and checksum is not written and the length stays.
     std::uint16_t appendItem(std::uint16_t tag, std::uint16_t count, const std::uint8_t* value);
+    // Appends one big-endian word (the request list), under the same bound as appendItem.
     std::uint16_t appendWord(std::uint16_t word);
     // Writes the length field, end marker and checksum; returns the datagram length. The
     // finished datagram counts as received, so it can be read back like a reply.
@@ -68,13 +69,19 @@ public:
     // The checks a reply must pass before it is applied; reads only the bytes received.
     bool validate(const MacAddress& hostMac) const;
     // Fills `record` from the camera MAC and the items of the datagram received. Walks only
-    // the item area that both the length field and the bytes received allow.
+    // the item area that both the length field and the bytes received allow, and stops at
+    // the end marker or at an item whose header or value would run past that area. Texts end
+    // zero-terminated inside their field, byte fields take at most their width, and a number
+    // is read at its field's width (also past a shorter item) only where those bytes lie
+    // inside the datagram received; otherwise it stays zero.
     void decodeItems(CameraRecord& record) const;
-    // The 16-bit big-endian number at `offset` of the buffer.
+    // The 16-bit big-endian number at `offset` of the buffer; `offset` + 1 lies inside it.
     std::uint16_t word(std::size_t offset) const;
 
+    // Bytes of the Packet written so far; the datagram length after finish.
     std::uint16_t length = 0;
     std::array<std::uint8_t, kBufferSize> buffer{};
+    // Bytes of the datagram last received or finished: the limit of every read.
     std::size_t receivedSize = 0;
 };
 

@@ -1,0 +1,327 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "crafted_reply.h"
+#include "protocol/camera_socket.h"
+#include "qt_test_app.h"
+
+namespace tolvane {
+namespace {
+
+using test::be32;
+using test::Bytes;
+using test::CraftedReply;
+using test::text;
+
+SocketEndpoints loopbackEndpoints() {
+    SocketEndpoints e;
+    e.bindAddress = QHostAddress::LocalHost;
+    e.bindPort = 0;
+    e.destinationAddress = QHostAddress::LocalHost;
+    e.destinationPort = 9;  // nothing in these tests sends
+    return e;
+}
+
+class ReplyFixture {
+protected:
+    ReplyFixture() {
+        test::testApplication();
+        table.hostMac = test::kHostMac;
+        table.hostIp = test::kHostIp;
+        socket = std::make_unique<CameraSocket>(table, loopbackEndpoints());
+    }
+
+    void receive(const Bytes& datagram) { socket->OnReceive(datagram); }
+
+    CameraTable table;
+    std::unique_ptr<CameraSocket> socket;
+};
+
+// A search reply of camera 00:80:45:00:00:01 at 192.168.0.100, port 80, status 0xC100.
+CraftedReply searchReply() {
+    CraftedReply reply;
+    reply.item(0x20, be32(0xC0A80064)).item(0x25, {0x00, 0x50}).item(0xAD, {0xC1, 0x00});
+    return reply;
+}
+
+CraftedReply setupReply() {
+    CraftedReply reply;
+    reply.command = 16;
+    return reply;
+}
+
+struct ReplyCase {
+    std::string name;
+    std::function<Bytes()> datagram;
+    int mode;
+    int cameraCount;
+    int replyState;
+    // Further checks on the record added, when one is.
+    std::function<void(const CameraRecord&)> check = nullptr;
+};
+
+void PrintTo(const ReplyCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ReplyTableTest : public ReplyFixture, public ::testing::TestWithParam<ReplyCase> {};
+
+TEST_P(ReplyTableTest, AppliesOrDrops) {
+    const ReplyCase& c = GetParam();
+    socket->setMode(c.mode);
+    receive(c.datagram());
+    EXPECT_EQ(table.cameraCount, c.cameraCount);
+    EXPECT_EQ(socket->replyState(), c.replyState);
+    EXPECT_FALSE(socket->busy());
+    if (c.check && table.cameraCount == 1)
+        c.check(table.cameraTable[0]);
+}
+
+Bytes withSignatureByte33(std::uint8_t value) {
+    CraftedReply reply = searchReply();
+    reply.signature[9] = value;
+    return reply.bytes();
+}
+
+// A reply whose one text item makes the item area exactly `length` bytes long.
+Bytes replyWithItemArea(std::uint16_t length) {
+    CraftedReply reply = searchReply();
+    const std::size_t filler = length - reply.items.size() - 4;
+    reply.item(0x99, Bytes(filler, 0x11));
+    return reply.bytes();
+}
+
+Bytes truncated(std::size_t size) {
+    Bytes bytes = searchReply().bytes();
+    bytes.resize(size);
+    return bytes;
+}
+
+const ReplyCase kReplyCases[] = {
+    {"SearchReplyAddsCamera", [] { return searchReply().bytes(); }, kDiscoveryMode, 1, 0,
+     [](const CameraRecord& r) {
+         EXPECT_EQ(r.mac, (MacAddress{0x00, 0x80, 0x45, 0x00, 0x00, 0x01}));
+         EXPECT_EQ(r.ipAddress, 0xC0A80064u);
+         EXPECT_EQ(r.webPort, 80);
+         EXPECT_EQ(r.statusCode, 0xC100);
+     }},
+    {"OtherPcWithAddressIsDropped",
+     [] {
+         CraftedReply reply = searchReply();
+         reply.pcMac = {0x02, 0x00, 0x00, 0x00, 0x00, 0x99};
+         return reply.bytes();
+     },
+     kDiscoveryMode, 0, 0},
+    {"OtherPcWithoutAddressIsAccepted",
+     [] {
+         CraftedReply reply = searchReply();
+         reply.pcMac = {0x02, 0x00, 0x00, 0x00, 0x00, 0x99};
+         reply.pcAddress = {};
+         return reply.bytes();
+     },
+     kDiscoveryMode, 1, 0},
+    {"ThisPcWithOtherAddressIsAccepted",
+     [] {
+         CraftedReply reply = searchReply();
+         reply.pcAddress = {10, 0, 0, 1};
+         return reply.bytes();
+     },
+     kDiscoveryMode, 1, 0},
+    {"SignatureWithNonZeroByte33IsDropped", [] { return withSignatureByte33(0x01); },
+     kDiscoveryMode, 0, 0},
+    {"SignatureWrongIsDropped",
+     [] {
+         CraftedReply reply = searchReply();
+         reply.signature[0] = 0x1B;
+         return reply.bytes();
+     },
+     kDiscoveryMode, 0, 0},
+    // The 1500-byte buffer holds an item area of at most 1448 bytes with its trailer.
+    {"ItemAreaFillingTheBufferIsAccepted", [] { return replyWithItemArea(1448); }, kDiscoveryMode,
+     1, 0},
+    {"ChecksumPastTheBufferIsDropped", [] { return replyWithItemArea(1449); }, kDiscoveryMode, 0,
+     0},
+    {"LengthField1470IsDropped", [] { return replyWithItemArea(1470); }, kDiscoveryMode, 0, 0},
+    {"LengthField1471IsDropped", [] { return replyWithItemArea(1471); }, kDiscoveryMode, 0, 0},
+    {"LengthFieldPastTheBytesReceivedIsDropped",
+     [] {
+         CraftedReply reply = searchReply();
+         reply.lengthField = 200;
+         reply.padding = 20;
+         return reply.bytes();
+     },
+     kDiscoveryMode, 0, 0},
+    {"LongerThanTheBufferIsReadToItsFirst1500Bytes",
+     [] {
+         CraftedReply reply = searchReply();
+         reply.padding = 400;
+         return reply.bytes();
+     },
+     kDiscoveryMode, 1, 0},
+    {"EmptyDatagramIsDropped", [] { return Bytes{}; }, kDiscoveryMode, 0, 0},
+    {"TruncatedInHeaderIsDropped", [] { return truncated(30); }, kDiscoveryMode, 0, 0},
+    {"TruncatedBeforeChecksumIsDropped", [] { return truncated(searchReply().bytes().size() - 1); },
+     kDiscoveryMode, 0, 0},
+    {"ItemRunningPastTheEndKeepsEarlierItems",
+     [] {
+         CraftedReply reply;
+         reply.item(0x25, {0x00, 0x50}).itemWithLength(0x60, 300, text("cut"));
+         return reply.bytes();
+     },
+     kDiscoveryMode, 1, 0,
+     [](const CameraRecord& r) {
+         EXPECT_EQ(r.webPort, 80);
+         EXPECT_EQ(r.hostName[0], 0);
+     }},
+    {"NoEndMarkerIsAcceptedAndWalkStopsAtAreaEnd",
+     [] {
+         CraftedReply reply = searchReply();
+         reply.endMarker = {0x00, 0x00};
+         return reply.bytes();
+     },
+     kDiscoveryMode, 1, 0, [](const CameraRecord& r) { EXPECT_EQ(r.statusCode, 0xC100); }},
+    {"HugeTextItemsStayInsideTheirFields",
+     [] {
+         CraftedReply reply;
+         reply.item(0x60, Bytes(600, 'h')).item(0x83, Bytes(500, 'z')).item(0xA7, Bytes(200, 'n'));
+         reply.item(0xAD, {0x82, 0x00});
+         return reply.bytes();
+     },
+     kDiscoveryMode, 1, 0,
+     [](const CameraRecord& r) {
+         EXPECT_EQ(r.hostName[255], 0);
+         EXPECT_EQ(r.extra83[254], 'z');
+         EXPECT_EQ(r.extra83[255], 0);
+         EXPECT_EQ(r.cameraName[15], 'n');
+         EXPECT_EQ(r.statusCode, 0x8200);
+     }},
+    {"SearchReplyWhileAwaitingAckChangesNothing", [] { return searchReply().bytes(); },
+     kAwaitingAckMode, 0, 0},
+    {"SetupReplyWhileDiscoveringChangesNothing", [] { return setupReply().bytes(); },
+     kDiscoveryMode, 0, 0},
+    {"SetupReplyWhileAwaitingAckAcknowledges", [] { return setupReply().bytes(); },
+     kAwaitingAckMode, 0, 6},
+    {"SetupReplyWithBadChecksumDoesNotAcknowledge",
+     [] {
+         Bytes bytes = setupReply().bytes();
+         bytes.back() ^= 0x01;
+         return bytes;
+     },
+     kAwaitingAckMode, 0, 0},
+    {"RequestCommandIsIgnored",
+     [] {
+         CraftedReply reply = searchReply();
+         reply.command = 13;
+         return reply.bytes();
+     },
+     kDiscoveryMode, 0, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Datagrams, ReplyTableTest, ::testing::ValuesIn(kReplyCases),
+                         [](const auto& info) { return info.param.name; });
+
+class ReplyHandlingTest : public ReplyFixture, public ::testing::Test {};
+
+TEST_F(ReplyHandlingTest, EveryChangedByteIsRejected) {
+    const Bytes valid = searchReply().bytes();
+    for (std::size_t at = 0; at < valid.size(); ++at) {
+        for (std::uint8_t flip : {0x01, 0x80, 0xFF}) {
+            Bytes changed = valid;
+            changed[at] ^= flip;
+            receive(changed);
+            ASSERT_EQ(table.cameraCount, 0) << "byte " << at << " xor " << int(flip);
+        }
+    }
+    receive(valid);
+    EXPECT_EQ(table.cameraCount, 1);
+}
+
+TEST_F(ReplyHandlingTest, EveryTruncationIsRejected) {
+    const Bytes valid = searchReply().bytes();
+    for (std::size_t size = 0; size < valid.size(); ++size) {
+        Bytes cut(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(size));
+        receive(cut);
+        ASSERT_EQ(table.cameraCount, 0) << "size " << size;
+    }
+}
+
+TEST_F(ReplyHandlingTest, SecondReplyRefreshesTheSameRecordWhole) {
+    receive(searchReply().bytes());
+    CraftedReply later;
+    later.item(0xAD, {0x82, 0x00});
+    receive(later.bytes());
+    ASSERT_EQ(table.cameraCount, 1);
+    EXPECT_EQ(table.cameraTable[0].statusCode, 0x8200);
+    EXPECT_EQ(table.cameraTable[0].ipAddress, 0u);
+}
+
+TEST_F(ReplyHandlingTest, TwentyFirstCameraIsDropped) {
+    for (std::uint8_t i = 1; i <= 21; ++i) {
+        CraftedReply reply = searchReply();
+        reply.cameraMac[5] = i;
+        receive(reply.bytes());
+    }
+    ASSERT_EQ(table.cameraCount, 20);
+    EXPECT_EQ(table.cameraTable[19].mac[5], 20);
+    EXPECT_EQ(table.findCamera({0x00, 0x80, 0x45, 0x00, 0x00, 21}), -1);
+    // Still dropped when an earlier camera answers again.
+    CraftedReply first = searchReply();
+    first.cameraMac[5] = 1;
+    receive(first.bytes());
+    CraftedReply extra = searchReply();
+    extra.cameraMac[5] = 21;
+    receive(extra.bytes());
+    EXPECT_EQ(table.cameraCount, 20);
+    EXPECT_EQ(table.findCamera(first.cameraMac), 0);
+}
+
+TEST_F(ReplyHandlingTest, SecondAcknowledgementKeepsState) {
+    socket->setMode(kAwaitingAckMode);
+    receive(setupReply().bytes());
+    receive(setupReply().bytes());
+    EXPECT_EQ(socket->replyState(), kAcknowledged);
+    socket->setMode(kDiscoveryMode);
+    EXPECT_EQ(socket->replyState(), kNoReply);
+    EXPECT_EQ(socket->mode(), kDiscoveryMode);
+}
+
+TEST_F(ReplyHandlingTest, SetModeTakesAnyOtherValueAsDiscovery) {
+    socket->setMode(kAwaitingAckMode);
+    EXPECT_EQ(socket->mode(), kAwaitingAckMode);
+    socket->setMode(9);
+    EXPECT_EQ(socket->mode(), kDiscoveryMode);
+}
+
+TEST_F(ReplyHandlingTest, AwaitedStatusIsReleasedAfterAnyNotification) {
+    receive(searchReply().bytes());
+    table.selectedCamera = 0;
+    table.awaitedStatus = 0xC100;
+    receive(Bytes{0x00});  // dropped, yet the selected camera already shows the status
+    EXPECT_EQ(table.awaitedStatus, 0);
+}
+
+TEST_F(ReplyHandlingTest, AwaitedStatusIsReleasedByTheReplyCarryingIt) {
+    CraftedReply working;
+    working.item(0xAD, {0x02, 0x00});
+    receive(working.bytes());
+    table.selectedCamera = 0;
+    table.awaitedStatus = 0xC100;
+    receive(Bytes{});
+    EXPECT_EQ(table.awaitedStatus, 0xC100);
+    receive(searchReply().bytes());
+    EXPECT_EQ(table.awaitedStatus, 0);
+}
+
+TEST_F(ReplyHandlingTest, AwaitedStatusStaysWithoutSelection) {
+    receive(searchReply().bytes());
+    table.selectedCamera = -1;
+    table.awaitedStatus = 0xC100;
+    receive(searchReply().bytes());
+    EXPECT_EQ(table.awaitedStatus, 0xC100);
+}
+
+}  // namespace
+}  // namespace tolvane
