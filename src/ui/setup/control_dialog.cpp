@@ -1,9 +1,176 @@
 #include "ui/setup/control_dialog.h"
 
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/string_table.h"
+#include "ui/flow/page_urls.h"
+#include "ui/flow/setup_flow.h"
+#include "ui/main/main_dialog.h"
+#include "ui/setup/control_rules.h"
+#include "ui/setup/open_camera_page.h"
+
 namespace tolvane {
 
-ControlDialog::ControlDialog(MainDialog& owner) : owner_(owner) {}
+ControlDialog::ControlDialog(MainDialog& owner) : QDialog(&owner), owner_(owner) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Control"));
 
-ControlDialog::~ControlDialog() = default;
+    auto makeButton = [this](const QString& text, void (ControlDialog::*handler)()) {
+        auto* button = new QPushButton(text, this);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, handler);
+        return button;
+    };
+    autoSetupLocal_ =
+        makeButton(tr("Automatic Setup (Local Access Only)"), &ControlDialog::OnAutoSetupLocal);
+    autoSetupInternet_ =
+        makeButton(tr("Automatic Setup (Internet Access)"), &ControlDialog::OnAutoSetupInternet);
+    manualSetup_ = makeButton(tr("Manual Setup"), &ControlDialog::OnManualSetup);
+    openWebPage_ = makeButton(tr("Open the camera's web page"), &ControlDialog::OnOpenWebPage);
+    resetIpsec_ = makeButton(tr("Reset IPsec"), &ControlDialog::OnResetIpsec);
+    // Never shown; it keeps its enable rule and handler all the same.
+    resetIpsec_->hide();
+    close_ = new QPushButton(tr("Close"), this);
+    close_->setDefault(true);
+    connect(close_, &QPushButton::clicked, this, &ControlDialog::accept);
+
+    auto* actions = new QVBoxLayout;
+    for (QPushButton* button :
+         {autoSetupLocal_, autoSetupInternet_, manualSetup_, openWebPage_, resetIpsec_}) {
+        button->setMinimumHeight(button->sizeHint().height() + 8);
+        actions->addWidget(button);
+    }
+    auto* closeRow = new QHBoxLayout;
+    closeRow->addStretch();
+    closeRow->addWidget(close_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(actions);
+    layout->addSpacing(8);
+    layout->addLayout(closeRow);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    const CameraTable& cameras = owner_.cameras();
+    if (const CameraRecord* record = camera()) {
+        const ControlButtonStates states = controlButtonStates(*record);
+        autoSetupLocal_->setEnabled(states.autoSetupLocal);
+        autoSetupInternet_->setEnabled(states.autoSetupInternet);
+        manualSetup_->setEnabled(states.manualSetup);
+        openWebPage_->setEnabled(states.openWebPage);
+        resetIpsec_->setEnabled(states.resetIpsec);
+        setWindowTitle(
+            controlDialogTitle(uiText(163), cameras.selectedCamera, uiText(104), record->mac));
+    }
+}
+
+ControlDialog::~ControlDialog() {
+    owner_.dialogDestroyed(this);
+}
+
+void ControlDialog::accept() {
+    finish(QDialog::Accepted);
+}
+
+void ControlDialog::reject() {
+    finish(QDialog::Rejected);
+}
+
+// The owner learns at once that the dialog is gone, so a request filed by the closing button
+// is served at the opener's next tick; the object itself goes through the event loop.
+void ControlDialog::finish(int result) {
+    if (finished_)
+        return;
+    finished_ = true;
+    QDialog::done(result);
+    owner_.dialogDestroyed(this);
+}
+
+const CameraRecord* ControlDialog::camera() const {
+    return owner_.cameras().selectedRecord();
+}
+
+void ControlDialog::showMessage(int stringId) {
+    owner_.prompter().messageBox(this, uiText(stringId), MessageIcon::Information);
+}
+
+void ControlDialog::OnAutoSetupLocal() {
+    const CameraRecord* record = camera();
+    if (record == nullptr)
+        return accept();
+    owner_.context().internetAccess = 0;
+    owner_.context().addressConfirmed = 0;
+    runAutomaticSetup(*record);
+}
+
+void ControlDialog::OnAutoSetupInternet() {
+    const CameraRecord* record = camera();
+    if (record == nullptr)
+        return accept();
+    if (!internetSetupAllowed(*record))
+        return showMessage(165);
+    owner_.context().internetAccess = 1;
+    runAutomaticSetup(*record);
+}
+
+void ControlDialog::runAutomaticSetup(const CameraRecord& camera) {
+    const UiLanguage language = owner_.uiLanguage();
+    // The question is modal: copy what is needed before a reply can refresh the record.
+    const std::uint32_t address = camera.ipAddress;
+    const std::uint16_t port = camera.webPort;
+    SetupFlow& flow = owner_.setupFlow();
+    switch (autoSetupAction(camera, owner_.context().internetAccess == 1)) {
+        case AutoSetupAction::OpenRootPage:
+            openCameraPage(owner_, cameraRootPageUrl(address, port, language), address);
+            break;
+        case AutoSetupAction::AskLocalResetup:
+            owner_.context().messageText = uiText(109);
+            if (owner_.prompter().askYesNo(this, uiText(160)))
+                flow.startLocalResetup();
+            break;
+        case AutoSetupAction::AskInternetResetup:
+            if (owner_.prompter().askYesNo(this, uiText(160)))
+                flow.startInternetResetup();
+            break;
+        case AutoSetupAction::StartWizard:
+            flow.startWizard();
+            break;
+    }
+    accept();
+}
+
+void ControlDialog::OnManualSetup() {
+    const CameraRecord* record = camera();
+    if (record == nullptr)
+        return accept();
+    if (!manualSetupAllowed(*record))
+        return showMessage(187);
+    owner_.requestManualSetupDialog();
+    accept();
+}
+
+void ControlDialog::OnOpenWebPage() {
+    const CameraRecord* record = camera();
+    if (record == nullptr)
+        return accept();
+    const UiLanguage language = owner_.uiLanguage();
+    if (!networkConfigured(*record))
+        return showMessage(165);
+    const std::uint32_t address = record->ipAddress;
+    openCameraPage(owner_,
+                   cameraWebPageUrl(address, record->webPort, alreadySetUp(*record), language),
+                   address);
+    accept();
+}
+
+void ControlDialog::OnResetIpsec() {
+    const CameraRecord* record = camera();
+    if (record == nullptr)
+        return accept();
+    if (record->ipsecEnabled == 0)
+        return showMessage(175);
+    owner_.requestResetIpsecDialog();
+    accept();
+}
 
 }  // namespace tolvane

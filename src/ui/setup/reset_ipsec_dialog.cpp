@@ -1,9 +1,63 @@
 #include "ui/setup/reset_ipsec_dialog.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/flow/setup_flow.h"
+#include "ui/main/main_dialog.h"
+#include "ui/setup/advice_panel.h"
+
 namespace tolvane {
 
-ResetIpsecDialog::ResetIpsecDialog(MainDialog& owner) : owner_(owner) {}
+ResetIpsecDialog::ResetIpsecDialog(MainDialog& owner) : QDialog(&owner), owner_(owner) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Reset IPsec"));
 
-ResetIpsecDialog::~ResetIpsecDialog() = default;
+    question_ = createAdvicePanel(
+        this, tr("Do you want to reset IPsec?\n"
+                 "IPsec will be switched off in this camera, and the camera will restart."));
+    question_->setMinimumWidth(360);
+    reset_ = new QPushButton(tr("Reset"), this);
+    reset_->setDefault(true);
+    connect(reset_, &QPushButton::clicked, this, &ResetIpsecDialog::accept);
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setAutoDefault(false);
+    connect(cancel_, &QPushButton::clicked, this, &ResetIpsecDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(reset_);
+    buttons->addWidget(cancel_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(question_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+ResetIpsecDialog::~ResetIpsecDialog() {
+    owner_.dialogDestroyed(this);
+}
+
+void ResetIpsecDialog::accept() {
+    if (finished_)
+        return;
+    owner_.setupFlow().startIpsecReset();
+    finish(QDialog::Accepted);
+}
+
+void ResetIpsecDialog::reject() {
+    finish(QDialog::Rejected);
+}
+
+void ResetIpsecDialog::finish(int result) {
+    if (finished_)
+        return;
+    finished_ = true;
+    QDialog::done(result);
+    owner_.dialogDestroyed(this);
+}
 
 }  // namespace tolvane

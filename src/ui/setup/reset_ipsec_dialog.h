@@ -2,20 +2,39 @@
 
 #include <QDialog>
 
+class QLabel;
+class QPushButton;
+
 namespace tolvane {
 
 class MainDialog;
 
 // Asks whether IPsec is to be switched off in the selected camera; Reset starts the flow that
-// does it. Modeless; created by the main window's dialog opener, deletes itself when closed.
+// does it. Modeless; created and shown by the main window's dialog opener, deletes itself when
+// closed.
 class ResetIpsecDialog : public QDialog {
     Q_OBJECT
 public:
     explicit ResetIpsecDialog(MainDialog& owner);
     ~ResetIpsecDialog() override;
 
+    // Reset, the default button.
+    void accept() override;
+    // Cancel, Esc and the close box.
+    void reject() override;
+
+    QLabel* question() const { return question_; }
+    QPushButton* resetButton() const { return reset_; }
+    QPushButton* cancelButton() const { return cancel_; }
+
 private:
+    void finish(int result);
+
     MainDialog& owner_;
+    QLabel* question_ = nullptr;
+    QPushButton* reset_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    bool finished_ = false;
 };
 
 }  // namespace tolvane
