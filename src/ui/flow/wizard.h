@@ -41,11 +41,12 @@ public:
     void stepWizard();
 
 private:
+    void followCamera();
     void watchCamera();
     void watchUnlistedCamera();
     void proposeAddress();
-    void conclude();
-    void reportCompletion();
+    void conclude(const CameraRecord& camera);
+    void reportCompletion(const CameraRecord& camera);
     void sendSettings();
     void sendRecord(const CameraRecord& camera);
     void sendByMac();
@@ -55,7 +56,7 @@ private:
     void testCandidate();
     void openNewAddress();
     void showCompletionAndChoice(const CameraRecord& camera);
-    void confirmAddress(int progressStringId);
+    void confirmFallback();
     void refreshProgress(int stringId);
 
     FlowContext& context_;

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <QString>
+
+#include "fake_host_info.h"
+#include "ui/flow/flow_context.h"
+#include "ui/flow/flow_host.h"
+
+namespace tolvane::test {
+
+using Calls = std::vector<std::string>;
+
+// A FlowHost that records every action in order as one line ("stopTimer 0", "sendSetup 1",
+// "pause 50", "showProgressText [126]") and answers the modal prompts from a script. Texts of
+// the string table come back as "[id]".
+class ScriptedFlowHost : public FlowHost {
+public:
+    explicit ScriptedFlowHost(FlowContext& context) : context_(context) {}
+
+    Calls calls;
+    // Running timers: id -> period.
+    std::map<int, int> timers;
+    bool socket = true;
+    int reply = 0;
+    bool progressOpen = true;
+    UiLanguage language = UiLanguage::English;
+    QString macField;
+    FakeHostInfo network;
+    // What the user does in the address confirmation; by default OK with the values shown.
+    std::function<void()> addressConfirmAnswer;
+    // The answer that the access choice leaves in messageText.
+    QString accessChoiceAnswer = QStringLiteral("LOCAL");
+
+    void startTimer(int id, int periodMs) override {
+        timers[id] = periodMs;
+        add("startTimer " + std::to_string(id) + " " + std::to_string(periodMs));
+    }
+    void stopTimer(int id) override {
+        timers.erase(id);
+        add("stopTimer " + std::to_string(id));
+    }
+    bool hasSocket() const override { return socket; }
+    void setMode(int mode) override { add("setMode " + std::to_string(mode)); }
+    int replyState() const override { return socket ? reply : 0; }
+    void sendSetup(std::uint8_t kind) override { add("sendSetup " + std::to_string(kind)); }
+    void sendRestart() override { add("sendRestart"); }
+    bool progressDialogExists() const override { return progressOpen; }
+    void closeProgress() override {
+        add("closeProgress");
+        progressOpen = false;
+    }
+    void showProgressText() override {
+        add("showProgressText " + context_.progressText.toStdString());
+    }
+    void hideProgress() override { add("hideProgress"); }
+    void showProgress() override { add("showProgress"); }
+    void showProgressCancel() override { add("showProgressCancel"); }
+    void setDialogRequest(int kind, std::uint8_t showCancel) override {
+        add("setDialogRequest " + std::to_string(kind) + " " + std::to_string(showCancel));
+    }
+    void runAddressConfirm() override {
+        add("runAddressConfirm");
+        if (addressConfirmAnswer)
+            addressConfirmAnswer();
+    }
+    void runAccessChoice() override {
+        add("runAccessChoice " + context_.messageText.toStdString());
+        context_.messageText = accessChoiceAnswer;
+    }
+    void runMessageDialog() override {
+        add("runMessageDialog " + context_.messageText.toStdString());
+    }
+    void showMessageBox(int stringId) override {
+        add("showMessageBox " + std::to_string(stringId));
+    }
+    void shellLaunch(const QString& url) override { add("shellLaunch " + url.toStdString()); }
+    void browserRestartLaunch(const QString& url) override {
+        add("browserRestartLaunch " + url.toStdString());
+    }
+    void pause(int ms) override { add("pause " + std::to_string(ms)); }
+    HostInfo& hostInfo() override { return network; }
+    UiLanguage uiLanguage() const override { return language; }
+    QString text(int stringId) const override { return QStringLiteral("[%1]").arg(stringId); }
+    QString macFieldText() const override { return macField; }
+
+    // The calls made since the last take.
+    Calls take() {
+        Calls taken;
+        taken.swap(calls);
+        return taken;
+    }
+
+private:
+    void add(std::string call) { calls.push_back(std::move(call)); }
+
+    FlowContext& context_;
+};
+
+// Three copies of a request 50, 51 and 52 ms apart, with the poll timer held around them.
+inline Calls burst(const std::string& send) {
+    return {"stopTimer 0", send, "pause 50", send,
+            "pause 51",    send, "pause 52", "startTimer 0 250"};
+}
+inline Calls setupBurst() {
+    return burst("sendSetup 0");
+}
+inline Calls byMacBurst() {
+    return burst("sendSetup 1");
+}
+inline Calls restartBurst() {
+    return burst("sendRestart");
+}
+
+inline Calls concat(std::initializer_list<Calls> parts) {
+    Calls all;
+    for (const Calls& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
+
+}  // namespace tolvane::test
