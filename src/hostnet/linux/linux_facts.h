@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "hostnet/host_facts.h"
+
+namespace tolvane {
+
+// Where the text facts are read from; tests point these at fixtures. Inside a network
+// namespace, `ip netns exec` mounts /etc/netns/<name>/resolv.conf over /etc/resolv.conf.
+struct LinuxFactPaths {
+    std::string resolvConf = "/etc/resolv.conf";
+    std::string resolvedUpstream = "/run/systemd/resolve/resolv.conf";
+    std::string routeTable = "/proc/net/route";
+};
+
+// Which facts a query needs; gathering only those keeps, say, the MAC query from resolving
+// the host name.
+enum FactKind : unsigned {
+    kAddressFacts = 1u << 0,     // addressRows
+    kNameFacts = 1u << 1,        // nameAddresses, defaultRouteSource
+    kAdapterFacts = 1u << 2,     // adapters
+    kNameServerFacts = 1u << 3,  // dnsServers
+    kInterfaceFacts = 1u << 4,   // interfaces
+};
+
+// Reads the requested facts from the running system: getifaddrs for addresses and hardware
+// addresses, the kernel routing table for gateways, resolv.conf for name servers, the resolver
+// for the host name, and the kernel's route choice for the default route's source address.
+HostFacts GatherHostFacts(const LinuxFactPaths& paths, unsigned kinds);
+
+}  // namespace tolvane

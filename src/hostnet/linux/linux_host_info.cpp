@@ -1,0 +1,56 @@
+#include "hostnet/linux/linux_host_info.h"
+
+#include <iostream>
+
+#include "hostnet/address_check.h"
+#include "hostnet/host_rules.h"
+#include "hostnet/linux/ip_neighbour_cache.h"
+#include "hostnet/linux/linux_pinger.h"
+
+namespace tolvane {
+
+LinuxHostInfo::LinuxHostInfo(std::string interfaceName, LinuxFactPaths paths)
+    : interfaceName_(std::move(interfaceName)), paths_(std::move(paths)) {}
+
+HostFacts LinuxHostInfo::Gather(unsigned kinds) const {
+    if (interfaceName_.empty())
+        return GatherHostFacts(paths_, kinds);
+    // Restricting the host name's addresses needs the interface's address rows.
+    if (kinds & kNameFacts)
+        kinds |= kAddressFacts;
+    return RestrictToInterface(GatherHostFacts(paths_, kinds), interfaceName_);
+}
+
+std::uint32_t LinuxHostInfo::QueryNameAddress() {
+    return PickNameAddress(Gather(kNameFacts));
+}
+
+void LinuxHostInfo::QueryAddressAndMask(std::uint32_t& address, std::uint32_t& mask) {
+    const HostFacts facts = Gather(kNameFacts | kAddressFacts);
+    const AddressAndMask picked = PickAddressAndMask(facts, PickNameAddress(facts));
+    address = picked.address;
+    mask = picked.mask;
+}
+
+void LinuxHostInfo::QueryGateway(std::uint32_t hostIpNetworkOrder, std::uint32_t& gateway) {
+    gateway = PickGateway(Gather(kAdapterFacts), hostIpNetworkOrder);
+}
+
+void LinuxHostInfo::QueryDnsServers(std::uint32_t& dns1, std::uint32_t& dns2) {
+    const DnsServers picked = PickDnsServers(Gather(kNameServerFacts));
+    dns1 = picked.dns1;
+    dns2 = picked.dns2;
+}
+
+void LinuxHostInfo::QueryHostMac(MacAddress& mac) {
+    mac = PickHostMac(Gather(kInterfaceFacts));
+}
+
+bool LinuxHostInfo::CheckAddressFree(std::uint32_t address, std::uint32_t ownAddress) {
+    ThreadPauser pauser;
+    LinuxPinger pinger(pauser, std::cout);
+    IpNeighbourCache neighbours;
+    return tolvane::CheckAddressFree(address, ownAddress, pinger, neighbours, pauser);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "hostnet/host_info.h"
+#include "hostnet/linux/linux_facts.h"
+
+namespace tolvane {
+
+// HostInfo on Linux. Every query reads the system afresh. With an interface name, the five
+// queries see only that interface (name servers are system-wide); the address check is not
+// restricted.
+class LinuxHostInfo : public HostInfo {
+public:
+    explicit LinuxHostInfo(std::string interfaceName = {}, LinuxFactPaths paths = {});
+
+    std::uint32_t QueryNameAddress() override;
+    void QueryAddressAndMask(std::uint32_t& address, std::uint32_t& mask) override;
+    void QueryGateway(std::uint32_t hostIpNetworkOrder, std::uint32_t& gateway) override;
+    void QueryDnsServers(std::uint32_t& dns1, std::uint32_t& dns2) override;
+    void QueryHostMac(MacAddress& mac) override;
+    bool CheckAddressFree(std::uint32_t address, std::uint32_t ownAddress) override;
+
+private:
+    HostFacts Gather(unsigned kinds) const;
+
+    std::string interfaceName_;
+    LinuxFactPaths paths_;
+};
+
+}  // namespace tolvane
