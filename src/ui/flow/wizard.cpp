@@ -1,7 +1,5 @@
 #include "ui/flow/wizard.h"
 
-#include <QtEndian>
-
 #include "protocol/camera_socket.h"
 #include "ui/flow/candidate_search.h"
 #include "ui/flow/completion_message.h"
@@ -18,6 +16,12 @@ constexpr std::uint16_t kNeedsAddressFlag = 0x8000;
 constexpr std::uint16_t kAutomaticSetupOperation = 0x0FD0;
 constexpr int kByMacWaitMs = 60000;
 constexpr int kPageReadyWaitMs = 5000;
+
+// The PC's address in host order from CameraTable::hostIp, which holds it byte-reversed.
+std::uint32_t pcAddress(std::uint32_t hostIp) {
+    return ((hostIp & 0xFFu) << 24) | ((hostIp & 0xFF00u) << 8) | ((hostIp >> 8) & 0xFF00u) |
+           (hostIp >> 24);
+}
 
 // Statuses a camera reports while it is still working on a change.
 bool isBusyStatus(std::uint16_t status) {
@@ -312,7 +316,7 @@ void Wizard::startCandidateSearch() {
 }
 
 void Wizard::testCandidate() {
-    const std::uint32_t ownAddress = qFromBigEndian(cameras_.hostIp);
+    const std::uint32_t ownAddress = pcAddress(cameras_.hostIp);
     const std::optional<std::uint32_t> candidate =
         nextCandidate(context_.candidateCounter, cameras_.setupSettings, ownAddress);
     context_.lastCandidate = candidate.value_or(0);

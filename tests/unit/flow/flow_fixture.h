@@ -3,7 +3,6 @@
 #include <cstdint>
 
 #include <gtest/gtest.h>
-#include <QtEndian>
 
 #include "camera/camera_table.h"
 #include "scripted_flow_host.h"
@@ -34,7 +33,8 @@ protected:
 
     void setPcAddress(std::uint32_t address) {
         host.network.address = address;
-        cameras.hostIp = qToBigEndian(address);
+        cameras.hostIp = ((address & 0xFFu) << 24) | ((address & 0xFF00u) << 8) |
+                         ((address >> 8) & 0xFF00u) | (address >> 24);
     }
 
     FlowContext context;
