@@ -81,6 +81,7 @@ public:
     QLineEdit* macField() const { return macField_; }
     QPushButton* setupByMacButton() const { return setupByMacButton_; }
     QPushButton* executeButton() const { return executeButton_; }
+    QPushButton* closeButton() const { return closeButton_; }
     QLabel* startupPanel() const { return startupPanel_; }
     QLabel* macLabel() const { return macLabel_; }
     QLabel* listAdvice() const { return listAdvice_; }

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "ui/flow/browser_launcher.h"
+
+namespace tolvane::test {
+
+// Keeps the URLs it is asked to open instead of starting a browser.
+class RecordingLauncher : public BrowserLauncher {
+public:
+    QStringList urls;
+
+    void openUrl(const QString& url) override { urls << url; }
+};
+
+}  // namespace tolvane::test

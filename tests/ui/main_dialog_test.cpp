@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/string_table.h"
+#include "main_dialog_fixture.h"
+#include "ui/main/camera_list.h"
+
+namespace tolvane {
+namespace {
+
+using MainDialogStartup = test::MainDialogFixture;
+
+TEST_F(MainDialogStartup, WithAnAddressStartsPollingAndShowsTheStartupPanel) {
+    cameras.cameraCount = 3;
+    cameras.selectedCamera = 1;
+    auto main = makeMainDialog();
+
+    EXPECT_NE(main->cameraSocket(), nullptr);
+    EXPECT_EQ(cameras.hostIp, 0x0A01A8C0u);  // 192.168.1.10 in network byte order
+    EXPECT_EQ(cameras.hostMac, (MacAddress{0x02, 0x00, 0x00, 0x00, 0x00, 0x01}));
+    EXPECT_EQ(cameras.cameraCount, 0);
+    EXPECT_EQ(cameras.selectedCamera, -1);
+    EXPECT_EQ(main->timerInterval(kPollTimer), 250);
+    EXPECT_EQ(main->timerInterval(kDialogTimer), 1000);
+    EXPECT_FALSE(main->timerActive(kSetupFlowTimer));
+    EXPECT_FALSE(main->timerActive(kWizardTimer));
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Tolvane"));
+
+    QTreeWidgetItem* header = main->cameraList()->headerItem();
+    ASSERT_EQ(main->cameraList()->columnCount(), 5);
+    EXPECT_EQ(header->text(0), uiText(111));
+    EXPECT_EQ(header->text(2), uiText(105));
+    EXPECT_EQ(header->text(4), uiText(107));
+    EXPECT_EQ(main->cameraList()->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(main->cameraList()->selectionBehavior(), QAbstractItemView::SelectRows);
+
+    EXPECT_FALSE(main->viewSelector()->isVisibleTo(main.get()));
+    ASSERT_EQ(main->viewSelector()->count(), 2);
+    EXPECT_EQ(main->viewSelector()->itemText(1), uiText(181));
+    EXPECT_EQ(main->viewSelector()->currentIndex(), 0);
+
+    EXPECT_EQ(main->context().startupPanelShown, 1);
+    EXPECT_TRUE(main->startupPanel()->isVisibleTo(main.get()));
+    EXPECT_TRUE(main->macField()->isVisibleTo(main.get()));
+    EXPECT_TRUE(main->setupByMacButton()->isEnabled());
+    EXPECT_EQ(main->macField()->maxLength(), 12);
+    EXPECT_EQ(main->macLabel()->text(), QStringLiteral("MAC Address"));
+    EXPECT_EQ(main->setupByMacButton()->text(), QStringLiteral("Set up camera"));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(MainDialogStartup, WithoutAnAddressSaysSoAndStartsNothing) {
+    auto main = makeMainDialog([](test::FakeHostInfo& host) { host.address = 0; });
+
+    EXPECT_EQ(prompter.messageTexts(), QStringList{uiText(166)});
+    for (int id : {kPollTimer, kDialogTimer, kSetupFlowTimer, kWizardTimer}) {
+        EXPECT_FALSE(main->timerActive(id)) << id;
+    }
+    EXPECT_EQ(main->cameraList()->columnCount(), 0);
+    EXPECT_EQ(main->viewSelector()->count(), 0);
+}
+
+TEST_F(MainDialogStartup, BindFailureLeavesNoSocketAndTicksStillCount) {
+    SocketEndpoints unbindable = loopbackEndpoints();
+    unbindable.bindAddress = QHostAddress(QStringLiteral("192.0.2.1"));  // not an address of ours
+    auto main = makeMainDialog(unbindable);
+
+    EXPECT_EQ(main->cameraSocket(), nullptr);
+    EXPECT_FALSE(main->hasSocket());
+    EXPECT_EQ(main->replyState(), 0);
+    main->sendRestart();
+    main->setMode(kAwaitingAckMode);
+    EXPECT_TRUE(main->timerActive(kPollTimer));
+    main->onTimer(kPollTimer);
+    main->onTimer(kPollTimer);
+    EXPECT_EQ(main->context().tickCount, 2u);
+    EXPECT_EQ(takeSentDatagrams(), 0);
+}
+
+using MainDialogPoll = test::MainDialogFixture;
+
+TEST_F(MainDialogPoll, SearchesOnTheSecondTickAndThenEveryTwentyTicks) {
+    auto main = makeMainDialog();
+    std::vector<int> searchTicks;
+    for (int tick = 0; tick < 45; ++tick) {
+        main->onTimer(kPollTimer);
+        if (takeSentDatagrams() > 0) {
+            searchTicks.push_back(tick);
+        }
+    }
+    EXPECT_EQ(searchTicks, (std::vector<int>{1, 21, 41}));
+    EXPECT_EQ(main->context().tickCount, 45u);
+}
+
+TEST_F(MainDialogPoll, ResettingTheTickCountBringsTheSearchForward) {
+    auto main = makeMainDialog();
+    for (int tick = 0; tick < 10; ++tick) {
+        main->onTimer(kPollTimer);
+    }
+    takeSentDatagrams();
+    main->context().tickCount = 0;
+    main->onTimer(kPollTimer);
+    EXPECT_EQ(takeSentDatagrams(), 0);
+    main->onTimer(kPollTimer);
+    EXPECT_EQ(takeSentDatagrams(), 1);
+}
+
+TEST_F(MainDialogPoll, WithoutCamerasTheStartupPanelStays) {
+    auto main = makeMainDialog();
+    pollUntilRebuild(*main);
+    EXPECT_EQ(main->context().startupPanelShown, 1);
+    EXPECT_TRUE(main->startupPanel()->isVisibleTo(main.get()));
+    EXPECT_EQ(main->cameraList()->topLevelItemCount(), 0);
+}
+
+TEST_F(MainDialogPoll, FirstCameraHidesTheStartupPanelForGood) {
+    auto main = makeMainDialog();
+    main->macField()->setText(QStringLiteral("0200000010AB"));
+    addCamera(0xC000);
+    pollUntilRebuild(*main);
+
+    EXPECT_EQ(main->context().startupPanelShown, 0);
+    EXPECT_FALSE(main->startupPanel()->isVisibleTo(main.get()));
+    EXPECT_FALSE(main->macLabel()->isVisibleTo(main.get()));
+    EXPECT_FALSE(main->macField()->isVisibleTo(main.get()));
+    EXPECT_FALSE(main->setupByMacButton()->isVisibleTo(main.get()));
+    EXPECT_FALSE(main->setupByMacButton()->isEnabled());
+    EXPECT_EQ(main->context().macText, QStringLiteral("0200000010AB"));
+
+    ASSERT_EQ(main->cameraList()->topLevelItemCount(), 1);
+    EXPECT_EQ(main->cameraList()->cellTexts(0),
+              (RowTexts{" 1", "02-00-00-00-10-00", "192.168.  0.100", "   80",
+                        "Local setup completed(c000)"}));
+    EXPECT_EQ(cameras.cameraTable[0].statusCode, 0);
+
+    pollUntilRebuild(*main);
+    EXPECT_EQ(main->cameraList()->cellTexts(0)[4], QStringLiteral("Off-line(   0)"));
+    EXPECT_EQ(main->context().startupPanelShown, 0);
+}
+
+TEST_F(MainDialogPoll, RowsFollowTheTableOnlyAtTheRebuild) {
+    auto main = makeMainDialog();
+    addCamera();
+    pollUntilRebuild(*main);
+    addCamera();
+    addCamera();
+    main->onTimer(kPollTimer);
+    EXPECT_EQ(main->cameraList()->topLevelItemCount(), 1);
+    pollUntilRebuild(*main);
+    EXPECT_EQ(main->cameraList()->topLevelItemCount(), 3);
+    EXPECT_EQ(main->cameraList()->cellTexts(2)[0], QStringLiteral(" 3"));
+}
+
+TEST_F(MainDialogPoll, TheIpv6ViewRebuildsColumnsNowAndRowsAtThePoll) {
+    auto main = makeMainDialog();
+    addCamera();
+    pollUntilRebuild(*main);
+    main->viewSelector()->setCurrentIndex(1);
+    EXPECT_EQ(main->cameraList()->headerItem()->text(2), uiText(110));
+    EXPECT_EQ(main->cameraList()->header()->sectionSize(2), 220);
+    EXPECT_EQ(main->cameraList()->cellTexts(0)[2], QStringLiteral("192.168.  0.100"));
+    cameras.cameraTable[0].statusCode = 0xC000;
+    pollUntilRebuild(*main);
+    EXPECT_EQ(main->cameraList()->cellTexts(0)[2], QStringLiteral("--------------------"));
+    EXPECT_EQ(main->cameraList()->cellTexts(0)[4], QStringLiteral("-----"));
+}
+
+using MainDialogSelection = test::MainDialogFixture;
+
+TEST_F(MainDialogSelection, FirstSelectedRowCountsAndEmptySelectionKeepsIt) {
+    auto main = makeMainDialog();
+    for (int i = 0; i < 3; ++i) {
+        addCamera();
+    }
+    pollUntilRebuild(*main);
+    CameraList& list = *main->cameraList();
+
+    list.topLevelItem(2)->setSelected(true);
+    EXPECT_EQ(cameras.selectedCamera, 2);
+    list.topLevelItem(1)->setSelected(true);
+    EXPECT_EQ(cameras.selectedCamera, 1);
+    list.clearSelection();
+    EXPECT_EQ(cameras.selectedCamera, 1);
+
+    pollUntilRebuild(*main);
+    EXPECT_EQ(list.firstSelectedRow(), 1);
+    EXPECT_EQ(cameras.selectedCamera, 1);
+}
+
+struct OpenCase {
+    const char* name;
+    bool select;
+    std::uint16_t statusCode;
+    std::uint16_t setupFlags;
+    std::uint8_t networkMode;
+    int messageId;  // 0 for none
+    bool request;
+};
+
+class MainDialogOpenCamera : public test::MainDialogFixture,
+                             public ::testing::WithParamInterface<OpenCase> {};
+
+TEST_P(MainDialogOpenCamera, ExecuteWarnsAndRequestsTheControlDialog) {
+    auto main = makeMainDialog();
+    CameraRecord& record = addCamera(GetParam().statusCode);
+    record.setupFlags = GetParam().setupFlags;
+    record.networkMode = GetParam().networkMode;
+    main->onTimer(kPollTimer);
+    main->onTimer(kPollTimer);  // the rebuild clears statusCode
+    record.statusCode = GetParam().statusCode;
+    if (GetParam().select) {
+        main->cameraList()->selectRow(0);
+    }
+
+    main->executeButton()->click();
+
+    const QStringList expected =
+        GetParam().messageId ? QStringList{uiText(GetParam().messageId)} : QStringList{};
+    EXPECT_EQ(prompter.messageTexts(), expected);
+    EXPECT_EQ(main->context().dialogRequest,
+              GetParam().request ? kControlDialogRequest : kNoDialog);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MainDialogOpenCamera,
+    ::testing::Values(OpenCase{"NothingSelected", false, 0xC100, 0, 0xFF, 167, false},
+                      OpenCase{"OffLine", true, 0, 0, 0xFF, 168, false},
+                      OpenCase{"TooLate", true, 0xC000, 0x0001, 0xFF, 169, true},
+                      OpenCase{"Dhcp", true, 0x8D00, 0, 0x01, 173, true},
+                      OpenCase{"FactoryNew", true, 0xC100, 0, 0xFF, 0, true}),
+    [](const ::testing::TestParamInfo<OpenCase>& info) { return info.param.name; });
+
+TEST_F(MainDialogSelection, DoubleClickClearsSetupByMacAndOpensTheCamera) {
+    auto main = makeMainDialog();
+    addCamera();
+    pollUntilRebuild(*main);
+    cameras.cameraTable[0].statusCode = 0xC100;
+    main->cameraList()->selectRow(0);
+    main->context().setupByMac = 1;
+
+    emit main->cameraList()->listDoubleClicked();
+
+    EXPECT_EQ(main->context().setupByMac, 0);
+    EXPECT_EQ(main->context().dialogRequest, kControlDialogRequest);
+}
+
+TEST_F(MainDialogSelection, OffLineAfterTheRebuildUntilTheCameraAnswersAgain) {
+    auto main = makeMainDialog();
+    addCamera();
+    pollUntilRebuild(*main);
+    main->cameraList()->selectRow(0);
+    EXPECT_FALSE(main->openSelectedCamera());
+    EXPECT_EQ(prompter.messageTexts(), QStringList{uiText(168)});
+}
+
+using MainDialogClose = test::MainDialogFixture;
+
+TEST_F(MainDialogClose, ClosingStopsTheTimersAndReleasesThePortWithoutSending) {
+    auto main = makeMainDialog();
+    main->show();
+    main->closeButton()->click();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(main->result(), QDialog::Rejected);
+    EXPECT_EQ(main->cameraSocket(), nullptr);
+    EXPECT_FALSE(main->timerActive(kPollTimer));
+    EXPECT_FALSE(main->timerActive(kDialogTimer));
+    EXPECT_EQ(takeSentDatagrams(), 0);
+}
+
+}  // namespace
+}  // namespace tolvane

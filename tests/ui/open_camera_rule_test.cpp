@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "ui/main/open_camera_rule.h"
+
+namespace tolvane {
+namespace {
+
+struct OpenCase {
+    const char* name;
+    int selected;
+    std::uint16_t statusCode;
+    std::uint16_t setupFlags;
+    std::uint8_t networkMode;
+    std::vector<int> messages;
+    bool request;
+};
+
+class OpenSelectedCameraRule : public ::testing::TestWithParam<OpenCase> {};
+
+TEST_P(OpenSelectedCameraRule, MessagesAndRequest) {
+    CameraTable cameras;
+    cameras.cameraCount = 2;
+    cameras.selectedCamera = GetParam().selected;
+    CameraRecord& record = cameras.cameraTable[1];
+    record.statusCode = GetParam().statusCode;
+    record.setupFlags = GetParam().setupFlags;
+    record.networkMode = GetParam().networkMode;
+    const OpenCameraDecision decision = decideOpenSelectedCamera(cameras);
+    EXPECT_EQ(decision.messageStringIds, GetParam().messages);
+    EXPECT_EQ(decision.requestControlDialog, GetParam().request);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, OpenSelectedCameraRule,
+    ::testing::Values(OpenCase{"NothingSelected", -1, 0xC000, 0, 0xFF, {167}, false},
+                      OpenCase{"SelectionOutsideTheTable", 2, 0xC000, 0, 0xFF, {167}, false},
+                      OpenCase{"OffLine", 1, 0, 0, 0xFF, {168}, false},
+                      OpenCase{"TooLongAfterRestart", 1, 0xC000, 0x0001, 0x01, {169}, true},
+                      OpenCase{"Dhcp", 1, 0xC000, 0, 0x01, {173}, true},
+                      OpenCase{"Static", 1, 0xC000, 0, 0x82, {173}, true},
+                      OpenCase{"FactoryNew", 1, 0xC100, 0, 0xFF, {}, true},
+                      OpenCase{"Automatic", 1, 0x8000, 0x0800, 0x80, {}, true}),
+    [](const ::testing::TestParamInfo<OpenCase>& info) { return info.param.name; });
+
+}  // namespace
+}  // namespace tolvane

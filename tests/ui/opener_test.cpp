@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "main_dialog_fixture.h"
+#include "ui/prompts/progress_dialog.h"
+#include "ui/setup/control_dialog.h"
+
+namespace tolvane {
+namespace {
+
+using DialogOpenerOfMainDialog = test::MainDialogFixture;
+
+TEST_F(DialogOpenerOfMainDialog, UnknownKindLeavesNoRequest) {
+    auto main = makeMainDialog();
+    main->setDialogRequest(kControlDialogRequest, 1);
+    main->setDialogRequest(7, 1);
+    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    main->onTimer(kDialogTimer);
+    EXPECT_TRUE(main->canOpenDialog());
+}
+
+TEST_F(DialogOpenerOfMainDialog, OnlyTheLaterOfTwoRequestsIsServed) {
+    auto main = makeMainDialog();
+    main->setDialogRequest(kControlDialogRequest, 1);
+    main->setDialogRequest(kProgressDialogRequest, 0);
+    main->onTimer(kDialogTimer);
+    EXPECT_NE(main->progressDialog(), nullptr);
+    EXPECT_EQ(main->controlDialog(), nullptr);
+    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+}
+
+struct CancelCase {
+    std::uint8_t flag;
+    bool cancelShown;
+};
+
+class ProgressRequest : public test::MainDialogFixture,
+                        public ::testing::WithParamInterface<CancelCase> {};
+
+TEST_P(ProgressRequest, ShowsCancelByTheFlagAndPutsTimerOneBackToASecond) {
+    auto main = makeMainDialog();
+    main->context().progressText = QStringLiteral("\r\nCamera setup in progress");
+    main->startTimer(kDialogTimer, 100);
+    main->setDialogRequest(kProgressDialogRequest, GetParam().flag);
+
+    main->onTimer(kDialogTimer);
+
+    ProgressDialog* progress = main->progressDialog();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->cancelButton()->isVisibleTo(progress), GetParam().cancelShown);
+    EXPECT_EQ(progress->shownText(), QStringLiteral("\nCamera setup in progress"));
+    EXPECT_EQ(main->timerInterval(kDialogTimer), 1000);
+    EXPECT_FALSE(main->inputEnabled());
+    EXPECT_FALSE(main->canOpenDialog());
+}
+
+INSTANTIATE_TEST_SUITE_P(Flags, ProgressRequest,
+                         ::testing::Values(CancelCase{0, false}, CancelCase{1, true}));
+
+TEST_F(DialogOpenerOfMainDialog, RequestWhileADialogIsOpenWaitsUntilItIsGone) {
+    auto main = makeMainDialog();
+    main->setDialogRequest(kProgressDialogRequest, 1);
+    main->onTimer(kDialogTimer);
+    ProgressDialog* first = main->progressDialog();
+    ASSERT_NE(first, nullptr);
+
+    main->setDialogRequest(kProgressDialogRequest, 0);
+    main->onTimer(kDialogTimer);
+    EXPECT_EQ(main->progressDialog(), first);
+    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
+
+    main->closeProgress();
+    EXPECT_EQ(main->progressDialog(), first);  // still there until the posted close is handled
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main->progressDialog(), nullptr);
+    EXPECT_TRUE(main->inputEnabled());
+
+    main->onTimer(kDialogTimer);
+    ASSERT_NE(main->progressDialog(), nullptr);
+    EXPECT_NE(main->progressDialog(), first);
+    EXPECT_FALSE(main->progressDialog()->cancelButton()->isVisibleTo(main->progressDialog()));
+}
+
+TEST_F(DialogOpenerOfMainDialog, ControlDialogOpensModelessAndDisablesTheWindow) {
+    auto main = makeMainDialog();
+    main->setDialogRequest(kControlDialogRequest, 1);
+    main->onTimer(kDialogTimer);
+    ControlDialog* control = main->controlDialog();
+    ASSERT_NE(control, nullptr);
+    EXPECT_TRUE(control->isVisible());
+    EXPECT_FALSE(control->isModal());
+    EXPECT_TRUE(control->isEnabled());
+    EXPECT_TRUE(control->testAttribute(Qt::WA_DeleteOnClose));
+    EXPECT_FALSE(main->inputEnabled());
+
+    main->requestResetIpsecDialog();
+    main->onTimer(kDialogTimer);
+    EXPECT_EQ(main->resetIpsecDialog(), nullptr);
+
+    control->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(main->controlDialog(), nullptr);
+    EXPECT_TRUE(main->inputEnabled());
+    main->onTimer(kDialogTimer);
+    EXPECT_NE(main->resetIpsecDialog(), nullptr);
+}
+
+TEST_F(DialogOpenerOfMainDialog, EscapeDoesNotCloseTheWindowWhileADialogIsOpen) {
+    auto main = makeMainDialog();
+    main->show();
+    main->setDialogRequest(kProgressDialogRequest, 0);
+    main->onTimer(kDialogTimer);
+    main->reject();
+    EXPECT_TRUE(main->isVisible());
+    main->closeProgress();
+    QCoreApplication::processEvents();
+    main->reject();
+    EXPECT_FALSE(main->isVisible());
+}
+
+}  // namespace
+}  // namespace tolvane

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include "main_dialog_fixture.h"
+#include "ui/prompts/access_choice_dialog.h"
+#include "ui/prompts/message_dialog.h"
+#include "ui/prompts/progress_dialog.h"
+
+namespace tolvane {
+namespace {
+
+void pressEscape(QWidget* widget) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &escape);
+}
+
+class ProgressDialogTest : public test::MainDialogFixture {
+protected:
+    ProgressDialog* openProgress(MainDialog& main, std::uint8_t showCancel) {
+        main.setDialogRequest(kProgressDialogRequest, showCancel);
+        main.openRequestedDialog();
+        return main.progressDialog();
+    }
+};
+
+TEST_F(ProgressDialogTest, EscapeAndEnterDoNothing) {
+    auto main = makeMainDialog();
+    ProgressDialog* progress = openProgress(*main, 1);
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->windowTitle(), QStringLiteral("Message"));
+    EXPECT_FALSE(progress->windowFlags() & Qt::WindowCloseButtonHint);
+
+    pressEscape(progress);
+    progress->accept();
+    progress->close();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(main->progressDialog(), progress);
+    EXPECT_TRUE(progress->isVisible());
+}
+
+TEST_F(ProgressDialogTest, CloseProgressClosesThroughTheEventQueueAndFreesTheDialog) {
+    auto main = makeMainDialog();
+    QPointer<ProgressDialog> progress = openProgress(*main, 0);
+    progress->closeProgress();
+    EXPECT_TRUE(progress->closeRequested());
+    EXPECT_EQ(main->progressDialog(), progress);
+    EXPECT_TRUE(progress->isVisible());
+
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main->progressDialog(), nullptr);
+    EXPECT_TRUE(main->inputEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(progress.isNull());
+}
+
+TEST_F(ProgressDialogTest, ShowProgressTextFollowsTheOwnersText) {
+    auto main = makeMainDialog();
+    ProgressDialog* progress = openProgress(*main, 0);
+    main->context().progressText = QStringLiteral("\r\nRestarting camera");
+    main->showProgressText();
+    EXPECT_EQ(progress->shownText(), QStringLiteral("\nRestarting camera"));
+}
+
+TEST_F(ProgressDialogTest, CancelDuringAFlowStopsItAndCloses) {
+    auto main = makeMainDialog();
+    ProgressDialog* progress = openProgress(*main, 1);
+    main->context().flowState = 100;
+    main->startTimer(kSetupFlowTimer, 250);
+    main->startTimer(kWizardTimer, 250);
+    main->cameraSocket()->setMode(kAwaitingAckMode);
+
+    progress->cancelButton()->click();
+
+    EXPECT_FALSE(main->timerActive(kSetupFlowTimer));
+    EXPECT_FALSE(main->timerActive(kWizardTimer));
+    EXPECT_EQ(main->cameraSocket()->mode(), kDiscoveryMode);
+    EXPECT_EQ(main->progressDialog(), nullptr);
+    EXPECT_TRUE(main->timerActive(kPollTimer));
+}
+
+TEST_F(ProgressDialogTest, CancelWithoutAFlowLeavesTimersAndSocketAlone) {
+    auto main = makeMainDialog();
+    ProgressDialog* progress = openProgress(*main, 1);
+    main->startTimer(kSetupFlowTimer, 250);
+    main->cameraSocket()->setMode(kAwaitingAckMode);
+
+    progress->cancelButton()->click();
+
+    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
+    EXPECT_EQ(main->cameraSocket()->mode(), kAwaitingAckMode);
+    EXPECT_EQ(main->progressDialog(), nullptr);
+}
+
+TEST_F(ProgressDialogTest, UnregisteredInstanceKeepsTheRegisteredPointer) {
+    auto main = makeMainDialog();
+    main->setDialogRequest(kManualSetupDialogRequest, 1);
+    main->openRequestedDialog();
+    ASSERT_NE(main->manualSetupDialog(), nullptr);
+    auto* temporary = new ProgressDialog(*main);
+    temporary->closeProgress();
+    QCoreApplication::processEvents();
+    EXPECT_NE(main->manualSetupDialog(), nullptr);
+    EXPECT_FALSE(main->inputEnabled());
+}
+
+using AccessChoiceTest = test::MainDialogFixture;
+
+TEST_F(AccessChoiceTest, NextAnswersInternet) {
+    auto main = makeMainDialog();
+    main->context().messageText = QStringLiteral("\r\nIf you wish\r\nclick Next");
+    AccessChoiceDialog dialog(*main);
+    EXPECT_EQ(dialog.shownText(), QStringLiteral("\nIf you wish\nclick Next"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Automatic Setup"));
+    dialog.accept();
+    EXPECT_EQ(main->context().messageText, QStringLiteral("INTERNET"));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(AccessChoiceTest, EscapeCancelAndCloseBoxAnswerLocal) {
+    auto main = makeMainDialog();
+    for (int way = 0; way < 3; ++way) {
+        main->context().messageText = QStringLiteral("question");
+        AccessChoiceDialog dialog(*main);
+        dialog.show();
+        if (way == 0) {
+            pressEscape(&dialog);
+        } else if (way == 1) {
+            dialog.reject();
+        } else {
+            dialog.close();
+        }
+        EXPECT_EQ(main->context().messageText, QStringLiteral("LOCAL")) << way;
+        EXPECT_FALSE(dialog.isVisible()) << way;
+    }
+}
+
+TEST_F(AccessChoiceTest, OpensInTheBottomRightCornerOnTop) {
+    auto main = makeMainDialog();
+    AccessChoiceDialog dialog(*main);
+    dialog.show();
+    QCoreApplication::processEvents();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(dialog.frameGeometry().right(), screen.right());
+    EXPECT_EQ(dialog.frameGeometry().bottom(), screen.bottom());
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
+using MessageDialogTest = test::MainDialogFixture;
+
+TEST_F(MessageDialogTest, ShowsTheMessageTextWithItsLeadingLineBreaks) {
+    auto main = makeMainDialog();
+    main->context().messageText = QStringLiteral("\r\n\r\nCamera setup completed");
+    MessageDialog dialog(*main);
+    EXPECT_EQ(dialog.shownText(), QStringLiteral("\n\nCamera setup completed"));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Message"));
+    dialog.show();
+    pressEscape(&dialog);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+}  // namespace
+}  // namespace tolvane
