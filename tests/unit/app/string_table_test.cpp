@@ -1,14 +1,12 @@
 #include "app/string_table.h"
 
-#include <ostream>
+#include <QCoreApplication>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << text.toStdString();
-}
-QT_END_NAMESPACE
+#include "app/language_setup.h"
+#include "qstring_printer.h"
 
 namespace tolvane {
 namespace {
@@ -17,21 +15,72 @@ TEST(StringTableTest, EnglishTextsWithoutAnyTranslator) {
     EXPECT_EQ(uiText(101), "About this program");
     EXPECT_EQ(uiText(140), "Off-line");
     EXPECT_EQ(uiText(178), "ENGLISH");
-    EXPECT_EQ(uiText(166),
-              "IP address is not assigned to this computer.\r\nPlease configure the network "
-              "settings for this computer and restart this program again.");
+    EXPECT_EQ(uiText(108),
+              "\r\n\r\nManual Network Configuration (for the camera in factory default "
+              "settings)\r\nThe itemes below will not be configured by Manual etup\r\n\r\n"
+              "Administrator authentication\r\nPower Line Frequency\r\nUPnP configuration\r\n"
+              "DynamicDNS configuration");
+    EXPECT_TRUE(uiText(121).startsWith(
+        "Failed to get network settings from DHCP server\r\nClick \"YES\" to proceed"));
+    EXPECT_EQ(uiText(172),
+              "Setup completed.\r\nUse the address below to access the camera.\r\n  Local "
+              "Network Access : ");
     EXPECT_EQ(uiText(173),
               "This camera is in DHCP or Static Connection mode. \nIf you wish to change to "
               "Automatic Setup mode, \nclick \"Automatic Setup(Local Access Only)\" in the next "
               "window.");
+    EXPECT_EQ(uiText(187), "First, select \"Automatic Setup (Local Access Only)\".");
     EXPECT_EQ(uiLanguage(), UiLanguage::English);
 }
 
-TEST(StringTableTest, UnknownIdsHaveNoText) {
+TEST(StringTableTest, EveryIdHasTextAndOnlyThose) {
+    for (int id = 101; id <= 187; ++id) {
+        EXPECT_EQ(uiText(id).isEmpty(), id == 102) << id;
+    }
     EXPECT_TRUE(uiText(100).isEmpty());
-    EXPECT_TRUE(uiText(102).isEmpty());
     EXPECT_TRUE(uiText(188).isEmpty());
+    EXPECT_TRUE(uiText(-1).isEmpty());
 }
+
+// A string table whose language marker (string 178) reads `marker`.
+class MarkerTranslator : public QTranslator {
+public:
+    explicit MarkerTranslator(QString marker) : marker_(std::move(marker)) {}
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* sourceText, const char*, int) const override {
+        return qstrcmp(sourceText, "tolvane-178") == 0 ? marker_ : QString();
+    }
+
+private:
+    QString marker_;
+};
+
+struct MarkerCase {
+    const char* marker;
+    UiLanguage language;
+};
+
+class LanguageMarkerTest : public testing::TestWithParam<MarkerCase> {};
+
+TEST_P(LanguageMarkerTest, MarkerComparedExactly) {
+    MarkerTranslator translator(QString::fromLatin1(GetParam().marker));
+    QCoreApplication::installTranslator(&translator);
+    EXPECT_EQ(uiLanguage(), GetParam().language);
+    QCoreApplication::removeTranslator(&translator);
+    // Read afresh at every call: without the table the language is English again.
+    EXPECT_EQ(uiLanguage(), UiLanguage::English);
+}
+
+INSTANTIATE_TEST_SUITE_P(Markers, LanguageMarkerTest,
+                         testing::Values(MarkerCase{"JAPANESE", UiLanguage::Japanese},
+                                         MarkerCase{"FRENCH", UiLanguage::French},
+                                         MarkerCase{"CHINESE", UiLanguage::Chinese},
+                                         MarkerCase{"ENGLISH", UiLanguage::English},
+                                         MarkerCase{"GERMAN", UiLanguage::English},
+                                         MarkerCase{"french", UiLanguage::English},
+                                         MarkerCase{"FRENCH ", UiLanguage::English},
+                                         MarkerCase{"JAPANESE\r\n", UiLanguage::English},
+                                         MarkerCase{"CHINESE_SIMPLIFIED", UiLanguage::English}));
 
 }  // namespace
 }  // namespace tolvane

@@ -1,0 +1,118 @@
+#include "app/camera_listing.h"
+
+#include <algorithm>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+
+#include "protocol/camera_socket.h"
+#include "ui/main/list_rows.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr int kTicksPerSecond = 4;
+
+template <std::size_t N>
+QString hexBytes(const std::array<std::uint8_t, N>& bytes) {
+    return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(bytes.data()), N).toHex());
+}
+
+// A text field of the record: its bytes up to the first zero.
+template <std::size_t N>
+QString fieldText(const std::array<char, N>& text) {
+    const auto end = std::find(text.begin(), text.end(), '\0');
+    return QString::fromUtf8(text.data(), end - text.begin());
+}
+
+QJsonObject rawFields(const CameraRecord& r) {
+    return QJsonObject{
+        {QStringLiteral("mac"), hexBytes(r.mac)},
+        {QStringLiteral("ipAddress"), qint64(r.ipAddress)},
+        {QStringLiteral("subnetMask"), qint64(r.subnetMask)},
+        {QStringLiteral("gateway"), qint64(r.gateway)},
+        {QStringLiteral("dns1"), qint64(r.dns1)},
+        {QStringLiteral("dns2"), qint64(r.dns2)},
+        {QStringLiteral("webPort"), r.webPort},
+        {QStringLiteral("ipv6Port"), r.ipv6Port},
+        {QStringLiteral("ipv6Address"), hexBytes(r.ipv6Address)},
+        {QStringLiteral("hostName"), fieldText(r.hostName)},
+        {QStringLiteral("extra80"), r.extra80},
+        {QStringLiteral("extra81"), fieldText(r.extra81)},
+        {QStringLiteral("extra82"), fieldText(r.extra82)},
+        {QStringLiteral("extra83"), fieldText(r.extra83)},
+        {QStringLiteral("staticIpAddress"), qint64(r.staticIpAddress)},
+        {QStringLiteral("staticSubnetMask"), qint64(r.staticSubnetMask)},
+        {QStringLiteral("staticGateway"), qint64(r.staticGateway)},
+        {QStringLiteral("staticDns1"), qint64(r.staticDns1)},
+        {QStringLiteral("staticDns2"), qint64(r.staticDns2)},
+        {QStringLiteral("bandwidthLimit"), qint64(r.bandwidthLimit)},
+        {QStringLiteral("networkMode"), r.networkMode},
+        {QStringLiteral("ipv6Mode"), r.ipv6Mode},
+        {QStringLiteral("cameraName"), hexBytes(r.cameraName)},
+        {QStringLiteral("extraA8"), hexBytes(r.extraA8)},
+        {QStringLiteral("extraA9"), hexBytes(r.extraA9)},
+        {QStringLiteral("extraAA"), hexBytes(r.extraAA)},
+        {QStringLiteral("statusCode"), r.statusCode},
+        {QStringLiteral("extra61"), qint64(r.extra61)},
+        {QStringLiteral("extraB0"), r.extraB0},
+        {QStringLiteral("extraB3"), hexBytes(r.extraB3)},
+        {QStringLiteral("setupFlags"), r.setupFlags},
+        {QStringLiteral("ipsecEnabled"), r.ipsecEnabled},
+        {QStringLiteral("cameraNameEditable"), r.cameraNameEditable},
+    };
+}
+
+}  // namespace
+
+CameraListing::CameraListing(CameraTable& cameras, CameraSocket* socket, int seconds)
+    : cameras_(cameras), socket_(socket), tickLimit_(seconds * kTicksPerSecond) {}
+
+void CameraListing::tick() {
+    ++ticksElapsed_;
+    // As in the window: a tick that meets the socket inside its receive handler is dropped.
+    if (socket_ != nullptr && socket_->busy()) {
+        return;
+    }
+    if (tickCount_ % 20 == 1) {
+        if (socket_ != nullptr) {
+            socket_->sendSearch();
+        }
+        for (int index = 0; index < cameras_.cameraCount; ++index) {
+            refreshRowTexts(cameras_, index, ListView::IPv4);
+        }
+    }
+    ++tickCount_;
+}
+
+QString CameraListing::textOutput() const {
+    QString output;
+    for (int index = 0; index < cameras_.cameraCount; ++index) {
+        const RowTexts cells = rowTexts(cameras_.cameraTable[index], index, ListView::IPv4);
+        output += QStringList(cells.begin(), cells.end()).join(QLatin1Char('\t'));
+        output += QLatin1Char('\n');
+    }
+    return output;
+}
+
+QByteArray CameraListing::jsonOutput() const {
+    QJsonArray cameras;
+    for (int index = 0; index < cameras_.cameraCount; ++index) {
+        const CameraRecord& record = cameras_.cameraTable[index];
+        const RowTexts cells = rowTexts(record, index, ListView::IPv4);
+        cameras.append(QJsonObject{
+            {QStringLiteral("number"), cells[0]},
+            {QStringLiteral("macAddress"), cells[1]},
+            {QStringLiteral("ipv4Address"), cells[2]},
+            {QStringLiteral("port"), cells[3]},
+            {QStringLiteral("status"), cells[4]},
+            {QStringLiteral("record"), rawFields(record)},
+        });
+    }
+    return QJsonDocument(cameras).toJson(QJsonDocument::Indented);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "camera/camera_table.h"
+
+namespace tolvane {
+
+class CameraSocket;
+
+// The headless camera listing: the main window's discovery poll without the window. One tick
+// per 250 ms: on every tick where tickCount modulo 20 is 1 a search goes out and the rows are
+// rebuilt, which clears each record's statusCode exactly as the list does. The output is what
+// the rebuild after the last tick would show: a camera that answered since the last search
+// shows its status, a silent one "Off-line".
+class CameraListing {
+public:
+    // `socket` may be null (nothing is sent); `seconds` of discovery, four ticks a second.
+    CameraListing(CameraTable& cameras, CameraSocket* socket, int seconds);
+
+    void tick();
+    bool finished() const { return ticksElapsed_ >= tickLimit_; }
+    std::uint32_t tickCount() const { return tickCount_; }
+
+    // One line per camera record: the five cells of its row (IPv4 view) separated by tabs.
+    QString textOutput() const;
+    // A JSON array: per record its five cell texts and its raw fields.
+    QByteArray jsonOutput() const;
+
+private:
+    CameraTable& cameras_;
+    CameraSocket* socket_;
+    int tickLimit_;
+    int ticksElapsed_ = 0;
+    std::uint32_t tickCount_ = 0;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+
+#include <QString>
+#include <QStringList>
+
+#include "app/ui_language.h"
+
+namespace tolvane {
+
+inline constexpr int kDefaultListSeconds = 6;
+inline constexpr int kMaximumListSeconds = 3600;
+// Exit status for a command line that cannot be run.
+inline constexpr int kUsageExitStatus = 2;
+
+struct CommandLineOptions {
+    std::optional<UiLanguage> language;  // --lang; unset: from the locale
+    QString interfaceName;               // --interface; empty: every interface
+    bool list = false;                   // --list: headless discovery
+    int listSeconds = kDefaultListSeconds;
+    bool json = false;
+};
+
+struct CommandLine {
+    enum class Action { Run, ShowHelp, ShowVersion, Error };
+    Action action = Action::Run;
+    CommandLineOptions options;
+    QString text;  // help, version or error text to print
+};
+
+// Reads the program's arguments (the first one is the program name).
+CommandLine parseCommandLine(const QStringList& arguments);
+
+QString versionText();
+
+}  // namespace tolvane

@@ -1,0 +1,86 @@
+#include "app/list_mode.h"
+
+#include <cstdint>
+
+#include <QEventLoop>
+#include <QTimer>
+#include <QtEndian>
+
+#include "app/camera_listing.h"
+#include "app/instance_guard.h"
+#include "app/string_table.h"
+#include "camera/camera_table.h"
+#include "hostnet/linux/linux_host_info.h"
+#include "protocol/camera_socket.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr int kPollPeriodMs = 250;
+
+// Message-box texts end lines with "\r\n"; a terminal wants "\n".
+QString terminalText(int stringId) {
+    return uiText(stringId).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+}  // namespace
+
+int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream& err) {
+    InstanceGuard guard;
+    switch (guard.acquire()) {
+        case InstanceGuard::Result::Acquired:
+            break;
+        case InstanceGuard::Result::AlreadyRunning:
+            err << "tolvane: another Tolvane is running on this computer and holds the camera "
+                   "port; close it and try again.\n";
+            return 1;
+        case InstanceGuard::Result::Failed:
+            err << "tolvane: cannot create the single-instance lock " << guard.lockPath() << ".\n";
+            return 1;
+    }
+
+    CameraTable cameras;
+    SocketEndpoints endpoints;
+    endpoints.interfaceName = options.interfaceName;
+    CameraSocket socket(cameras, endpoints);
+    if (socket.replyState() == kBindFailed) {
+        err << "tolvane: cannot receive camera replies: UDP port " << endpoints.bindPort
+            << " is not available.\n";
+        return 1;
+    }
+
+    LinuxHostInfo hostInfo(options.interfaceName.toStdString());
+    std::uint32_t address = 0;
+    std::uint32_t mask = 0;
+    hostInfo.QueryAddressAndMask(address, mask);
+    if (address == 0) {
+        err << terminalText(166) << '\n';
+        return 1;
+    }
+    cameras.hostIp = qToBigEndian(address);
+    hostInfo.QueryHostMac(cameras.hostMac);
+
+    CameraListing listing(cameras, &socket, options.listSeconds);
+    QEventLoop loop;
+    QTimer pollTimer;
+    QObject::connect(&pollTimer, &QTimer::timeout, &loop, [&] {
+        listing.tick();
+        if (listing.finished()) {
+            loop.quit();
+        }
+    });
+    pollTimer.start(kPollPeriodMs);
+    loop.exec();
+    pollTimer.stop();
+
+    if (options.json) {
+        out << QString::fromUtf8(listing.jsonOutput());
+    } else {
+        out << listing.textOutput();
+    }
+    out.flush();
+    return 0;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,147 @@
+#include "app/camera_listing.h"
+
+#include <cstring>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QNetworkDatagram>
+#include <QUdpSocket>
+
+#include <gtest/gtest.h>
+
+#include "protocol/camera_socket.h"
+#include "qstring_printer.h"
+
+namespace tolvane {
+namespace {
+
+constexpr int kDeliveryDeadlineMs = 2000;
+
+CameraRecord cameraAt(std::uint32_t address, std::uint16_t port, std::uint16_t status) {
+    CameraRecord record;
+    record.mac = {0x02, 0x00, 0x00, 0x12, 0x34, 0xAB};
+    record.ipAddress = address;
+    record.webPort = port;
+    record.statusCode = status;
+    return record;
+}
+
+class CameraListingTest : public testing::Test {
+protected:
+    void add(const CameraRecord& record) { cameras.cameraTable[cameras.cameraCount++] = record; }
+    CameraTable cameras;
+};
+
+// The cadence of the window's poll: the rebuild (which clears statusCode) on the second tick and
+// then every 20 ticks.
+TEST_F(CameraListingTest, RebuildsOnTheWindowsCadence) {
+    add(cameraAt(0x0A010203, 80, 0xC000));
+    CameraListing listing(cameras, nullptr, 6);
+    listing.tick();
+    EXPECT_EQ(cameras.cameraTable[0].statusCode, 0xC000);
+    listing.tick();
+    EXPECT_EQ(cameras.cameraTable[0].statusCode, 0);
+    cameras.cameraTable[0].statusCode = 0x8000;
+    for (int tick = 3; tick <= 21; ++tick) {
+        listing.tick();
+    }
+    EXPECT_EQ(cameras.cameraTable[0].statusCode, 0x8000);
+    listing.tick();
+    EXPECT_EQ(cameras.cameraTable[0].statusCode, 0);
+    EXPECT_EQ(listing.tickCount(), 22u);
+}
+
+TEST_F(CameraListingTest, FinishesAfterFourTicksASecond) {
+    CameraListing listing(cameras, nullptr, 2);
+    for (int tick = 1; tick <= 7; ++tick) {
+        listing.tick();
+        ASSERT_FALSE(listing.finished()) << tick;
+    }
+    listing.tick();
+    EXPECT_TRUE(listing.finished());
+}
+
+// A camera socket on loopback sending to a receiver of the test; nothing leaves the host.
+TEST_F(CameraListingTest, SearchesGoOutWithTheRebuilds) {
+    QUdpSocket receiver;
+    ASSERT_TRUE(receiver.bind(QHostAddress::LocalHost, 0));
+    SocketEndpoints endpoints;
+    endpoints.bindAddress = QHostAddress::LocalHost;
+    endpoints.bindPort = 0;
+    endpoints.destinationAddress = QHostAddress::LocalHost;
+    endpoints.destinationPort = receiver.localPort();
+    CameraSocket socket(cameras, endpoints);
+    ASSERT_NE(socket.replyState(), kBindFailed);
+
+    CameraListing listing(cameras, &socket, 6);
+    int searches = 0;
+    for (int tick = 1; !listing.finished(); ++tick) {
+        listing.tick();
+        const bool expected = tick == 2 || tick == 22;
+        if (expected) {
+            ASSERT_TRUE(receiver.hasPendingDatagrams() ||
+                        receiver.waitForReadyRead(kDeliveryDeadlineMs))
+                << tick;
+        }
+        while (receiver.hasPendingDatagrams()) {
+            EXPECT_TRUE(expected) << tick;
+            EXPECT_GT(receiver.receiveDatagram().data().size(), 48);
+            ++searches;
+        }
+    }
+    EXPECT_EQ(searches, 2);
+}
+
+TEST_F(CameraListingTest, TextOutputIsTheRowCellsSeparatedByTabs) {
+    add(cameraAt(0x0A010203, 80, 0x0500));
+    CameraRecord second = cameraAt(0xC0A800FD, 50000, 0);
+    second.mac = {0xAA, 0xBB, 0xCC, 0x00, 0x01, 0x02};
+    add(second);
+    CameraListing listing(cameras, nullptr, 6);
+    EXPECT_EQ(listing.textOutput(),
+              " 1\t02-00-00-12-34-AB\t 10.  1.  2.  3\t   80\tNetwork configuration in "
+              "progress( 500)\n"
+              " 2\tAA-BB-CC-00-01-02\t192.168.  0.253\t50000\tOff-line(   0)\n");
+    // Printing is no rebuild: the status stays for the JSON and a later rebuild.
+    EXPECT_EQ(cameras.cameraTable[0].statusCode, 0x0500);
+}
+
+TEST_F(CameraListingTest, EmptyTablePrintsNothing) {
+    CameraListing listing(cameras, nullptr, 6);
+    EXPECT_TRUE(listing.textOutput().isEmpty());
+    EXPECT_EQ(QJsonDocument::fromJson(listing.jsonOutput()).array().size(), 0);
+}
+
+TEST_F(CameraListingTest, JsonCarriesCellsAndRawFields) {
+    CameraRecord record = cameraAt(0xC0A800FD, 80, 0x8D00);
+    record.networkMode = 0x80;
+    std::strcpy(record.hostName.data(), "cam-lobby");
+    record.ipv6Address[0] = 0xFE;
+    record.ipv6Address[1] = 0x80;
+    add(record);
+    CameraListing listing(cameras, nullptr, 6);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(listing.jsonOutput(), &error);
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+    ASSERT_EQ(document.array().size(), 1);
+    const QJsonObject camera = document.array().at(0).toObject();
+    EXPECT_EQ(camera.value("number").toString(), " 1");
+    EXPECT_EQ(camera.value("macAddress").toString(), "02-00-00-12-34-AB");
+    EXPECT_EQ(camera.value("ipv4Address").toString(), "192.168.  0.253");
+    EXPECT_EQ(camera.value("port").toString(), "   80");
+    EXPECT_EQ(camera.value("status").toString(), "Enable to access from the Internet(8d00)");
+    const QJsonObject raw = camera.value("record").toObject();
+    EXPECT_EQ(raw.value("mac").toString(), "0200001234ab");
+    EXPECT_EQ(raw.value("ipAddress").toInteger(), 0xC0A800FD);
+    EXPECT_EQ(raw.value("webPort").toInt(), 80);
+    EXPECT_EQ(raw.value("statusCode").toInt(), 0x8D00);
+    EXPECT_EQ(raw.value("networkMode").toInt(), 0x80);
+    EXPECT_EQ(raw.value("hostName").toString(), "cam-lobby");
+    EXPECT_EQ(raw.value("ipv6Address").toString(),
+              "fe80000000000000000000000000"
+              "0000");
+}
+
+}  // namespace
+}  // namespace tolvane

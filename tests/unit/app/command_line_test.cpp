@@ -1,0 +1,97 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include "qstring_printer.h"
+
+namespace tolvane {
+namespace {
+
+CommandLine parse(std::initializer_list<const char*> arguments) {
+    QStringList list{QStringLiteral("tolvane")};
+    for (const char* argument : arguments) {
+        list << QString::fromUtf8(argument);
+    }
+    return parseCommandLine(list);
+}
+
+TEST(CommandLineTest, NoArgumentsRunsTheWindowWithDefaults) {
+    const CommandLine line = parse({});
+    EXPECT_EQ(line.action, CommandLine::Action::Run);
+    EXPECT_FALSE(line.options.language.has_value());
+    EXPECT_TRUE(line.options.interfaceName.isEmpty());
+    EXPECT_FALSE(line.options.list);
+    EXPECT_EQ(line.options.listSeconds, 6);
+    EXPECT_FALSE(line.options.json);
+}
+
+TEST(CommandLineTest, EveryOptionTogether) {
+    const CommandLine line =
+        parse({"--lang", "zh_CN", "--interface", "eth1", "--list", "--seconds", "3", "--json"});
+    ASSERT_EQ(line.action, CommandLine::Action::Run) << line.text.toStdString();
+    EXPECT_EQ(line.options.language, UiLanguage::Chinese);
+    EXPECT_EQ(line.options.interfaceName, "eth1");
+    EXPECT_TRUE(line.options.list);
+    EXPECT_EQ(line.options.listSeconds, 3);
+    EXPECT_TRUE(line.options.json);
+}
+
+TEST(CommandLineTest, ValuesAfterEqualsSign) {
+    const CommandLine line = parse({"--lang=ja", "--list", "--seconds=12"});
+    ASSERT_EQ(line.action, CommandLine::Action::Run);
+    EXPECT_EQ(line.options.language, UiLanguage::Japanese);
+    EXPECT_EQ(line.options.listSeconds, 12);
+}
+
+TEST(CommandLineTest, HelpAndVersion) {
+    for (const char* option : {"--help", "-h"}) {
+        const CommandLine line = parse({option});
+        EXPECT_EQ(line.action, CommandLine::Action::ShowHelp);
+        EXPECT_TRUE(line.text.startsWith(QLatin1String("Usage: tolvane [options]\n")));
+        for (const char* name :
+             {"--lang", "--interface", "--list", "--seconds", "--json", "--version"}) {
+            EXPECT_TRUE(line.text.contains(QLatin1String(name))) << name;
+        }
+    }
+    for (const char* option : {"--version", "-v"}) {
+        const CommandLine line = parse({option});
+        EXPECT_EQ(line.action, CommandLine::Action::ShowVersion);
+        EXPECT_EQ(line.text, "Tolvane 1.23R03\n");
+    }
+}
+
+struct BadCase {
+    std::vector<const char*> arguments;
+    const char* mentions;  // the message names what is wrong
+};
+
+class BadCommandLineTest : public testing::TestWithParam<BadCase> {};
+
+TEST_P(BadCommandLineTest, ClearMessage) {
+    QStringList list{QStringLiteral("tolvane")};
+    for (const char* argument : GetParam().arguments) {
+        list << QString::fromUtf8(argument);
+    }
+    const CommandLine line = parseCommandLine(list);
+    EXPECT_EQ(line.action, CommandLine::Action::Error);
+    EXPECT_TRUE(line.text.contains(QString::fromUtf8(GetParam().mentions)))
+        << line.text.toStdString();
+    EXPECT_TRUE(line.text.endsWith(QLatin1Char('\n')));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BadCommandLineTest,
+                         testing::Values(BadCase{{"--bogus"}, "bogus"}, BadCase{{"--lang"}, "lang"},
+                                         BadCase{{"--lang", "de"}, "'de'"},
+                                         BadCase{{"--lang", "zh"}, "'zh'"},
+                                         BadCase{{"--interface", ""}, "interface"},
+                                         BadCase{{"--seconds", "3"}, "--list"},
+                                         BadCase{{"--json"}, "--list"},
+                                         BadCase{{"--list", "--seconds", "0"}, "'0'"},
+                                         BadCase{{"--list", "--seconds", "-2"}, "'-2'"},
+                                         BadCase{{"--list", "--seconds", "2.5"}, "'2.5'"},
+                                         BadCase{{"--list", "--seconds", "3601"}, "'3601'"},
+                                         BadCase{{"--list", "--seconds", "many"}, "'many'"},
+                                         BadCase{{"--list", "extra"}, "'extra'"}));
+
+}  // namespace
+}  // namespace tolvane

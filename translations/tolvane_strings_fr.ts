@@ -1,0 +1,419 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="tolvane-101">
+        <source>About this program</source>
+        <translation>À propos de ce programme</translation>
+    </message>
+    <message id="tolvane-103">
+        <source>Failed to initialize Windows Socket</source>
+        <translation>Impossible d’initialiser Windows Sockets</translation>
+    </message>
+    <message id="tolvane-104">
+        <source>MAC Address</source>
+        <translation>Adresse MAC</translation>
+    </message>
+    <message id="tolvane-105">
+        <source>IPv4 Address</source>
+        <translation>Adresse IPv4</translation>
+    </message>
+    <message id="tolvane-106">
+        <source>Port No.</source>
+        <translation>N° de port</translation>
+    </message>
+    <message id="tolvane-107">
+        <source>Camera Status</source>
+        <translation>État de la caméra</translation>
+    </message>
+    <message id="tolvane-108">
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Manual Network Configuration (for the camera in factory default settings)<byte value="xd"/>
+The itemes below will not be configured by Manual etup<byte value="xd"/>
+<byte value="xd"/>
+Administrator authentication<byte value="xd"/>
+Power Line Frequency<byte value="xd"/>
+UPnP configuration<byte value="xd"/>
+DynamicDNS configuration</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+Configuration réseau manuelle (pour une caméra aux réglages d’usine)<byte value="xd"/>
+Les éléments suivants ne sont pas configurés par la configuration manuelle<byte value="xd"/>
+<byte value="xd"/>
+Authentification de l’administrateur<byte value="xd"/>
+Fréquence du secteur<byte value="xd"/>
+Configuration UPnP<byte value="xd"/>
+Configuration du DNS dynamique</translation>
+    </message>
+    <message id="tolvane-109">
+        <source><byte value="xd"/>
+Access from the Internet</source>
+        <translation><byte value="xd"/>
+Accès depuis Internet</translation>
+    </message>
+    <message id="tolvane-110">
+        <source>IPv6 Address</source>
+        <translation>Adresse IPv6</translation>
+    </message>
+    <message id="tolvane-111">
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message id="tolvane-112">
+        <source>Tolvane</source>
+        <translation>Tolvane</translation>
+    </message>
+    <message id="tolvane-113">
+        <source>Basic Setup</source>
+        <translation>Configuration de base</translation>
+    </message>
+    <message id="tolvane-114">
+        <source>DDNS registration</source>
+        <translation>Enregistrement DDNS</translation>
+    </message>
+    <message id="tolvane-115">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-116">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-117">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-118">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-119">
+        <source><byte value="xd"/>
+Tolvane Wizard in progress</source>
+        <translation><byte value="xd"/>
+Assistant Tolvane en cours</translation>
+    </message>
+    <message id="tolvane-120">
+        <source><byte value="xd"/>
+Start camera&apos;s network configuration based on this computer&apos;s network settings</source>
+        <translation><byte value="xd"/>
+Démarrage de la configuration réseau de la caméra d’après les paramètres réseau de cet ordinateur</translation>
+    </message>
+    <message id="tolvane-121">
+        <source>Failed to get network settings from DHCP server<byte value="xd"/>
+Click &quot;YES&quot; to proceed network configuration based on this computer&apos;s network settings<byte value="xd"/>
+Click &quot;NO&quot; to continue Tolvane<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+* It may not be able to complete network configuration based on the computer&apos;s netwrok settings depending on your computer model or other factors. In that case, you need to cofigure network settings manually.</source>
+        <translation>Impossible d’obtenir les paramètres réseau auprès du serveur DHCP<byte value="xd"/>
+Cliquez sur «&#xa0;Oui&#xa0;» pour poursuivre la configuration réseau d’après les paramètres réseau de cet ordinateur<byte value="xd"/>
+Cliquez sur «&#xa0;Non&#xa0;» pour continuer à utiliser Tolvane<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+* Selon le modèle de votre ordinateur ou d’autres facteurs, la configuration réseau d’après les paramètres réseau de l’ordinateur peut ne pas aboutir. Dans ce cas, vous devez configurer les paramètres réseau manuellement.</translation>
+    </message>
+    <message id="tolvane-122">
+        <source><byte value="xd"/>
+IP addresses overlapped</source>
+        <translation><byte value="xd"/>
+Conflit d’adresses IP</translation>
+    </message>
+    <message id="tolvane-123">
+        <source><byte value="xd"/>
+Failed to set up camera (Time out)</source>
+        <translation><byte value="xd"/>
+Échec de la configuration de la caméra (délai dépassé)</translation>
+    </message>
+    <message id="tolvane-124">
+        <source><byte value="xd"/>
+Camera setup in progress</source>
+        <translation><byte value="xd"/>
+Configuration de la caméra en cours</translation>
+    </message>
+    <message id="tolvane-125">
+        <source><byte value="xd"/>
+Failed to set up camera</source>
+        <translation><byte value="xd"/>
+Échec de la configuration de la caméra</translation>
+    </message>
+    <message id="tolvane-126">
+        <source><byte value="xd"/>
+Restarting camera</source>
+        <translation><byte value="xd"/>
+Redémarrage de la caméra</translation>
+    </message>
+    <message id="tolvane-127">
+        <source><byte value="xd"/>
+Camera setup completed</source>
+        <translation><byte value="xd"/>
+Configuration de la caméra terminée</translation>
+    </message>
+    <message id="tolvane-128">
+        <source><byte value="xd"/>
+Camera is preparing for Easy Installation.<byte value="xd"/>
+Please wait for a while.</source>
+        <translation><byte value="xd"/>
+La caméra se prépare à l’installation simplifiée.<byte value="xd"/>
+Veuillez patienter.</translation>
+    </message>
+    <message id="tolvane-129">
+        <source>Unlimited</source>
+        <translation>Illimité</translation>
+    </message>
+    <message id="tolvane-130">
+        <source>10Mbps</source>
+        <translation>10&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-131">
+        <source>5Mbps</source>
+        <translation>5&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-132">
+        <source>3Mbps</source>
+        <translation>3&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-133">
+        <source>2Mbps</source>
+        <translation>2&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-134">
+        <source>1Mbps</source>
+        <translation>1&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-135">
+        <source>0.5Mbps</source>
+        <translation>0,5&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-136">
+        <source>0.3Mbps</source>
+        <translation>0,3&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-137">
+        <source>0.2Mbps</source>
+        <translation>0,2&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-138">
+        <source>0.1Mbps</source>
+        <translation>0,1&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-139">
+        <source>0.07Mbps</source>
+        <translation>0,07&#xa0;Mbit/s</translation>
+    </message>
+    <message id="tolvane-140">
+        <source>Off-line</source>
+        <translation>Hors ligne</translation>
+    </message>
+    <message id="tolvane-141">
+        <source>Error - DDNS registration</source>
+        <translation>Erreur - Enregistrement DDNS</translation>
+    </message>
+    <message id="tolvane-142">
+        <source>Error - Access test</source>
+        <translation>Erreur - Test d’accès</translation>
+    </message>
+    <message id="tolvane-143">
+        <source>Error - Port number refreshing</source>
+        <translation>Erreur - Actualisation du numéro de port</translation>
+    </message>
+    <message id="tolvane-144">
+        <source>Error - UPnP configuration</source>
+        <translation>Erreur - Configuration UPnP</translation>
+    </message>
+    <message id="tolvane-145">
+        <source>Error - Netework configuration</source>
+        <translation>Erreur - Configuration réseau</translation>
+    </message>
+    <message id="tolvane-146">
+        <source>Firmware version up in progress</source>
+        <translation>Mise à jour du micrologiciel en cours</translation>
+    </message>
+    <message id="tolvane-147">
+        <source>Network configuration in progress</source>
+        <translation>Configuration réseau en cours</translation>
+    </message>
+    <message id="tolvane-148">
+        <source>UPnP configuration in progress</source>
+        <translation>Configuration UPnP en cours</translation>
+    </message>
+    <message id="tolvane-149">
+        <source>Internet connection test in progress</source>
+        <translation>Test de la connexion Internet en cours</translation>
+    </message>
+    <message id="tolvane-150">
+        <source>DDNS registration in progress</source>
+        <translation>Enregistrement DDNS en cours</translation>
+    </message>
+    <message id="tolvane-151">
+        <source>Internet setup completed</source>
+        <translation>Configuration Internet terminée</translation>
+    </message>
+    <message id="tolvane-152">
+        <source>Local setup completed</source>
+        <translation>Configuration locale terminée</translation>
+    </message>
+    <message id="tolvane-153">
+        <source>Error - Router connection</source>
+        <translation>Erreur - Connexion au routeur</translation>
+    </message>
+    <message id="tolvane-154">
+        <source>Changing configuration by user</source>
+        <translation>Configuration en cours de modification par l’utilisateur</translation>
+    </message>
+    <message id="tolvane-155">
+        <source>Enable to access from the Internet</source>
+        <translation>Accès depuis Internet autorisé</translation>
+    </message>
+    <message id="tolvane-156">
+        <source>Disable to access from the Internet</source>
+        <translation>Accès depuis Internet interdit</translation>
+    </message>
+    <message id="tolvane-157">
+        <source>Static IP address</source>
+        <translation>Adresse IP statique</translation>
+    </message>
+    <message id="tolvane-158">
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message id="tolvane-159">
+        <source>Error - Port number refreshing</source>
+        <translation>Erreur - Actualisation du numéro de port</translation>
+    </message>
+    <message id="tolvane-160">
+        <source>Do you wish to re-setup the camera?</source>
+        <translation>Voulez-vous reconfigurer la caméra&#xa0;?</translation>
+    </message>
+    <message id="tolvane-161">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-162">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-163">
+        <source>Camera No.</source>
+        <translation>N° de caméra</translation>
+    </message>
+    <message id="tolvane-164">
+        <source>Do you wish to change to Automatic Setup mode?</source>
+        <translation>Voulez-vous passer en mode de configuration automatique&#xa0;?</translation>
+    </message>
+    <message id="tolvane-165">
+        <source>Network configuration in progress.<byte value="xd"/>
+Please wait for a while.</source>
+        <translation>Configuration réseau en cours.<byte value="xd"/>
+Veuillez patienter.</translation>
+    </message>
+    <message id="tolvane-166">
+        <source>IP address is not assigned to this computer.<byte value="xd"/>
+Please configure the network settings for this computer and restart this program again.</source>
+        <translation>Aucune adresse IP n’est attribuée à cet ordinateur.<byte value="xd"/>
+Configurez les paramètres réseau de cet ordinateur, puis redémarrez ce programme.</translation>
+    </message>
+    <message id="tolvane-167">
+        <source>Please select a desired Network Camera</source>
+        <translation>Veuillez sélectionner une caméra réseau</translation>
+    </message>
+    <message id="tolvane-168">
+        <source>This camera is off-line.</source>
+        <translation>Cette caméra est hors ligne.</translation>
+    </message>
+    <message id="tolvane-169">
+        <source>This program cannot set up the Network Camera over 20 minutes after restart.</source>
+        <translation>Ce programme ne peut pas configurer la caméra réseau plus de 20 minutes après son redémarrage.</translation>
+    </message>
+    <message id="tolvane-170">
+        <source>Invalid value</source>
+        <translation>Valeur non valide</translation>
+    </message>
+    <message id="tolvane-171">
+        <source><byte value="xd"/>
+If you wish to allow Internet access to the camera,<byte value="xd"/>
+click the &quot;Next&quot; button for advanced setup.</source>
+        <translation><byte value="xd"/>
+Si vous souhaitez autoriser l’accès à la caméra depuis Internet,<byte value="xd"/>
+cliquez sur le bouton «&#xa0;Suivant&#xa0;» pour la configuration avancée.</translation>
+    </message>
+    <message id="tolvane-172">
+        <source>Setup completed.<byte value="xd"/>
+Use the address below to access the camera.<byte value="xd"/>
+  Local Network Access : </source>
+        <translation>Configuration terminée.<byte value="xd"/>
+Utilisez l’adresse ci-dessous pour accéder à la caméra.<byte value="xd"/>
+  Accès depuis le réseau local&#xa0;: </translation>
+    </message>
+    <message id="tolvane-173">
+        <source>This camera is in DHCP or Static Connection mode. 
+If you wish to change to Automatic Setup mode, 
+click &quot;Automatic Setup(Local Access Only)&quot; in the next window.</source>
+        <translation>Cette caméra est en mode de connexion DHCP ou statique. 
+Pour passer en mode de configuration automatique, 
+cliquez sur «&#xa0;Configuration automatique (accès local uniquement)&#xa0;» dans la fenêtre suivante.</translation>
+    </message>
+    <message id="tolvane-174">
+        <source>Now setting camera for IPsec off.</source>
+        <translation>Désactivation d’IPsec sur la caméra en cours.</translation>
+    </message>
+    <message id="tolvane-175">
+        <source>IPsec is already off.</source>
+        <translation>IPsec est déjà désactivé.</translation>
+    </message>
+    <message id="tolvane-176">
+        <source>Illegal Mac address.</source>
+        <translation>Adresse MAC non valide.</translation>
+    </message>
+    <message id="tolvane-177">
+        <source><byte value="xd"/>
+Start camera&apos;s network configuration based on this computer&apos;s network settings. It may take up to 1 minute.</source>
+        <translation><byte value="xd"/>
+Démarrage de la configuration réseau de la caméra d’après les paramètres réseau de cet ordinateur. Cette opération peut prendre jusqu’à 1&#xa0;minute.</translation>
+    </message>
+    <message id="tolvane-178">
+        <source>ENGLISH</source>
+        <translation>FRENCH</translation>
+    </message>
+    <message id="tolvane-179">
+        <source><byte value="xd"/>
+Preparing network configuration based on this computer&apos;s network settings.</source>
+        <translation><byte value="xd"/>
+Préparation de la configuration réseau d’après les paramètres réseau de cet ordinateur.</translation>
+    </message>
+    <message id="tolvane-180">
+        <source>IPv4 Information</source>
+        <translation>Informations IPv4</translation>
+    </message>
+    <message id="tolvane-181">
+        <source>IPv6 Information</source>
+        <translation>Informations IPv6</translation>
+    </message>
+    <message id="tolvane-182">
+        <source>Non regist for IPv6</source>
+        <translation>Non enregistrée pour IPv6</translation>
+    </message>
+    <message id="tolvane-183">
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message id="tolvane-184">
+        <source>Static</source>
+        <translation>Statique</translation>
+    </message>
+    <message id="tolvane-185">
+        <source>Internet access</source>
+        <translation>Accès Internet</translation>
+    </message>
+    <message id="tolvane-186">
+        <source>Local access</source>
+        <translation>Accès local</translation>
+    </message>
+    <message id="tolvane-187">
+        <source>First, select &quot;Automatic Setup (Local Access Only)&quot;.</source>
+        <translation>Sélectionnez d’abord «&#xa0;Configuration automatique (accès local uniquement)&#xa0;».</translation>
+    </message>
+</context>
+</TS>

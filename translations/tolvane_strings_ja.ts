@@ -1,0 +1,419 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="tolvane-101">
+        <source>About this program</source>
+        <translation>バージョン情報</translation>
+    </message>
+    <message id="tolvane-103">
+        <source>Failed to initialize Windows Socket</source>
+        <translation>Windows ソケットを初期化できませんでした</translation>
+    </message>
+    <message id="tolvane-104">
+        <source>MAC Address</source>
+        <translation>MACアドレス</translation>
+    </message>
+    <message id="tolvane-105">
+        <source>IPv4 Address</source>
+        <translation>IPv4アドレス</translation>
+    </message>
+    <message id="tolvane-106">
+        <source>Port No.</source>
+        <translation>ポート番号</translation>
+    </message>
+    <message id="tolvane-107">
+        <source>Camera Status</source>
+        <translation>カメラの状態</translation>
+    </message>
+    <message id="tolvane-108">
+        <source><byte value="xd"/>
+<byte value="xd"/>
+Manual Network Configuration (for the camera in factory default settings)<byte value="xd"/>
+The itemes below will not be configured by Manual etup<byte value="xd"/>
+<byte value="xd"/>
+Administrator authentication<byte value="xd"/>
+Power Line Frequency<byte value="xd"/>
+UPnP configuration<byte value="xd"/>
+DynamicDNS configuration</source>
+        <translation><byte value="xd"/>
+<byte value="xd"/>
+手動ネットワーク設定（工場出荷時の設定のカメラ用）<byte value="xd"/>
+以下の項目は手動設定では設定されません<byte value="xd"/>
+<byte value="xd"/>
+管理者認証<byte value="xd"/>
+電源周波数<byte value="xd"/>
+UPnP設定<byte value="xd"/>
+ダイナミックDNS設定</translation>
+    </message>
+    <message id="tolvane-109">
+        <source><byte value="xd"/>
+Access from the Internet</source>
+        <translation><byte value="xd"/>
+インターネットからのアクセス</translation>
+    </message>
+    <message id="tolvane-110">
+        <source>IPv6 Address</source>
+        <translation>IPv6アドレス</translation>
+    </message>
+    <message id="tolvane-111">
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message id="tolvane-112">
+        <source>Tolvane</source>
+        <translation>Tolvane</translation>
+    </message>
+    <message id="tolvane-113">
+        <source>Basic Setup</source>
+        <translation>基本設定</translation>
+    </message>
+    <message id="tolvane-114">
+        <source>DDNS registration</source>
+        <translation>DDNS登録</translation>
+    </message>
+    <message id="tolvane-115">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-116">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-117">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-118">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-119">
+        <source><byte value="xd"/>
+Tolvane Wizard in progress</source>
+        <translation><byte value="xd"/>
+Tolvane ウィザードを実行しています</translation>
+    </message>
+    <message id="tolvane-120">
+        <source><byte value="xd"/>
+Start camera&apos;s network configuration based on this computer&apos;s network settings</source>
+        <translation><byte value="xd"/>
+このコンピューターのネットワーク設定に基づいて、カメラのネットワーク設定を開始します</translation>
+    </message>
+    <message id="tolvane-121">
+        <source>Failed to get network settings from DHCP server<byte value="xd"/>
+Click &quot;YES&quot; to proceed network configuration based on this computer&apos;s network settings<byte value="xd"/>
+Click &quot;NO&quot; to continue Tolvane<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+* It may not be able to complete network configuration based on the computer&apos;s netwrok settings depending on your computer model or other factors. In that case, you need to cofigure network settings manually.</source>
+        <translation>DHCPサーバーからネットワーク設定を取得できませんでした<byte value="xd"/>
+このコンピューターのネットワーク設定に基づいてネットワーク設定を進める場合は「はい」をクリックしてください<byte value="xd"/>
+Tolvane を続ける場合は「いいえ」をクリックしてください<byte value="xd"/>
+<byte value="xd"/>
+<byte value="xd"/>
+※ お使いのコンピューターの機種やその他の要因によっては、コンピューターのネットワーク設定に基づくネットワーク設定を完了できない場合があります。その場合は、ネットワークを手動で設定してください。</translation>
+    </message>
+    <message id="tolvane-122">
+        <source><byte value="xd"/>
+IP addresses overlapped</source>
+        <translation><byte value="xd"/>
+IPアドレスが重複しています</translation>
+    </message>
+    <message id="tolvane-123">
+        <source><byte value="xd"/>
+Failed to set up camera (Time out)</source>
+        <translation><byte value="xd"/>
+カメラの設定に失敗しました（タイムアウト）</translation>
+    </message>
+    <message id="tolvane-124">
+        <source><byte value="xd"/>
+Camera setup in progress</source>
+        <translation><byte value="xd"/>
+カメラを設定しています</translation>
+    </message>
+    <message id="tolvane-125">
+        <source><byte value="xd"/>
+Failed to set up camera</source>
+        <translation><byte value="xd"/>
+カメラの設定に失敗しました</translation>
+    </message>
+    <message id="tolvane-126">
+        <source><byte value="xd"/>
+Restarting camera</source>
+        <translation><byte value="xd"/>
+カメラを再起動しています</translation>
+    </message>
+    <message id="tolvane-127">
+        <source><byte value="xd"/>
+Camera setup completed</source>
+        <translation><byte value="xd"/>
+カメラの設定が完了しました</translation>
+    </message>
+    <message id="tolvane-128">
+        <source><byte value="xd"/>
+Camera is preparing for Easy Installation.<byte value="xd"/>
+Please wait for a while.</source>
+        <translation><byte value="xd"/>
+カメラがかんたん設定の準備をしています。<byte value="xd"/>
+しばらくお待ちください。</translation>
+    </message>
+    <message id="tolvane-129">
+        <source>Unlimited</source>
+        <translation>制限なし</translation>
+    </message>
+    <message id="tolvane-130">
+        <source>10Mbps</source>
+        <translation>10Mbps</translation>
+    </message>
+    <message id="tolvane-131">
+        <source>5Mbps</source>
+        <translation>5Mbps</translation>
+    </message>
+    <message id="tolvane-132">
+        <source>3Mbps</source>
+        <translation>3Mbps</translation>
+    </message>
+    <message id="tolvane-133">
+        <source>2Mbps</source>
+        <translation>2Mbps</translation>
+    </message>
+    <message id="tolvane-134">
+        <source>1Mbps</source>
+        <translation>1Mbps</translation>
+    </message>
+    <message id="tolvane-135">
+        <source>0.5Mbps</source>
+        <translation>0.5Mbps</translation>
+    </message>
+    <message id="tolvane-136">
+        <source>0.3Mbps</source>
+        <translation>0.3Mbps</translation>
+    </message>
+    <message id="tolvane-137">
+        <source>0.2Mbps</source>
+        <translation>0.2Mbps</translation>
+    </message>
+    <message id="tolvane-138">
+        <source>0.1Mbps</source>
+        <translation>0.1Mbps</translation>
+    </message>
+    <message id="tolvane-139">
+        <source>0.07Mbps</source>
+        <translation>0.07Mbps</translation>
+    </message>
+    <message id="tolvane-140">
+        <source>Off-line</source>
+        <translation>オフライン</translation>
+    </message>
+    <message id="tolvane-141">
+        <source>Error - DDNS registration</source>
+        <translation>エラー - DDNS登録</translation>
+    </message>
+    <message id="tolvane-142">
+        <source>Error - Access test</source>
+        <translation>エラー - アクセステスト</translation>
+    </message>
+    <message id="tolvane-143">
+        <source>Error - Port number refreshing</source>
+        <translation>エラー - ポート番号の更新</translation>
+    </message>
+    <message id="tolvane-144">
+        <source>Error - UPnP configuration</source>
+        <translation>エラー - UPnP設定</translation>
+    </message>
+    <message id="tolvane-145">
+        <source>Error - Netework configuration</source>
+        <translation>エラー - ネットワーク設定</translation>
+    </message>
+    <message id="tolvane-146">
+        <source>Firmware version up in progress</source>
+        <translation>ファームウェアをバージョンアップしています</translation>
+    </message>
+    <message id="tolvane-147">
+        <source>Network configuration in progress</source>
+        <translation>ネットワークを設定しています</translation>
+    </message>
+    <message id="tolvane-148">
+        <source>UPnP configuration in progress</source>
+        <translation>UPnPを設定しています</translation>
+    </message>
+    <message id="tolvane-149">
+        <source>Internet connection test in progress</source>
+        <translation>インターネット接続をテストしています</translation>
+    </message>
+    <message id="tolvane-150">
+        <source>DDNS registration in progress</source>
+        <translation>DDNSに登録しています</translation>
+    </message>
+    <message id="tolvane-151">
+        <source>Internet setup completed</source>
+        <translation>インターネット設定完了</translation>
+    </message>
+    <message id="tolvane-152">
+        <source>Local setup completed</source>
+        <translation>ローカル設定完了</translation>
+    </message>
+    <message id="tolvane-153">
+        <source>Error - Router connection</source>
+        <translation>エラー - ルーター接続</translation>
+    </message>
+    <message id="tolvane-154">
+        <source>Changing configuration by user</source>
+        <translation>ユーザーが設定を変更しています</translation>
+    </message>
+    <message id="tolvane-155">
+        <source>Enable to access from the Internet</source>
+        <translation>インターネットからのアクセス：許可</translation>
+    </message>
+    <message id="tolvane-156">
+        <source>Disable to access from the Internet</source>
+        <translation>インターネットからのアクセス：不可</translation>
+    </message>
+    <message id="tolvane-157">
+        <source>Static IP address</source>
+        <translation>固定IPアドレス</translation>
+    </message>
+    <message id="tolvane-158">
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message id="tolvane-159">
+        <source>Error - Port number refreshing</source>
+        <translation>エラー - ポート番号の更新</translation>
+    </message>
+    <message id="tolvane-160">
+        <source>Do you wish to re-setup the camera?</source>
+        <translation>カメラを再設定しますか？</translation>
+    </message>
+    <message id="tolvane-161">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-162">
+        <source>RESERVE</source>
+        <translation>RESERVE</translation>
+    </message>
+    <message id="tolvane-163">
+        <source>Camera No.</source>
+        <translation>カメラ番号</translation>
+    </message>
+    <message id="tolvane-164">
+        <source>Do you wish to change to Automatic Setup mode?</source>
+        <translation>自動設定モードに変更しますか？</translation>
+    </message>
+    <message id="tolvane-165">
+        <source>Network configuration in progress.<byte value="xd"/>
+Please wait for a while.</source>
+        <translation>ネットワークを設定しています。<byte value="xd"/>
+しばらくお待ちください。</translation>
+    </message>
+    <message id="tolvane-166">
+        <source>IP address is not assigned to this computer.<byte value="xd"/>
+Please configure the network settings for this computer and restart this program again.</source>
+        <translation>このコンピューターにIPアドレスが割り当てられていません。<byte value="xd"/>
+このコンピューターのネットワークを設定してから、このプログラムを起動し直してください。</translation>
+    </message>
+    <message id="tolvane-167">
+        <source>Please select a desired Network Camera</source>
+        <translation>ネットワークカメラを選択してください</translation>
+    </message>
+    <message id="tolvane-168">
+        <source>This camera is off-line.</source>
+        <translation>このカメラはオフラインです。</translation>
+    </message>
+    <message id="tolvane-169">
+        <source>This program cannot set up the Network Camera over 20 minutes after restart.</source>
+        <translation>カメラの再起動から20分以上経過すると、このプログラムではネットワークカメラを設定できません。</translation>
+    </message>
+    <message id="tolvane-170">
+        <source>Invalid value</source>
+        <translation>無効な値です</translation>
+    </message>
+    <message id="tolvane-171">
+        <source><byte value="xd"/>
+If you wish to allow Internet access to the camera,<byte value="xd"/>
+click the &quot;Next&quot; button for advanced setup.</source>
+        <translation><byte value="xd"/>
+カメラへのインターネットからのアクセスを許可する場合は、<byte value="xd"/>
+「次へ」ボタンをクリックして詳細設定に進んでください。</translation>
+    </message>
+    <message id="tolvane-172">
+        <source>Setup completed.<byte value="xd"/>
+Use the address below to access the camera.<byte value="xd"/>
+  Local Network Access : </source>
+        <translation>設定が完了しました。<byte value="xd"/>
+カメラには以下のアドレスでアクセスしてください。<byte value="xd"/>
+  ローカルネットワークからのアクセス : </translation>
+    </message>
+    <message id="tolvane-173">
+        <source>This camera is in DHCP or Static Connection mode. 
+If you wish to change to Automatic Setup mode, 
+click &quot;Automatic Setup(Local Access Only)&quot; in the next window.</source>
+        <translation>このカメラはDHCPまたは固定IPの接続モードです。
+自動設定モードに変更する場合は、
+次の画面で「自動設定（ローカルアクセスのみ）」をクリックしてください。</translation>
+    </message>
+    <message id="tolvane-174">
+        <source>Now setting camera for IPsec off.</source>
+        <translation>カメラのIPsecを無効にしています。</translation>
+    </message>
+    <message id="tolvane-175">
+        <source>IPsec is already off.</source>
+        <translation>IPsecはすでに無効になっています。</translation>
+    </message>
+    <message id="tolvane-176">
+        <source>Illegal Mac address.</source>
+        <translation>MACアドレスが正しくありません。</translation>
+    </message>
+    <message id="tolvane-177">
+        <source><byte value="xd"/>
+Start camera&apos;s network configuration based on this computer&apos;s network settings. It may take up to 1 minute.</source>
+        <translation><byte value="xd"/>
+このコンピューターのネットワーク設定に基づいて、カメラのネットワーク設定を開始します。完了まで最大1分ほどかかります。</translation>
+    </message>
+    <message id="tolvane-178">
+        <source>ENGLISH</source>
+        <translation>JAPANESE</translation>
+    </message>
+    <message id="tolvane-179">
+        <source><byte value="xd"/>
+Preparing network configuration based on this computer&apos;s network settings.</source>
+        <translation><byte value="xd"/>
+このコンピューターのネットワーク設定に基づいて、ネットワーク設定を準備しています。</translation>
+    </message>
+    <message id="tolvane-180">
+        <source>IPv4 Information</source>
+        <translation>IPv4情報</translation>
+    </message>
+    <message id="tolvane-181">
+        <source>IPv6 Information</source>
+        <translation>IPv6情報</translation>
+    </message>
+    <message id="tolvane-182">
+        <source>Non regist for IPv6</source>
+        <translation>IPv6未登録</translation>
+    </message>
+    <message id="tolvane-183">
+        <source>Auto</source>
+        <translation>自動</translation>
+    </message>
+    <message id="tolvane-184">
+        <source>Static</source>
+        <translation>固定</translation>
+    </message>
+    <message id="tolvane-185">
+        <source>Internet access</source>
+        <translation>インターネットアクセス</translation>
+    </message>
+    <message id="tolvane-186">
+        <source>Local access</source>
+        <translation>ローカルアクセス</translation>
+    </message>
+    <message id="tolvane-187">
+        <source>First, select &quot;Automatic Setup (Local Access Only)&quot;.</source>
+        <translation>まず「自動設定（ローカルアクセスのみ）」を選択してください。</translation>
+    </message>
+</context>
+</TS>
