@@ -10,8 +10,8 @@
 #   testbed.sh exec HOST [--id ID] -- COMMAND... run COMMAND in HOST (pc, cam1.., other, sw)
 #   testbed.sh prune                             remove beds whose owning process has ended
 #
-# ID is "tvb" followed by the owner's process id and optionally more lower-case letters and
-# digits (tvb4711, tvb4711b); prune relies on that. As root the bed uses `ip netns`. Without
+# ID is "tvb", the owner's process id, and optionally a lower-case letter followed by letters
+# and digits (tvb4711, tvb4711x2); prune relies on that. As root the bed uses `ip netns`. Without
 # root, `run` starts itself again inside a user, network and mount namespace of its own
 # (`unshare -rnm`), where the whole bed is private to that run. Exit status 77 means that no
 # bed can be made on this machine (the reason is printed).
@@ -49,7 +49,7 @@ usage() {
 }
 
 valid_id() {
-    [[ $1 =~ ^tvb[0-9]+[a-z0-9]*$ ]]
+    [[ $1 =~ ^tvb[0-9]+([a-z][a-z0-9]*)?$ ]]
 }
 
 camera_ip() { echo "$NET.$((20 + $1))"; }
@@ -109,7 +109,7 @@ owner_alive() {
 prune_dead_beds() {
     local ns id pid
     for ns in $(ip netns list 2>/dev/null | awk '{print $1}'); do
-        [[ $ns =~ ^(tvb([0-9]+)[a-z0-9]*)-[a-z0-9]+$ ]] || continue
+        [[ $ns =~ ^(tvb([0-9]+)([a-z][a-z0-9]*)?)-[a-z0-9]+$ ]] || continue
         id=${BASH_REMATCH[1]}
         pid=${BASH_REMATCH[2]}
         owner_alive "$pid" || destroy_bed "$id"
@@ -234,7 +234,7 @@ cmd_up() {
         *) usage ;;
         esac
     done
-    valid_id "$id" || die "--id takes tvb<owner pid>[a-z0-9]*, not '$id'"
+    valid_id "$id" || die "--id takes tvb<owner pid>[<letter>[letters and digits]], not '$id'"
     prepare_bed "$id"
     trap "destroy_bed $id" EXIT
     trap 'exit 130' INT
