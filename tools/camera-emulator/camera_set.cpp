@@ -6,13 +6,6 @@ namespace {
 
 constexpr std::uint32_t kDefaultMask = 0xFFFFFF00u;
 
-StatusScript defaultAfterRestart(Profile profile, std::uint16_t startStatus) {
-    if (profile != Profile::FactoryNew && profile != Profile::Silent)
-        return StatusScript::constant(startStatus);
-    QString unused;
-    return *StatusScript::parse(QLatin1String(kFactoryNewAfterRestart), unused);
-}
-
 }  // namespace
 
 MacAddress nextMac(const MacAddress& mac, int offset) {
@@ -49,8 +42,7 @@ std::vector<EmulatedCamera> makeCameras(const EmulatorOptions& options) {
         EmulatedCamera::Behaviour behaviour;
         behaviour.answersSearch = options.profile != Profile::Silent;
         behaviour.restartSilenceMs = options.restartSilenceMs;
-        behaviour.afterRestart = options.statusAfterRestart.value_or(
-            defaultAfterRestart(options.profile, record.statusCode));
+        behaviour.afterRestart = options.statusAfterRestart;
         cameras.emplace_back(record, behaviour);
     }
     return cameras;

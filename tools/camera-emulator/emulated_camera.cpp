@@ -5,13 +5,25 @@
 namespace tolvane::emulator {
 
 EmulatedCamera::EmulatedCamera(const CameraRecord& start, Behaviour behaviour)
-    : record_(start), behaviour_(std::move(behaviour)) {}
+    : record_(start), startStatus_(start.statusCode), behaviour_(std::move(behaviour)) {}
 
 CameraRecord EmulatedCamera::reportedRecord(std::int64_t nowMs) const {
     CameraRecord reported = record_;
     if (backSince_)
-        reported.statusCode = behaviour_.afterRestart.statusAt(nowMs - *backSince_);
+        reported.statusCode = statusAfterRestart(nowMs - *backSince_);
     return reported;
+}
+
+std::uint16_t EmulatedCamera::statusAfterRestart(std::int64_t msSinceBack) const {
+    if (behaviour_.afterRestart)
+        return behaviour_.afterRestart->statusAt(msSinceBack);
+    if (record_.networkMode != kFactoryMode)
+        return startStatus_;
+    static const StatusScript factoryMode = [] {
+        QString unused;
+        return *StatusScript::parse(QLatin1String(kFactoryModeAfterRestart), unused);
+    }();
+    return factoryMode.statusAt(msSinceBack);
 }
 
 void EmulatedCamera::acceptSetup(const CameraRecord& requested, std::int64_t nowMs) {

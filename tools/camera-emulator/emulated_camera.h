@@ -8,6 +8,10 @@
 
 namespace tolvane::emulator {
 
+// Statuses of a camera in factory mode after a restart when no script is given: the easy
+// set-up status for 30 s, then a finished local set-up.
+inline constexpr const char* kFactoryModeAfterRestart = "0xC100:30,0x8200";
+
 // Set-up operation codes carried in item 0xAD of a set-up request.
 inline constexpr std::uint16_t kSetupByMacCode = 0x0F01;
 inline constexpr std::uint16_t kIpsecOffCode = 0x0FC0;
@@ -19,7 +23,9 @@ public:
     struct Behaviour {
         bool answersSearch = true;
         std::int64_t restartSilenceMs = 25000;
-        StatusScript afterRestart = StatusScript::constant(0);
+        // Statuses after a restart; without a script, a camera back in factory mode reports
+        // kFactoryModeAfterRestart and any other the status it started with.
+        std::optional<StatusScript> afterRestart;
     };
 
     EmulatedCamera(const CameraRecord& start, Behaviour behaviour);
@@ -45,7 +51,10 @@ private:
     void acceptRecordSetup(const CameraRecord& requested);
     void acceptSetupByMac(const CameraRecord& requested);
 
+    std::uint16_t statusAfterRestart(std::int64_t msSinceBack) const;
+
     CameraRecord record_;
+    std::uint16_t startStatus_;
     std::optional<CameraRecord> pending_;
     Behaviour behaviour_;
     std::optional<std::int64_t> silentUntil_;

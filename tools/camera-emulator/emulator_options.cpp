@@ -89,8 +89,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption afterRestart(
         QStringLiteral("status-after-restart"),
         QStringLiteral("Statuses reported after a restart, e.g. \"0xC100:30,0x8200\": 0xC100 "
-                       "for 30 s, then 0x8200 (default: that script for factory-new and "
-                       "silent cameras, the start status for the others)."),
+                       "for 30 s, then 0x8200 (default: that script for a camera back in "
+                       "factory mode, networkMode 0xFF, and the start status for others)."),
         QStringLiteral("script"));
     const QCommandLineOption count(QStringLiteral("count"),
                                    QStringLiteral("Number of cameras, with consecutive MACs "

@@ -45,6 +45,22 @@ TEST(CameraSet, StartStatusHoldsAfterARestartOfAConfiguredCamera) {
     EXPECT_EQ(camera.reportedRecord(100000).statusCode, 0x8D00);
 }
 
+TEST(CameraSet, CameraSetBackToFactoryModeReportsTheEasySetupStatusesAfterItsRestart) {
+    EmulatorOptions options;
+    options.profile = Profile::Static;
+    options.restartSilenceMs = 10;
+    EmulatedCamera camera = makeCameras(options).front();
+    CameraRecord resetup = camera.reportedRecord(0);
+    resetup.networkMode = kFactoryMode;
+    resetup.webPort = 80;
+    resetup.statusCode = 0x0F00;
+    camera.acceptSetup(resetup, 0);
+    camera.restart(0);
+    ASSERT_TRUE(camera.comeBackIfDue(10));
+    EXPECT_EQ(camera.reportedRecord(10).statusCode, 0xC100);
+    EXPECT_EQ(camera.reportedRecord(30010).statusCode, 0x8200);
+}
+
 TEST(DropFilter, DropsTheSameShareForTheSameSeed) {
     DropFilter first(0.3, 42);
     DropFilter second(0.3, 42);
