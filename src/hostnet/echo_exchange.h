@@ -30,13 +30,14 @@ public:
     virtual ReceiveOutcome Receive(std::vector<std::uint8_t>& datagram, std::uint32_t& sender) = 0;
 };
 
-// Sends an echo request and lets the first datagram decide; resends after each receive
-// time-out. At most kMaxEchoSends requests are sent in all, whether a send timed out or a
-// receive did. Results: an accepted reply gives EchoReplyOrImpossible after a 1000 ms pause;
-// a rejected datagram, an unreachable report or four unanswered requests give NoAnswer; a
-// failed receive, or sends that kept timing out, give EchoReplyOrImpossible.
+// Echo requests one ping may send in all, counting sends that timed out.
 inline constexpr int kMaxEchoSends = 4;
 
+// Sends an echo request and lets the first datagram decide; resends after each receive
+// time-out. `identifier` marks the requests and must be on a reply; none where the kernel owns
+// it. Results: an accepted reply gives EchoReplyOrImpossible after a 1000 ms pause; a rejected
+// datagram, an unreachable report or kMaxEchoSends unanswered requests give NoAnswer; a failed
+// receive, or sends that kept timing out, give EchoReplyOrImpossible.
 PingResult RunEchoExchange(EchoChannel& channel, std::optional<std::uint16_t> identifier,
                            const std::function<std::uint32_t()>& tick, Pauser& pauser,
                            std::ostream& diagnostics);
