@@ -1,0 +1,112 @@
+// `tolvane --list` end to end: the built program in the bed's "pc" host against emulated
+// cameras, printing the rows of the camera list.
+#include <algorithm>
+
+#include <gtest/gtest.h>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "emulator_process.h"
+#include "test_bed.h"
+
+namespace tolvane::e2e {
+namespace {
+
+constexpr int kListSeconds = 2;
+
+class ListE2e : public testing::Test {
+protected:
+    // Runs the listing in "pc" with a runtime directory of its own, so that its single-instance
+    // lock meets no other test's.
+    ProcessResult list(const TestBed& bed, const QStringList& arguments) {
+        QStringList command{QStringLiteral("env"),
+                            QStringLiteral("XDG_RUNTIME_DIR=") + runtime_.path(),
+                            QStringLiteral("LANGUAGE="),
+                            QStringLiteral("LC_ALL=C"),
+                            QStringLiteral(TOLVANE_EXECUTABLE),
+                            QStringLiteral("--list"),
+                            QStringLiteral("--seconds"),
+                            QString::number(kListSeconds)};
+        return bed.run(QStringLiteral("pc"), command + arguments, kListSeconds * 1000 + 15000);
+    }
+
+    QTemporaryDir runtime_;
+};
+
+void expectListening(EmulatorProcess& emulator) {
+    ASSERT_TRUE(emulator.waitUntilListening()) << emulator.problem().toStdString();
+}
+
+TEST_F(ListE2e, PrintsTheRowTextsOfThreeCameras) {
+    TestBed bed(3);
+    TOLVANE_REQUIRE_BED(bed);
+    EmulatorProcess factoryNew(
+        bed, QStringLiteral("cam1"),
+        {"--profile", "factory-new", "--mac", "02:77:10:00:00:01", "--ip", "10.77.0.101"});
+    EmulatorProcess fixed(bed, QStringLiteral("cam2"),
+                          {"--profile", "static", "--mac", "02:77:10:00:00:02", "--ip",
+                           "10.77.0.102", "--port", "8080"});
+    EmulatorProcess dhcp(bed, QStringLiteral("cam3"),
+                         {"--profile", "dhcp", "--mac", "02:77:10:00:00:03", "--ip", "10.77.0.3",
+                          "--port", "50000"});
+    expectListening(factoryNew);
+    expectListening(fixed);
+    expectListening(dhcp);
+
+    const ProcessResult result = list(bed, {});
+
+    ASSERT_TRUE(result.finished);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    QStringList lines = QString::fromUtf8(result.out).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 4) << result.out.toStdString();
+    EXPECT_TRUE(lines.takeLast().isEmpty()) << "every line ends with a newline";
+    // Rows are numbered in the order the cameras first answered, which the bed does not fix.
+    QStringList numbers;
+    QStringList rows;
+    for (const QString& line : lines) {
+        numbers << line.section(QLatin1Char('\t'), 0, 0);
+        rows << line.section(QLatin1Char('\t'), 1);
+    }
+    numbers.sort();
+    rows.sort();
+    EXPECT_EQ(numbers, (QStringList{" 1", " 2", " 3"}));
+    EXPECT_EQ(rows, (QStringList{
+                        "02-77-10-00-00-01\t 10. 77.  0.101\t   80\tLocal setup completed(c100)",
+                        "02-77-10-00-00-02\t 10. 77.  0.102\t 8080\tLocal setup completed(8200)",
+                        "02-77-10-00-00-03\t 10. 77.  0.  3\t50000\tLocal setup completed(8200)",
+                    }));
+}
+
+TEST_F(ListE2e, JsonInTheChosenLanguage) {
+    TestBed bed(1);
+    TOLVANE_REQUIRE_BED(bed);
+    EmulatorProcess camera(
+        bed, QStringLiteral("cam1"),
+        {"--profile", "factory-new", "--mac", "02:77:10:00:00:01", "--ip", "10.77.0.101"});
+    expectListening(camera);
+
+    const ProcessResult result =
+        list(bed, {QStringLiteral("--json"), QStringLiteral("--lang"), QStringLiteral("ja")});
+
+    ASSERT_TRUE(result.finished);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonArray cameras = QJsonDocument::fromJson(result.out).array();
+    ASSERT_EQ(cameras.size(), 1) << result.out.toStdString();
+    const QJsonObject row = cameras.at(0).toObject();
+    EXPECT_EQ(row.value("number").toString(), " 1");
+    EXPECT_EQ(row.value("macAddress").toString(), "02-77-10-00-00-01");
+    EXPECT_EQ(row.value("ipv4Address").toString(), " 10. 77.  0.101");
+    EXPECT_EQ(row.value("status").toString(), QString::fromUtf8("ローカル設定完了(c100)"));
+    const QJsonObject record = row.value("record").toObject();
+    EXPECT_EQ(record.value("mac").toString(),
+              "02771000000"
+              "1");
+    EXPECT_EQ(record.value("statusCode").toInt(), 0xC100);
+    EXPECT_EQ(record.value("networkMode").toInt(), 0xFF);
+}
+
+}  // namespace
+}  // namespace tolvane::e2e
