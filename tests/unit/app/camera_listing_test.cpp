@@ -138,9 +138,7 @@ TEST_F(CameraListingTest, JsonCarriesCellsAndRawFields) {
     EXPECT_EQ(raw.value("statusCode").toInt(), 0x8D00);
     EXPECT_EQ(raw.value("networkMode").toInt(), 0x80);
     EXPECT_EQ(raw.value("hostName").toString(), "cam-lobby");
-    EXPECT_EQ(raw.value("ipv6Address").toString(),
-              "fe80000000000000000000000000"
-              "0000");
+    EXPECT_EQ(raw.value("ipv6Address").toString(), "fe800000000000000000000000000000");
 }
 
 }  // namespace
