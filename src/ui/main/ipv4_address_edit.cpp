@@ -29,7 +29,7 @@ Ipv4AddressEdit::Ipv4AddressEdit(QWidget* parent) : QWidget(parent) {
         field->setValidator(validator);
         field->setMaxLength(3);
         field->setAlignment(Qt::AlignCenter);
-        field->setMinimumWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 8);
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         field->installEventFilter(this);
         const int index = static_cast<int>(i);
         connect(field, &QLineEdit::textEdited, this, [this, index] { onOctetEdited(index); });
@@ -44,6 +44,7 @@ Ipv4AddressEdit::Ipv4AddressEdit(QWidget* parent) : QWidget(parent) {
         layout->addWidget(field);
         octets_[i] = field;
     }
+    layout->addStretch();
     setFocusProxy(octets_[0]);
 }
 

@@ -20,7 +20,8 @@ AccessChoiceDialog::AccessChoiceDialog(MainDialog& owner)
 
     textPanel_ = createTextPanel(this);
     textPanel_->setText(displayText(owner_.context().messageText));
-    textPanel_->setMinimumSize(300, 120);
+    textPanel_->setMinimumHeight(120);
+    fitPanelWidth(textPanel_, 300);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* next = buttons->addButton(tr("Next"), QDialogButtonBox::AcceptRole);

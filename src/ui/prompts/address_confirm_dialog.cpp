@@ -41,7 +41,7 @@ AddressConfirmDialog::AddressConfirmDialog(MainDialog& owner)
         QStringLiteral("<p style=\"color:#d00000\">%1</p>")
             .arg(tr("On some computers the settings shown here may not be correct.")
                      .toHtmlEscaped()));
-    explanation->setMinimumWidth(400);
+    explanation->setMinimumWidth(470);
 
     addressField_ = new Ipv4AddressEdit(this);
     maskField_ = new Ipv4AddressEdit(this);

@@ -16,7 +16,8 @@ MessageDialog::MessageDialog(MainDialog& owner)
 
     textPanel_ = createTextPanel(this);
     textPanel_->setText(displayText(owner.context().messageText));
-    textPanel_->setMinimumSize(320, 64);
+    textPanel_->setMinimumHeight(64);
+    fitPanelWidth(textPanel_, 320);
 
     auto* close = new QPushButton(tr("Close"), this);
     close->setDefault(true);

@@ -17,7 +17,7 @@ ProgressDialog::ProgressDialog(MainDialog& owner)
     setWindowTitle(tr("Message"));
 
     textPanel_ = createTextPanel(this);
-    textPanel_->setMinimumSize(320, 64);
+    textPanel_->setMinimumHeight(64);
     cancelButton_ = new QPushButton(tr("Cancel"), this);
     cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &ProgressDialog::onCancelClicked);
@@ -39,6 +39,7 @@ ProgressDialog::~ProgressDialog() {
 
 void ProgressDialog::showProgressText() {
     textPanel_->setText(displayText(owner_.context().progressText));
+    fitPanelWidth(textPanel_, 320);
 }
 
 QString ProgressDialog::shownText() const {

@@ -1,5 +1,7 @@
 #include "ui/prompts/text_panel.h"
 
+#include <algorithm>
+
 #include <QLabel>
 #include <QPalette>
 
@@ -17,6 +19,17 @@ QLabel* createTextPanel(QWidget* parent, const QColor& background) {
     panel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     panel->setMargin(6);
     return panel;
+}
+
+void fitPanelWidth(QLabel* panel, int minimum) {
+    constexpr int kMaximum = 640;
+    int longest = 0;
+    for (const QString& line : panel->text().split(QLatin1Char('\n'))) {
+        longest = std::max(longest, panel->fontMetrics().horizontalAdvance(line));
+    }
+    const int margins = 2 * panel->margin() + panel->contentsMargins().left() +
+                        panel->contentsMargins().right() + 4;
+    panel->setMinimumWidth(std::clamp(longest + margins, minimum, kMaximum));
 }
 
 QString displayText(const QString& text) {

@@ -1,0 +1,210 @@
+// Renders the main window and the prompt dialogs in each interface language to PNG files, for
+// looking at layouts and translations. Runs on the offscreen platform.
+//
+//   screenshot_tool --out DIR [--lang en|ja|fr|zh_CN|all]
+//       the main window empty and with three cameras filled in-process, and every dialog
+//   screenshot_tool --out DIR --testbed-seconds N [--interface NAME] [--lang ...]
+//       the main window after N seconds of real discovery; only inside the network test bed
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QEventLoop>
+#include <QPixmap>
+#include <QTimer>
+
+#include "app/language_setup.h"
+#include "app/string_table.h"
+#include "fake_host_info.h"
+#include "hostnet/linux/linux_host_info.h"
+#include "recording_launcher.h"
+#include "scripted_prompter.h"
+#include "ui/flow/completion_message.h"
+#include "ui/main/about_box.h"
+#include "ui/main/camera_list.h"
+#include "ui/main/main_dialog.h"
+#include "ui/prompts/access_choice_dialog.h"
+#include "ui/prompts/address_confirm_dialog.h"
+#include "ui/prompts/message_dialog.h"
+#include "ui/prompts/progress_dialog.h"
+
+namespace tolvane {
+namespace {
+
+struct Shooter {
+    QDir out;
+    QString language;
+    int written = 0;
+
+    bool save(QWidget& widget, const QString& name) {
+        widget.show();
+        QCoreApplication::processEvents();
+        const QString path = out.filePath(QStringLiteral("%1_%2.png").arg(name, language));
+        if (!widget.grab().save(path)) {
+            std::fprintf(stderr, "screenshot_tool: cannot write %s\n", qPrintable(path));
+            return false;
+        }
+        std::printf("%s\n", qPrintable(path));
+        ++written;
+        return true;
+    }
+};
+
+// Loopback only: nothing of these windows reaches a network.
+SocketEndpoints loopbackEndpoints() {
+    SocketEndpoints endpoints;
+    endpoints.bindAddress = QHostAddress::LocalHost;
+    endpoints.bindPort = 0;
+    endpoints.destinationAddress = QHostAddress::LocalHost;
+    endpoints.destinationPort = 9;
+    return endpoints;
+}
+
+void addCamera(CameraTable& cameras, std::uint8_t last, std::uint32_t address,
+               std::uint8_t networkMode, std::uint16_t statusCode) {
+    CameraRecord& record = cameras.cameraTable[static_cast<std::size_t>(cameras.appendCamera())];
+    record.mac = {0x02, 0x00, 0x5E, 0x10, 0x00, last};
+    record.ipAddress = address;
+    record.webPort = 80;
+    record.networkMode = networkMode;
+    record.statusCode = statusCode;
+}
+
+bool shootInProcess(Shooter& shooter) {
+    test::RecordingLauncher launcher;
+    test::ScriptedPrompter prompter;
+    bool ok = true;
+    {
+        CameraTable cameras;
+        MainDialog main(cameras, std::make_unique<test::FakeHostInfo>(), loopbackEndpoints(),
+                        launcher, prompter);
+        ok &= shooter.save(main, QStringLiteral("main_empty"));
+    }
+    {
+        CameraTable cameras;
+        MainDialog main(cameras, std::make_unique<test::FakeHostInfo>(), loopbackEndpoints(),
+                        launcher, prompter);
+        addCamera(cameras, 0x01, 0xC0A800FDu, kFactoryMode, 0xC100);
+        addCamera(cameras, 0x02, 0xC0A8010Bu, 0x02, 0x8D00);
+        addCamera(cameras, 0x03, 0xC0A80114u, 0x01, 0x8D00);
+        main.onTimer(kPollTimer);
+        main.onTimer(kPollTimer);
+        main.cameraList()->selectRow(0);
+        ok &= shooter.save(main, QStringLiteral("main_cameras"));
+
+        main.context().progressText = uiText(177);
+        main.setDialogRequest(kProgressDialogRequest, 1);
+        main.openRequestedDialog();
+        ok &= shooter.save(*main.progressDialog(), QStringLiteral("progress"));
+
+        cameras.setupSettings = {0xC0A801FEu, 0xFFFFFF00u, 0, 0, 0};
+        {
+            AddressConfirmDialog dialog(main);
+            ok &= shooter.save(dialog, QStringLiteral("address_confirm"));
+        }
+        main.context().messageText = uiText(171);
+        {
+            AccessChoiceDialog dialog(main);
+            ok &= shooter.save(dialog, QStringLiteral("access_choice"));
+        }
+        main.context().messageText = completionMessage(main, 0xC0A801FEu, 80);
+        {
+            MessageDialog dialog(main);
+            ok &= shooter.save(dialog, QStringLiteral("message"));
+        }
+        {
+            AboutBox about(&main);
+            ok &= shooter.save(about, QStringLiteral("about"));
+        }
+    }
+    return ok;
+}
+
+bool shootTestBed(Shooter& shooter, const QString& interfaceName, double seconds) {
+    test::RecordingLauncher launcher;
+    test::ScriptedPrompter prompter;
+    CameraTable cameras;
+    SocketEndpoints endpoints;
+    endpoints.interfaceName = interfaceName;
+    MainDialog main(cameras, std::make_unique<LinuxHostInfo>(interfaceName.toStdString()),
+                    endpoints, launcher, prompter);
+    main.show();
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+    loop.exec();
+    if (cameras.cameraCount > 0) {
+        main.cameraList()->selectRow(0);
+    }
+    std::fprintf(stderr, "screenshot_tool: %d camera(s) listed\n", cameras.cameraCount);
+    return shooter.save(main, QStringLiteral("main_testbed"));
+}
+
+}  // namespace
+}  // namespace tolvane
+
+int main(int argc, char** argv) {
+    using namespace tolvane;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Folder."),
+                                       QStringLiteral("dir"));
+    const QCommandLineOption langOption(QStringLiteral("lang"),
+                                        QStringLiteral("en, ja, fr, zh_CN or all."),
+                                        QStringLiteral("code"), QStringLiteral("all"));
+    const QCommandLineOption bedOption(QStringLiteral("testbed-seconds"),
+                                       QStringLiteral("Discover for N seconds (test bed only)."),
+                                       QStringLiteral("n"));
+    const QCommandLineOption interfaceOption(QStringLiteral("interface"),
+                                             QStringLiteral("Interface in the test bed."),
+                                             QStringLiteral("name"), QStringLiteral("eth0"));
+    parser.addOptions({outOption, langOption, bedOption, interfaceOption});
+    parser.process(application);
+    if (!parser.isSet(outOption)) {
+        std::fprintf(stderr, "screenshot_tool: --out is required\n");
+        return 2;
+    }
+    const bool testBed = parser.isSet(bedOption);
+    if (testBed && qEnvironmentVariableIsEmpty("TESTBED_ID")) {
+        std::fprintf(stderr, "screenshot_tool: --testbed-seconds runs only inside the test bed\n");
+        return 2;
+    }
+
+    QList<UiLanguage> languages{UiLanguage::English, UiLanguage::Japanese, UiLanguage::French,
+                                UiLanguage::Chinese};
+    if (parser.value(langOption) != QStringLiteral("all")) {
+        const auto language = languageFromCode(parser.value(langOption));
+        if (!language) {
+            std::fprintf(stderr, "screenshot_tool: unknown language %s\n",
+                         qPrintable(parser.value(langOption)));
+            return 2;
+        }
+        languages = {*language};
+    }
+
+    QDir out(parser.value(outOption));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "screenshot_tool: cannot create %s\n", qPrintable(out.path()));
+        return 1;
+    }
+    bool ok = true;
+    for (UiLanguage language : languages) {
+        if (!installLanguage(language)) {
+            std::fprintf(stderr, "screenshot_tool: cannot load language %s\n",
+                         qPrintable(languageCode(language)));
+            ok = false;
+            continue;
+        }
+        Shooter shooter{out, languageCode(language)};
+        ok &= testBed ? shootTestBed(shooter, parser.value(interfaceOption),
+                                     parser.value(bedOption).toDouble())
+                      : shootInProcess(shooter);
+    }
+    return ok ? 0 : 1;
+}
