@@ -35,11 +35,11 @@
     </message>
     <message>
         <source>&lt;p&gt;The camera&apos;s network settings will be based on this computer&apos;s network settings.&lt;/p&gt;&lt;p&gt;Confirm the settings below, change them if needed, and press &quot;O K&quot;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;カメラのネットワーク設定は、このコンピューターのネットワーク設定に基づいて行われます。&lt;/p&gt;&lt;p&gt;以下の設定を確認し、必要に応じて変更してから「OK」を押してください。&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;カメラのネットワーク設定は、このコンピューターの設定をもとに行います。&lt;/p&gt;&lt;p&gt;以下の設定を確認し、必要なら変更して「OK」を押してください。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>On some computers the settings shown here may not be correct.</source>
-        <translation>コンピューターによっては、ここに表示される設定が正しくない場合があります。</translation>
+        <translation>コンピューターによっては、表示される設定が正しくない場合があります。</translation>
     </message>
     <message>
         <source>The following network settings will be assigned to the camera.</source>
@@ -108,8 +108,8 @@ This program cannot set up a camera more than 20 minutes after its restart.</sou
         <translation>カメラがまだ一覧に表示されていません。次の点を確認してください。
 - カメラの電源が入っていて、このコンピューターのネットワークに接続されている。
 - 設置作業中は、このコンピューターのファイアウォールが無効になっている。
-それでもカメラが表示されない場合は、LANポート付近に記載されているMACアドレスを入力し、「カメラを設定」を押してください。
-カメラの再起動から20分以上経過すると、このプログラムではカメラを設定できません。</translation>
+それでも表示されない場合は、LANポート付近に記載のMACアドレスを入力して「カメラを設定」を押してください。
+再起動から20分以上経過したカメラは、このプログラムでは設定できません。</translation>
     </message>
     <message>
         <source>MAC Address</source>
@@ -125,9 +125,9 @@ This program cannot set up a camera more than 20 minutes after its restart; rest
 Install several cameras one at a time.
 If a camera&apos;s IP address overlaps another&apos;s, switch that camera off and on again so that it gets a different address.</source>
         <translation>MACアドレスでカメラを選択し、「実行」を押してください。
-カメラの再起動から20分以上経過すると、このプログラムではカメラを設定できません。先にカメラを再起動してください。
+再起動から20分以上経過したカメラは設定できません。先にカメラを再起動してください。
 複数のカメラは1台ずつ設置してください。
-カメラのIPアドレスが他の機器と重複している場合は、そのカメラの電源を入れ直して別のアドレスを取得させてください。</translation>
+IPアドレスが他の機器と重複したカメラは、電源を入れ直して別のアドレスを取得させてください。</translation>
     </message>
     <message>
         <source>Execute</source>

@@ -24,10 +24,24 @@ QStringList argumentList(int argc, char** argv) {
     return arguments;
 }
 
-// The language before any window exists: --lang, else the user's locale.
-void chooseLanguage(const tolvane::CommandLineOptions& options) {
-    tolvane::installLanguage(options.language.value_or(
-        tolvane::languageFromEnvironment(QProcessEnvironment::systemEnvironment())));
+// The interface language: --lang, else the user's locale.
+tolvane::UiLanguage chooseLanguage(const tolvane::CommandLineOptions& options) {
+    return options.language.value_or(
+        tolvane::languageFromEnvironment(QProcessEnvironment::systemEnvironment()));
+}
+
+// Han characters and CJK punctuation have Japanese and Chinese forms; fontconfig picks between
+// them by its language, taken from the locale unless FC_LANG says otherwise. It is read once,
+// when the first font is looked up, so it is set before the application object exists.
+void matchFontsToLanguage(tolvane::UiLanguage language) {
+    if (qEnvironmentVariableIsSet("FC_LANG")) {
+        return;
+    }
+    if (language == tolvane::UiLanguage::Japanese) {
+        qputenv("FC_LANG", "ja");
+    } else if (language == tolvane::UiLanguage::Chinese) {
+        qputenv("FC_LANG", "zh-cn");
+    }
 }
 
 bool interfaceExists(const QString& name) {
@@ -57,13 +71,15 @@ int main(int argc, char** argv) {
         return tolvane::kUsageExitStatus;
     }
 
+    const tolvane::UiLanguage language = chooseLanguage(options);
     if (options.list) {
         QCoreApplication application(argc, argv);
-        chooseLanguage(options);
+        tolvane::installLanguage(language);
         return tolvane::runListMode(options, out, err);
     }
+    matchFontsToLanguage(language);
     QApplication application(argc, argv);
-    chooseLanguage(options);
+    tolvane::installLanguage(language);
     tolvane::SetupApp setupApp(options);
     return setupApp.run();
 }
