@@ -11,7 +11,8 @@
 # skipped with the reason and the others are still made.
 set -euo pipefail
 
-readonly ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+readonly ROOT
 readonly BED_CAMERAS=3
 readonly DISCOVERY_SECONDS=6.5
 readonly EMULATOR_SECONDS=60

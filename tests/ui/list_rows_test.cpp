@@ -196,8 +196,8 @@ TEST_P(Columns, WidthsAndTitlesPerLanguageAndView) {
     const std::array<int, 5> ipv6Titles{111, 104, 110, 106, 107};
     for (int column = 0; column < kListColumnCount; ++column) {
         const auto i = static_cast<std::size_t>(column);
-        const ColumnSpec ipv4 = columnSpec(column, ListView::IPv4, GetParam().language);
-        const ColumnSpec ipv6 = columnSpec(column, ListView::IPv6, GetParam().language);
+        const ListColumn ipv4 = listColumn(column, ListView::IPv4, GetParam().language);
+        const ListColumn ipv6 = listColumn(column, ListView::IPv6, GetParam().language);
         EXPECT_EQ(ipv4.width, GetParam().ipv4Widths[i]) << column;
         EXPECT_EQ(ipv6.width, GetParam().ipv6Widths[i]) << column;
         EXPECT_EQ(ipv4.titleStringId, ipv4Titles[i]) << column;

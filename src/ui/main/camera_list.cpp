@@ -35,9 +35,9 @@ void CameraList::switchView(ListView view, UiLanguage language) {
 }
 
 void CameraList::setColumn(int column, UiLanguage language) {
-    const ColumnSpec spec = columnSpec(column, view_, language);
-    headerItem()->setText(column, uiText(spec.titleStringId));
-    setColumnWidth(column, spec.width);
+    const ListColumn layout = listColumn(column, view_, language);
+    headerItem()->setText(column, uiText(layout.titleStringId));
+    setColumnWidth(column, layout.width);
 }
 
 void CameraList::refreshRow(CameraTable& cameras, int index) {

@@ -120,7 +120,7 @@ QString ipv6StatusText(const CameraRecord& record) {
 
 }  // namespace
 
-ColumnSpec columnSpec(int column, ListView view, UiLanguage language) {
+ListColumn listColumn(int column, ListView view, UiLanguage language) {
     const ColumnDefinition& definition = columnDefinition(column, view);
     return {definition.titleStringId, definition.widths.forLanguage(language)};
 }

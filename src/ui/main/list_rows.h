@@ -15,13 +15,13 @@ enum class ListView { IPv4, IPv6 };
 inline constexpr int kListColumnCount = 5;
 using RowTexts = std::array<QString, kListColumnCount>;
 
-struct ColumnSpec {
+struct ListColumn {
     int titleStringId;
     int width;  // pixels
 };
 
 // Title and width of list column `column` (0-4) in `view` for the interface language.
-ColumnSpec columnSpec(int column, ListView view, UiLanguage language);
+ListColumn listColumn(int column, ListView view, UiLanguage language);
 
 // String id of the IPv4 view's status word for the record's statusCode.
 int statusStringId(const CameraRecord& record);

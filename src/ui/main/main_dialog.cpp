@@ -207,7 +207,7 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     cameraList_->setupColumns(language);
     int listWidth = 2 * cameraList_->frameWidth() + 4;
     for (int column = 0; column < kListColumnCount; ++column) {
-        listWidth += columnSpec(column, ListView::IPv4, language).width;
+        listWidth += listColumn(column, ListView::IPv4, language).width;
     }
     cameraList_->setMinimumWidth(listWidth);
 
