@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSpacerItem>
 #include <QVBoxLayout>
 
 #include "app/string_table.h"
@@ -62,6 +63,11 @@ ControlDialog::ControlDialog(MainDialog& owner) : QDialog(&owner), owner_(owner)
         setWindowTitle(
             controlDialogTitle(uiText(163), cameras.selectedCamera, uiText(104), record->mac));
     }
+    // Wide enough for the whole title beside the caption buttons of a window manager.
+    constexpr int kCaptionButtonsWidth = 96;
+    actions->addItem(
+        new QSpacerItem(fontMetrics().horizontalAdvance(windowTitle()) + kCaptionButtonsWidth, 0,
+                        QSizePolicy::Fixed, QSizePolicy::Minimum));
 }
 
 ControlDialog::~ControlDialog() {
