@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders Tolvane's main window and its message, progress and choice dialogs in the four
+# Renders Tolvane's main window and its message, progress and choice dialogs (and, through
+# scripts/screenshots-setup.sh, the control and set-up dialogs) in the four
 # interface languages to PNG files, for checking layouts and translations by eye.
 #
 #   scripts/screenshots.sh [BUILD_DIR]
@@ -55,6 +56,9 @@ main() {
     mkdir -p "$out"
 
     QT_QPA_PLATFORM=offscreen "$tool" --out "$out"
+
+    # The control, manual set-up and reset-IPsec dialogs, into the same folder.
+    "$ROOT/scripts/screenshots-setup.sh" "$build"
 
     local status=0
     "$ROOT/scripts/testbed.sh" run --cameras "$BED_CAMERAS" -- \
