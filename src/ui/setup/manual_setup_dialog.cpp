@@ -225,6 +225,7 @@ void ManualSetupDialog::OnSave() {
     owner_.context().progressText = uiText(124);
     auto* progress = new ProgressDialog(owner_);
     progress->showProgressText();
+    // Lets it paint before the check blocks this thread; clicks wait until the check is over.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     if (plan->checkAddress &&
