@@ -235,7 +235,17 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"FactoryNew", true, 0xC100, 0, 0xFF, 0, true}),
     [](const ::testing::TestParamInfo<OpenCase>& info) { return info.param.name; });
 
-TEST_F(MainDialogSelection, DoubleClickClearsSetupByMacAndOpensTheCamera) {
+// Both ways of opening a listed camera drop the flag of an earlier set-up by MAC address, so
+// the wizard then sets up the selected camera and not the MAC typed before.
+struct OpenGesture {
+    const char* name;
+    void (*perform)(MainDialog& main);
+};
+
+class MainDialogOpenGesture : public test::MainDialogFixture,
+                              public ::testing::WithParamInterface<OpenGesture> {};
+
+TEST_P(MainDialogOpenGesture, ClearsSetupByMacAndOpensTheCamera) {
     auto main = makeMainDialog();
     addCamera();
     pollUntilRebuild(*main);
@@ -243,11 +253,19 @@ TEST_F(MainDialogSelection, DoubleClickClearsSetupByMacAndOpensTheCamera) {
     main->cameraList()->selectRow(0);
     main->context().setupByMac = 1;
 
-    emit main->cameraList()->listDoubleClicked();
+    GetParam().perform(*main);
 
     EXPECT_EQ(main->context().setupByMac, 0);
     EXPECT_EQ(main->context().dialogRequest, kControlDialogRequest);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Gestures, MainDialogOpenGesture,
+    ::testing::Values(
+        OpenGesture{"DoubleClick",
+                    [](MainDialog& main) { emit main.cameraList()->listDoubleClicked(); }},
+        OpenGesture{"Execute", [](MainDialog& main) { main.executeButton()->click(); }}),
+    [](const ::testing::TestParamInfo<OpenGesture>& info) { return info.param.name; });
 
 TEST_F(MainDialogSelection, OffLineAfterTheRebuildUntilTheCameraAnswersAgain) {
     auto main = makeMainDialog();

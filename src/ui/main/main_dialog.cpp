@@ -299,6 +299,9 @@ void MainDialog::onListDoubleClicked() {
 
 void MainDialog::onExecuteClicked() {
     cameraList_->setFocus();
+    // A camera picked in the list is set up as itself: left set, the flag from an earlier set-up
+    // by MAC address would send the wizard's settings to the typed MAC instead.
+    context_.setupByMac = 0;
     openSelectedCamera();
 }
 
