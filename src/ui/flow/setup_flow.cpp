@@ -124,7 +124,7 @@ void SetupFlow::stepSetupFlow() {
             sendIpsecOff();
             break;
         case kIpsecAwaitAck:
-            awaitIpsecAck();
+            awaitAckThenRestart(kIpsecFailed, kIpsecAwaitOff);
             break;
         case kIpsecAwaitOff:
             awaitIpsecOff();
@@ -133,7 +133,7 @@ void SetupFlow::stepSetupFlow() {
             sendInternetResetup();
             break;
         case kInternetAwaitAck:
-            awaitInternetAck();
+            awaitAckThenRestart(kInternetNoAck, kInternetRestarting);
             break;
         case kInternetRestarting:
             awaitInternetRestart();
@@ -210,25 +210,7 @@ void SetupFlow::sendIpsecOff() {
     cameras_.setupRecord = camera;
     cameras_.setupRecord.statusCode = kIpsecOffOperation;
     camera.ipsecEnabled = 0;
-    host_.setMode(kAwaitingAckMode);
-    ++cameras_.requestSequence;
-    context_.flowState = kIpsecAwaitAck;
-    context_.tickCount = 0;
-    sendSetupBurst(host_, kSetupRecordKind);
-}
-
-void SetupFlow::awaitIpsecAck() {
-    if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
-        host_.setMode(kDiscoveryMode);
-        fail(125, kIpsecFailed);
-        return;
-    }
-    if (host_.replyState() != kAcknowledged)
-        return;
-    host_.setMode(kDiscoveryMode);
-    sendRestartBurst(host_);
-    context_.tickCount = 0;
-    context_.flowState = kIpsecAwaitOff;
+    sendPreparedRecord(kIpsecAwaitAck);
 }
 
 void SetupFlow::awaitIpsecOff() {
@@ -247,17 +229,25 @@ void SetupFlow::sendInternetResetup() {
     record.networkMode = kFactoryMode;
     record.webPort = 80;
     record.statusCode = kResetupOperation;
+    sendPreparedRecord(kInternetAwaitAck);
+}
+
+// Sends setupRecord, prepared by the IPsec-off or Internet re-setup step, and starts waiting for
+// its acknowledgement.
+void SetupFlow::sendPreparedRecord(std::int32_t awaitAckState) {
     host_.setMode(kAwaitingAckMode);
     ++cameras_.requestSequence;
-    context_.flowState = kInternetAwaitAck;
+    context_.flowState = awaitAckState;
     context_.tickCount = 0;
     sendSetupBurst(host_, kSetupRecordKind);
 }
 
-void SetupFlow::awaitInternetAck() {
+// The acknowledgement wait of the IPsec-off and Internet re-setup requests: on an
+// acknowledgement the camera is restarted, after 8 s without one the failure is reported.
+void SetupFlow::awaitAckThenRestart(std::int32_t noAckState, std::int32_t restartedState) {
     if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
         host_.setMode(kDiscoveryMode);
-        fail(125, kInternetNoAck);
+        fail(125, noAckState);
         return;
     }
     if (host_.replyState() != kAcknowledged)
@@ -265,7 +255,7 @@ void SetupFlow::awaitInternetAck() {
     host_.setMode(kDiscoveryMode);
     sendRestartBurst(host_);
     context_.tickCount = 0;
-    context_.flowState = kInternetRestarting;
+    context_.flowState = restartedState;
 }
 
 void SetupFlow::awaitInternetRestart() {

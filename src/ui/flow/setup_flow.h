@@ -58,10 +58,10 @@ private:
     void awaitCamera();
     void report();
     void sendIpsecOff();
-    void awaitIpsecAck();
     void awaitIpsecOff();
     void sendInternetResetup();
-    void awaitInternetAck();
+    void sendPreparedRecord(std::int32_t awaitAckState);
+    void awaitAckThenRestart(std::int32_t noAckState, std::int32_t restartedState);
     void awaitInternetRestart();
     void awaitInternetCamera();
     void fail(int stringId, std::int32_t nextState);
