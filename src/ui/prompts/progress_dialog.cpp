@@ -12,8 +12,7 @@
 namespace tolvane {
 
 ProgressDialog::ProgressDialog(MainDialog& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), owner_(owner) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    : ModelessDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(tr("Message"));
 
     textPanel_ = createTextPanel(this);
@@ -30,15 +29,11 @@ ProgressDialog::ProgressDialog(MainDialog& owner)
     layout->addLayout(buttons);
 
     showProgressText();
-    owner_.showModelessDialog(this);
-}
-
-ProgressDialog::~ProgressDialog() {
-    owner_.dialogDestroyed(this);
+    owner.showModelessDialog(this);
 }
 
 void ProgressDialog::showProgressText() {
-    textPanel_->setText(displayText(owner_.context().progressText));
+    textPanel_->setText(displayText(owner().context().progressText));
     fitPanelWidth(textPanel_, 320);
 }
 
@@ -57,26 +52,15 @@ void ProgressDialog::setCancelVisible(bool visible) {
 
 void ProgressDialog::reject() {
     if (closeRequested_) {
-        finish();
+        finish(QDialog::Rejected);
     }
 }
 
 void ProgressDialog::accept() {}
 
 void ProgressDialog::onCancelClicked() {
-    onProgressCancel(owner_.context(), owner_);
-    finish();
-}
-
-// The window is gone for the owner as soon as it closes, so the opener can serve the next
-// request at its next tick; the object itself is deleted through the event loop.
-void ProgressDialog::finish() {
-    if (finished_) {
-        return;
-    }
-    finished_ = true;
-    QDialog::reject();
-    owner_.dialogDestroyed(this);
+    onProgressCancel(owner().context(), owner());
+    finish(QDialog::Rejected);
 }
 
 }  // namespace tolvane

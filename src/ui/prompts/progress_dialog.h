@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/main/modeless_dialog.h"
 
 class QLabel;
 class QPushButton;
@@ -13,11 +13,10 @@ class MainDialog;
 // button that stops the flow. Modeless; the user cannot close it with Esc or a close box, only
 // through Cancel when shown; the program closes it with closeProgress. Tells the owner when it
 // is gone, which clears the owner's pointer and enables the main window again.
-class ProgressDialog : public QDialog {
+class ProgressDialog : public ModelessDialog {
     Q_OBJECT
 public:
     explicit ProgressDialog(MainDialog& owner);
-    ~ProgressDialog() override;
 
     // Shows the owner's progressText again after a flow changed it.
     void showProgressText();
@@ -37,13 +36,10 @@ public:
 
 private:
     void onCancelClicked();
-    void finish();
 
-    MainDialog& owner_;
     QLabel* textPanel_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     bool closeRequested_ = false;
-    bool finished_ = false;
 };
 
 }  // namespace tolvane

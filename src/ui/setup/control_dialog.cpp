@@ -14,8 +14,7 @@
 
 namespace tolvane {
 
-ControlDialog::ControlDialog(MainDialog& owner) : QDialog(&owner), owner_(owner) {
-    setAttribute(Qt::WA_DeleteOnClose);
+ControlDialog::ControlDialog(MainDialog& owner) : ModelessDialog(owner) {
     setWindowTitle(tr("Control"));
 
     auto makeButton = [this](const QString& text, void (ControlDialog::*handler)()) {
@@ -52,7 +51,7 @@ ControlDialog::ControlDialog(MainDialog& owner) : QDialog(&owner), owner_(owner)
     layout->addLayout(closeRow);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const CameraTable& cameras = owner_.cameras();
+    const CameraTable& cameras = owner.cameras();
     if (const CameraRecord* record = camera()) {
         const ControlButtonStates states = controlButtonStates(*record);
         autoSetupLocal_->setEnabled(states.autoSetupLocal);
@@ -70,10 +69,6 @@ ControlDialog::ControlDialog(MainDialog& owner) : QDialog(&owner), owner_(owner)
                         QSizePolicy::Fixed, QSizePolicy::Minimum));
 }
 
-ControlDialog::~ControlDialog() {
-    owner_.dialogDestroyed(this);
-}
-
 void ControlDialog::accept() {
     finish(QDialog::Accepted);
 }
@@ -82,30 +77,20 @@ void ControlDialog::reject() {
     finish(QDialog::Rejected);
 }
 
-// The owner learns at once that the dialog is gone, so a request filed by the closing button
-// is served at the opener's next tick; the object itself goes through the event loop.
-void ControlDialog::finish(int result) {
-    if (finished_)
-        return;
-    finished_ = true;
-    QDialog::done(result);
-    owner_.dialogDestroyed(this);
-}
-
 const CameraRecord* ControlDialog::camera() const {
-    return owner_.cameras().selectedRecord();
+    return owner().cameras().selectedRecord();
 }
 
 void ControlDialog::showMessage(int stringId) {
-    owner_.prompter().messageBox(this, uiText(stringId), MessageIcon::Information);
+    owner().prompter().messageBox(this, uiText(stringId), MessageIcon::Information);
 }
 
 void ControlDialog::OnAutoSetupLocal() {
     const CameraRecord* record = camera();
     if (record == nullptr)
         return accept();
-    owner_.context().internetAccess = 0;
-    owner_.context().addressConfirmed = 0;
+    owner().context().internetAccess = 0;
+    owner().context().addressConfirmed = 0;
     runAutomaticSetup(*record);
 }
 
@@ -115,27 +100,27 @@ void ControlDialog::OnAutoSetupInternet() {
         return accept();
     if (!internetSetupAllowed(*record))
         return showMessage(165);
-    owner_.context().internetAccess = 1;
+    owner().context().internetAccess = 1;
     runAutomaticSetup(*record);
 }
 
 void ControlDialog::runAutomaticSetup(const CameraRecord& camera) {
-    const UiLanguage language = owner_.uiLanguage();
+    const UiLanguage language = owner().uiLanguage();
     // The question is modal: copy what is needed before a reply can refresh the record.
     const std::uint32_t address = camera.ipAddress;
     const std::uint16_t port = camera.webPort;
-    SetupFlow& flow = owner_.setupFlow();
-    switch (autoSetupAction(camera, owner_.context().internetAccess == 1)) {
+    SetupFlow& flow = owner().setupFlow();
+    switch (autoSetupAction(camera, owner().context().internetAccess == 1)) {
         case AutoSetupAction::OpenRootPage:
-            openCameraPage(owner_, cameraRootPageUrl(address, port, language), address);
+            openCameraPage(owner(), cameraRootPageUrl(address, port, language), address);
             break;
         case AutoSetupAction::AskLocalResetup:
-            owner_.context().messageText = uiText(109);
-            if (owner_.prompter().askYesNo(this, uiText(160)))
+            owner().context().messageText = uiText(109);
+            if (owner().prompter().askYesNo(this, uiText(160)))
                 flow.startLocalResetup();
             break;
         case AutoSetupAction::AskInternetResetup:
-            if (owner_.prompter().askYesNo(this, uiText(160)))
+            if (owner().prompter().askYesNo(this, uiText(160)))
                 flow.startInternetResetup();
             break;
         case AutoSetupAction::StartWizard:
@@ -151,7 +136,7 @@ void ControlDialog::OnManualSetup() {
         return accept();
     if (!manualSetupAllowed(*record))
         return showMessage(187);
-    owner_.requestManualSetupDialog();
+    owner().requestManualSetupDialog();
     accept();
 }
 
@@ -159,11 +144,11 @@ void ControlDialog::OnOpenWebPage() {
     const CameraRecord* record = camera();
     if (record == nullptr)
         return accept();
-    const UiLanguage language = owner_.uiLanguage();
+    const UiLanguage language = owner().uiLanguage();
     if (!networkConfigured(*record))
         return showMessage(165);
     const std::uint32_t address = record->ipAddress;
-    openCameraPage(owner_,
+    openCameraPage(owner(),
                    cameraWebPageUrl(address, record->webPort, alreadySetUp(*record), language),
                    address);
     accept();
@@ -175,7 +160,7 @@ void ControlDialog::OnResetIpsec() {
         return accept();
     if (record->ipsecEnabled == 0)
         return showMessage(175);
-    owner_.requestResetIpsecDialog();
+    owner().requestResetIpsecDialog();
     accept();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/main/modeless_dialog.h"
 
 class QPushButton;
 
@@ -14,11 +14,10 @@ struct CameraRecord;
 // action either starts a flow or opens the camera's page, then closes the dialog; an action
 // the camera is not ready for explains why and leaves the dialog open.
 // Modeless; created and shown by the main window's dialog opener, deletes itself when closed.
-class ControlDialog : public QDialog {
+class ControlDialog : public ModelessDialog {
     Q_OBJECT
 public:
     explicit ControlDialog(MainDialog& owner);
-    ~ControlDialog() override;
 
     // Close (the default button), Esc and the close box all end the dialog.
     void accept() override;
@@ -39,18 +38,15 @@ private:
     void OnResetIpsec();
     void runAutomaticSetup(const CameraRecord& camera);
     void showMessage(int stringId);
-    void finish(int result);
     // The selected camera's live record; null only when nothing is selected.
     const CameraRecord* camera() const;
 
-    MainDialog& owner_;
     QPushButton* autoSetupLocal_ = nullptr;
     QPushButton* autoSetupInternet_ = nullptr;
     QPushButton* manualSetup_ = nullptr;
     QPushButton* openWebPage_ = nullptr;
     QPushButton* resetIpsec_ = nullptr;
     QPushButton* close_ = nullptr;
-    bool finished_ = false;
 };
 
 }  // namespace tolvane

@@ -22,19 +22,14 @@
 namespace tolvane {
 
 ManualSetupDialog::ManualSetupDialog(MainDialog& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), owner_(owner) {
-    setAttribute(Qt::WA_DeleteOnClose);
+    : ModelessDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(tr("Manual Setup"));
     buildControls();
 
-    CameraTable& cameras = owner_.cameras();
+    CameraTable& cameras = owner.cameras();
     if (const CameraRecord* camera = cameras.selectedRecord()) {
         fill(openManualSetup(*camera, cameras.setupRecord));
     }
-}
-
-ManualSetupDialog::~ManualSetupDialog() {
-    owner_.dialogDestroyed(this);
 }
 
 void ManualSetupDialog::buildControls() {
@@ -177,8 +172,8 @@ ManualSetupFields ManualSetupDialog::fields() const {
 bool ManualSetupDialog::readBackFields() {
     if (portFieldValue(port_->text()))
         return true;
-    owner_.prompter().messageBox(this, tr("Please enter a port number between 1 and 65535."),
-                                 MessageIcon::Exclamation);
+    owner().prompter().messageBox(this, tr("Please enter a port number between 1 and 65535."),
+                                  MessageIcon::Exclamation);
     port_->setFocus();
     port_->selectAll();
     return false;
@@ -186,14 +181,14 @@ bool ManualSetupDialog::readBackFields() {
 
 void ManualSetupDialog::OnStaticClicked() {
     applyRule(AddressRule::Static);
-    if (const CameraRecord* camera = owner_.cameras().selectedRecord())
+    if (const CameraRecord* camera = owner().cameras().selectedRecord())
         setGatewayDns(staticClickValues(*camera));
     readBackFields();
 }
 
 void ManualSetupDialog::OnDhcpClicked() {
     applyRule(AddressRule::Dhcp);
-    const CameraRecord* camera = owner_.cameras().selectedRecord();
+    const CameraRecord* camera = owner().cameras().selectedRecord();
     if (camera == nullptr)
         return;
     // A camera on DHCP already keeps the servers shown.
@@ -209,32 +204,32 @@ void ManualSetupDialog::OnAutoClicked() {
 }
 
 void ManualSetupDialog::OnSave() {
-    CameraTable& cameras = owner_.cameras();
+    CameraTable& cameras = owner().cameras();
     const CameraRecord* camera = cameras.selectedRecord();
     if (camera == nullptr)
         return;
     const std::optional<SavePlan> plan =
         applyManualSetup(fields(), *camera, cameras.setupRecord, bandwidthEntryTexts());
     if (!plan) {
-        owner_.prompter().messageBox(this, uiText(170), MessageIcon::None);
+        owner().prompter().messageBox(this, uiText(170), MessageIcon::None);
         return;
     }
 
     // A short-lived progress dialog of this dialog's own, outside the opener: it is what the
     // user sees while the address check blocks.
-    owner_.context().progressText = uiText(124);
-    auto* progress = new ProgressDialog(owner_);
+    owner().context().progressText = uiText(124);
+    auto* progress = new ProgressDialog(owner());
     progress->showProgressText();
     // Lets it paint before the check blocks this thread; clicks wait until the check is over.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 
     if (plan->checkAddress &&
-        !owner_.hostInfo().CheckAddressFree(plan->newAddress, plan->currentAddress)) {
-        owner_.prompter().messageBox(this, uiText(122), MessageIcon::Exclamation);
+        !owner().hostInfo().CheckAddressFree(plan->newAddress, plan->currentAddress)) {
+        owner().prompter().messageBox(this, uiText(122), MessageIcon::Exclamation);
         progress->closeProgress();
         return;
     }
-    owner_.setupFlow().startSetupFlow(kSetupFlowTimer);
+    owner().setupFlow().startSetupFlow(kSetupFlowTimer);
     progress->closeProgress();
     finish(QDialog::Accepted);
 }
@@ -245,14 +240,6 @@ void ManualSetupDialog::accept() {
 
 void ManualSetupDialog::reject() {
     finish(QDialog::Rejected);
-}
-
-void ManualSetupDialog::finish(int result) {
-    if (finished_)
-        return;
-    finished_ = true;
-    QDialog::done(result);
-    owner_.dialogDestroyed(this);
 }
 
 }  // namespace tolvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/main/modeless_dialog.h"
 
 #include "ui/setup/manual_setup_logic.h"
 
@@ -20,11 +20,10 @@ class MainDialog;
 // camera's record (copied into the camera table's setupRecord), checks every field on Save and
 // hands the record to the set-up flow. Modeless; created and shown by the main window's dialog
 // opener, deletes itself when closed.
-class ManualSetupDialog : public QDialog {
+class ManualSetupDialog : public ModelessDialog {
     Q_OBJECT
 public:
     explicit ManualSetupDialog(MainDialog& owner);
-    ~ManualSetupDialog() override;
 
     // Close, Esc and the hidden OK all close without saving.
     void accept() override;
@@ -60,9 +59,7 @@ private:
     void OnDhcpClicked();
     void OnAutoClicked();
     void OnSave();
-    void finish(int result);
 
-    MainDialog& owner_;
     QLineEdit* cameraName_ = nullptr;
     QLineEdit* port_ = nullptr;
     QRadioButton* auto_ = nullptr;
@@ -79,7 +76,6 @@ private:
     QPushButton* save_ = nullptr;
     QPushButton* close_ = nullptr;
     QPushButton* hiddenOk_ = nullptr;
-    bool finished_ = false;
 };
 
 }  // namespace tolvane

@@ -11,8 +11,7 @@
 
 namespace tolvane {
 
-ResetIpsecDialog::ResetIpsecDialog(MainDialog& owner) : QDialog(&owner), owner_(owner) {
-    setAttribute(Qt::WA_DeleteOnClose);
+ResetIpsecDialog::ResetIpsecDialog(MainDialog& owner) : ModelessDialog(owner) {
     setWindowTitle(tr("Reset IPsec"));
 
     question_ = createAdvicePanel(
@@ -37,27 +36,15 @@ ResetIpsecDialog::ResetIpsecDialog(MainDialog& owner) : QDialog(&owner), owner_(
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-ResetIpsecDialog::~ResetIpsecDialog() {
-    owner_.dialogDestroyed(this);
-}
-
 void ResetIpsecDialog::accept() {
-    if (finished_)
+    if (isFinished())
         return;
-    owner_.setupFlow().startIpsecReset();
+    owner().setupFlow().startIpsecReset();
     finish(QDialog::Accepted);
 }
 
 void ResetIpsecDialog::reject() {
     finish(QDialog::Rejected);
-}
-
-void ResetIpsecDialog::finish(int result) {
-    if (finished_)
-        return;
-    finished_ = true;
-    QDialog::done(result);
-    owner_.dialogDestroyed(this);
 }
 
 }  // namespace tolvane

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/main/modeless_dialog.h"
 
 class QLabel;
 class QPushButton;
@@ -12,11 +12,10 @@ class MainDialog;
 // Asks whether IPsec is to be switched off in the selected camera; Reset starts the flow that
 // does it. Modeless; created and shown by the main window's dialog opener, deletes itself when
 // closed.
-class ResetIpsecDialog : public QDialog {
+class ResetIpsecDialog : public ModelessDialog {
     Q_OBJECT
 public:
     explicit ResetIpsecDialog(MainDialog& owner);
-    ~ResetIpsecDialog() override;
 
     // Reset, the default button.
     void accept() override;
@@ -28,13 +27,9 @@ public:
     QPushButton* cancelButton() const { return cancel_; }
 
 private:
-    void finish(int result);
-
-    MainDialog& owner_;
     QLabel* question_ = nullptr;
     QPushButton* reset_ = nullptr;
     QPushButton* cancel_ = nullptr;
-    bool finished_ = false;
 };
 
 }  // namespace tolvane
