@@ -110,7 +110,7 @@ Click &quot;NO&quot; to continue Tolvane<byte value="xd"/>
 * It may not be able to complete network configuration based on the computer&apos;s netwrok settings depending on your computer model or other factors. In that case, you need to cofigure network settings manually.</source>
         <translation>DHCPサーバーからネットワーク設定を取得できませんでした<byte value="xd"/>
 このコンピューターのネットワーク設定に基づいてネットワーク設定を進める場合は「はい」をクリックしてください<byte value="xd"/>
-Tolvane を続ける場合は「いいえ」をクリックしてください<byte value="xd"/>
+Tolvane の操作を続ける場合は「いいえ」をクリックしてください<byte value="xd"/>
 <byte value="xd"/>
 <byte value="xd"/>
 ※ お使いのコンピューターの機種やその他の要因によっては、コンピューターのネットワーク設定に基づくネットワーク設定を完了できない場合があります。その場合は、ネットワークを手動で設定してください。</translation>
