@@ -34,7 +34,7 @@ class Wizard;
 // MAC address, and the four timers that drive discovery (0), the dialog opener (1), the set-up
 // flow (2) and the wizard (3). Owns the camera socket and the modeless dialogs; run modally by
 // the application.
-class MainDialog : public QDialog, public FlowHost {
+class MainDialog final : public QDialog, public FlowHost {
     Q_OBJECT
 public:
     MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo, SocketEndpoints endpoints,
