@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "app/string_table.h"
 #include "main_dialog_fixture.h"
 #include "ui/main/ipv4_address_edit.h"
@@ -22,6 +24,7 @@ struct ConfirmCase {
     bool accepted;
     std::uint32_t storedIp;    // setupSettings.ip afterwards, and what the address box shows
     std::uint32_t storedMask;  // likewise for the mask
+    friend void PrintTo(const ConfirmCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const auto kConfirmCases = ::testing::Values(

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "ui/main/dialog_opener.h"
 
 namespace tolvane {
@@ -10,6 +12,9 @@ struct RequestCase {
     std::uint8_t flag;
     int storedKind;
     std::uint8_t storedShowsCancel;
+    friend void PrintTo(const RequestCase& c, std::ostream* os) {
+        *os << "kind " << c.kind << ", flag " << int{c.flag};
+    }
 };
 
 class SetDialogRequest : public ::testing::TestWithParam<RequestCase> {};

@@ -1,4 +1,5 @@
 #include <map>
+#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,10 @@ struct ConfiguredModeCase {
     std::uint16_t setupFlags;
     std::uint8_t networkMode;
     const char* word;
+    friend void PrintTo(const ConfiguredModeCase& c, std::ostream* os) {
+        *os << std::hex << "flags 0x" << c.setupFlags << ", mode 0x" << int{c.networkMode}
+            << std::dec;
+    }
 };
 
 class ConfiguredMode : public ::testing::TestWithParam<ConfiguredModeCase> {};
@@ -84,6 +89,10 @@ struct Ipv4RowCase {
     std::uint16_t port;
     std::uint16_t statusCode;
     RowTexts expected;
+    friend void PrintTo(const Ipv4RowCase& c, std::ostream* os) {
+        *os << "index " << c.index << ", port " << c.port << ", status 0x" << std::hex
+            << c.statusCode << std::dec;
+    }
 };
 
 class Ipv4Row : public ::testing::TestWithParam<Ipv4RowCase> {};
@@ -129,6 +138,10 @@ struct Ipv6RowCase {
     const char* address;
     const char* portText;
     const char* status;
+    friend void PrintTo(const Ipv6RowCase& c, std::ostream* os) {
+        *os << (c.hasAddress ? "address" : "no address") << ", port " << c.port << std::hex
+            << ", mode 0x" << int{c.ipv6Mode} << ", status 0x" << c.statusCode << std::dec;
+    }
 };
 
 class Ipv6Row : public ::testing::TestWithParam<Ipv6RowCase> {};
@@ -187,6 +200,10 @@ struct ColumnCase {
     UiLanguage language;
     std::array<int, 5> ipv4Widths;
     std::array<int, 5> ipv6Widths;
+    friend void PrintTo(const ColumnCase& c, std::ostream* os) {
+        constexpr const char* kNames[] = {"English", "Japanese", "French", "Chinese"};
+        *os << kNames[static_cast<int>(c.language)];
+    }
 };
 
 class Columns : public ::testing::TestWithParam<ColumnCase> {};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -200,6 +202,7 @@ struct OpenCase {
     std::uint8_t networkMode;
     int messageId;  // 0 for none
     bool request;
+    friend void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class MainDialogOpenCamera : public test::MainDialogFixture,
@@ -240,6 +243,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct OpenGesture {
     const char* name;
     void (*perform)(MainDialog& main);
+    friend void PrintTo(const OpenGesture& c, std::ostream* os) { *os << c.name; }
 };
 
 class MainDialogOpenGesture : public test::MainDialogFixture,

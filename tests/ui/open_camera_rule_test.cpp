@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "ui/main/open_camera_rule.h"
 
 namespace tolvane {
@@ -13,6 +15,7 @@ struct OpenCase {
     std::uint8_t networkMode;
     std::vector<int> messages;
     bool request;
+    friend void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class OpenSelectedCameraRule : public ::testing::TestWithParam<OpenCase> {};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QPushButton>
 
 #include "main_dialog_fixture.h"
@@ -33,6 +35,7 @@ TEST_F(DialogOpenerOfMainDialog, OnlyTheLaterOfTwoRequestsIsServed) {
 struct CancelCase {
     std::uint8_t flag;
     bool cancelShown;
+    friend void PrintTo(const CancelCase& c, std::ostream* os) { *os << "flag " << int{c.flag}; }
 };
 
 class ProgressRequest : public test::MainDialogFixture,

@@ -1,6 +1,7 @@
 #include "ui/setup/control_dialog.h"
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,7 @@ struct EnableCase {
     const char* name;
     std::function<void(CameraRecord&)> prepare;
     bool local, internet, manual, webPage, resetIpsec;
+    friend void PrintTo(const EnableCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ControlDialogEnableTest : public ControlDialogTest,

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "qstring_printer.h"
 
 namespace tolvane {
@@ -63,6 +66,13 @@ TEST(CommandLineTest, HelpAndVersion) {
 struct BadCase {
     std::vector<const char*> arguments;
     const char* mentions;  // the message names what is wrong
+    friend void PrintTo(const BadCase& c, std::ostream* os) {
+        const char* separator = "";
+        for (const char* argument : c.arguments) {
+            *os << separator << testing::PrintToString(std::string(argument));
+            separator = " ";
+        }
+    }
 };
 
 class BadCommandLineTest : public testing::TestWithParam<BadCase> {};

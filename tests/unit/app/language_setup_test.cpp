@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+#include <utility>
+
 #include "app/string_table.h"
 #include "qstring_printer.h"
 
@@ -17,6 +21,9 @@ namespace {
 struct LocaleCase {
     const char* name;
     UiLanguage language;
+    friend void PrintTo(const LocaleCase& c, std::ostream* os) {
+        *os << testing::PrintToString(std::string(c.name));
+    }
 };
 
 class LocaleNameTest : public testing::TestWithParam<LocaleCase> {};
@@ -46,6 +53,23 @@ struct EnvironmentCase {
     const char* lcMessages;
     const char* lang;
     UiLanguage expected;
+    // The variables that are set, in the order they are consulted.
+    friend void PrintTo(const EnvironmentCase& c, std::ostream* os) {
+        const std::pair<const char*, const char*> variables[] = {{"LANGUAGE", c.language},
+                                                                 {"LC_ALL", c.lcAll},
+                                                                 {"LC_MESSAGES", c.lcMessages},
+                                                                 {"LANG", c.lang}};
+        const char* separator = "";
+        for (const auto& [name, value] : variables) {
+            if (value != nullptr) {
+                *os << separator << name << '=' << testing::PrintToString(std::string(value));
+                separator = " ";
+            }
+        }
+        if (*separator == '\0') {
+            *os << "nothing set";
+        }
+    }
 };
 
 class EnvironmentTest : public testing::TestWithParam<EnvironmentCase> {};
@@ -92,6 +116,9 @@ struct InstalledCase {
     UiLanguage language;
     const char* offLine;    // string 140
     const char* yesButton;  // Qt's standard Yes button
+    friend void PrintTo(const InstalledCase& c, std::ostream* os) {
+        *os << languageCode(c.language).toStdString();
+    }
 };
 
 class InstallLanguageTest : public testing::TestWithParam<InstalledCase> {

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 constexpr int kStartDeadlineMs = 20000;
@@ -181,6 +183,9 @@ struct UsageCase {
     int exitCode;
     const char* out;  // start of the standard output
     const char* err;  // start of the standard error
+    friend void PrintTo(const UsageCase& c, std::ostream* os) {
+        *os << c.arguments.join(QLatin1Char(' ')).toStdString();
+    }
 };
 
 class UsageTest : public ProcessTest, public testing::WithParamInterface<UsageCase> {};

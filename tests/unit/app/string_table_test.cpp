@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 #include "app/language_setup.h"
 #include "qstring_printer.h"
 
@@ -58,6 +61,9 @@ private:
 struct MarkerCase {
     const char* marker;
     UiLanguage language;
+    friend void PrintTo(const MarkerCase& c, std::ostream* os) {
+        *os << testing::PrintToString(std::string(c.marker));
+    }
 };
 
 class LanguageMarkerTest : public testing::TestWithParam<MarkerCase> {};

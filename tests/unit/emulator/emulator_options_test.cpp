@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+#include <vector>
+
 namespace tolvane::emulator {
 namespace {
 
@@ -72,11 +76,22 @@ TEST(EmulatorOptions, ReadsEveryOption) {
     EXPECT_EQ(o.runMs, 12000);
 }
 
-class BadCommandLine : public ::testing::TestWithParam<std::vector<const char*>> {};
+struct Arguments {
+    std::vector<const char*> list;
+    friend void PrintTo(const Arguments& c, std::ostream* os) {
+        const char* separator = "";
+        for (const char* argument : c.list) {
+            *os << separator << testing::PrintToString(std::string(argument));
+            separator = " ";
+        }
+    }
+};
+
+class BadCommandLine : public ::testing::TestWithParam<Arguments> {};
 
 TEST_P(BadCommandLine, IsAnErrorWithAMessage) {
     QStringList arguments;
-    for (const char* argument : GetParam())
+    for (const char* argument : GetParam().list)
         arguments << QString::fromLatin1(argument);
     const CommandLine line = parse(arguments);
     EXPECT_EQ(line.action, CommandLine::Action::Error);
@@ -86,19 +101,14 @@ TEST_P(BadCommandLine, IsAnErrorWithAMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Emulator, BadCommandLine,
     ::testing::Values(
-        std::vector<const char*>{"--bogus"}, std::vector<const char*>{"stray"},
-        std::vector<const char*>{"--profile", "broken"},
-        std::vector<const char*>{"--mac", "02:00:5E:10:00"},
-        std::vector<const char*>{"--mac", "02:00:5E:10:00:0G"},
-        std::vector<const char*>{"--ip", "10.77.0"}, std::vector<const char*>{"--ip", "fe80::1"},
-        std::vector<const char*>{"--port", "0"}, std::vector<const char*>{"--port", "65536"},
-        std::vector<const char*>{"--status", "0x1FFFF"},
-        std::vector<const char*>{"--status-after-restart", "0xC100:30"},
-        std::vector<const char*>{"--count", "0"}, std::vector<const char*>{"--count", "65"},
-        std::vector<const char*>{"--restart-silence", "-1"},
-        std::vector<const char*>{"--restart-silence", "nan"},
-        std::vector<const char*>{"--drop-share", "1.5"}, std::vector<const char*>{"--seed", "-3"},
-        std::vector<const char*>{"--run-seconds", "0"}, std::vector<const char*>{"--log"}));
+        Arguments{{"--bogus"}}, Arguments{{"stray"}}, Arguments{{"--profile", "broken"}},
+        Arguments{{"--mac", "02:00:5E:10:00"}}, Arguments{{"--mac", "02:00:5E:10:00:0G"}},
+        Arguments{{"--ip", "10.77.0"}}, Arguments{{"--ip", "fe80::1"}}, Arguments{{"--port", "0"}},
+        Arguments{{"--port", "65536"}}, Arguments{{"--status", "0x1FFFF"}},
+        Arguments{{"--status-after-restart", "0xC100:30"}}, Arguments{{"--count", "0"}},
+        Arguments{{"--count", "65"}}, Arguments{{"--restart-silence", "-1"}},
+        Arguments{{"--restart-silence", "nan"}}, Arguments{{"--drop-share", "1.5"}},
+        Arguments{{"--seed", "-3"}}, Arguments{{"--run-seconds", "0"}}, Arguments{{"--log"}}));
 
 TEST(EmulatorOptions, HelpAndVersionAreNotErrors) {
     const CommandLine help = parse({"--help"});

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -93,6 +94,7 @@ TEST(Responder, FaultsSpoilTheReplyForTheTool) {
 struct Mutation {
     const char* name;
     std::function<void(std::vector<std::uint8_t>&)> apply;
+    friend void PrintTo(const Mutation& c, std::ostream* os) { *os << c.name; }
 };
 
 class RejectedRequest : public ::testing::TestWithParam<Mutation> {};

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace tolvane::emulator {
 namespace {
 
@@ -13,6 +16,9 @@ struct Reading {
 struct ValidScript {
     const char* text;
     std::vector<Reading> readings;
+    friend void PrintTo(const ValidScript& c, std::ostream* os) {
+        *os << testing::PrintToString(std::string(c.text));
+    }
 };
 
 class StatusScriptReads : public ::testing::TestWithParam<ValidScript> {};

@@ -1,5 +1,6 @@
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -16,6 +17,7 @@ struct UrlCase {
     std::function<QString(UiLanguage)> build;
     std::string english;
     std::string french;
+    friend void PrintTo(const UrlCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PageUrlTest : public ::testing::TestWithParam<UrlCase> {};

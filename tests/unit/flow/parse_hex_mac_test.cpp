@@ -1,6 +1,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -14,6 +15,9 @@ struct HexCase {
     std::string text;
     int result;
     std::array<std::uint8_t, 6> bytes;  // destination afterwards, starting from all 0xEE
+    friend void PrintTo(const HexCase& c, std::ostream* os) {
+        *os << testing::PrintToString(c.text);
+    }
 };
 
 class ParseHexMacTest : public ::testing::TestWithParam<HexCase> {};

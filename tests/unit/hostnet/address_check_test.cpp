@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,7 @@ struct CheckCase {
     std::vector<PingResult> results;
     bool expectedFree;
     Log expectedLog;
+    friend void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class CheckAddressFreeTest : public testing::TestWithParam<CheckCase> {};

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <ostream>
 #include <sstream>
 
 #include <QtEndian>
@@ -99,6 +100,7 @@ struct ExchangeCase {
     std::vector<Step> script;
     PingResult expected;
     int expectedPauses;  // each of 1000 ms
+    friend void PrintTo(const ExchangeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class EchoExchangeTest : public testing::TestWithParam<ExchangeCase> {};

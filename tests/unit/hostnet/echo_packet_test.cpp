@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <sstream>
 #include <vector>
 
@@ -15,6 +16,7 @@ struct ChecksumCase {
     const char* name;
     Bytes data;
     std::uint16_t expected;
+    friend void PrintTo(const ChecksumCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class InternetChecksumTest : public testing::TestWithParam<ChecksumCase> {};
@@ -101,6 +103,7 @@ struct DecodeCase {
     Bytes datagram;
     EchoMatch match;
     int expected;
+    friend void PrintTo(const DecodeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 const EchoMatch kRaw{EchoShape::WithIpHeader, kOwnId};

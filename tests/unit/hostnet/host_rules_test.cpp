@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QtEndian>
 
 namespace tolvane {
@@ -40,6 +42,7 @@ struct NameCase {
     std::vector<std::uint32_t> nameAddresses;
     std::uint32_t defaultRouteSource;
     std::uint32_t expected;
+    friend void PrintTo(const NameCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PickNameAddressTest : public testing::TestWithParam<NameCase> {};
@@ -65,6 +68,7 @@ struct AddressCase {
     std::vector<AddressRow> rows;
     std::uint32_t nameAddress;
     AddressAndMask expected;
+    friend void PrintTo(const AddressCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PickAddressAndMaskTest : public testing::TestWithParam<AddressCase> {};
@@ -104,6 +108,7 @@ struct GatewayCase {
     std::vector<AdapterRow> adapters;
     std::uint32_t hostIp;
     std::uint32_t expected;
+    friend void PrintTo(const GatewayCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PickGatewayTest : public testing::TestWithParam<GatewayCase> {};
@@ -141,6 +146,7 @@ struct DnsCase {
     const char* name;
     std::vector<std::uint32_t> servers;
     DnsServers expected;
+    friend void PrintTo(const DnsCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PickDnsServersTest : public testing::TestWithParam<DnsCase> {};
@@ -162,6 +168,7 @@ struct MacCase {
     const char* name;
     std::vector<HardwareRow> interfaces;
     MacAddress expected;
+    friend void PrintTo(const MacCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PickHostMacTest : public testing::TestWithParam<MacCase> {};

@@ -2,12 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace tolvane {
 namespace {
 
 struct Ipv4Case {
     const char* text;
     std::optional<std::uint32_t> expected;
+    friend void PrintTo(const Ipv4Case& c, std::ostream* os) {
+        *os << testing::PrintToString(std::string(c.text));
+    }
 };
 
 class ParseIPv4Test : public testing::TestWithParam<Ipv4Case> {};
@@ -45,6 +51,7 @@ struct ChooseCase {
     const char* resolvConf;
     std::optional<std::string> upstream;
     std::vector<std::uint32_t> expected;
+    friend void PrintTo(const ChooseCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ChooseNameServersTest : public testing::TestWithParam<ChooseCase> {};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace tolvane {
 namespace {
 
@@ -27,6 +29,7 @@ struct ToolCase {
     int exitCode;
     const char* output;
     PingResult expected;
+    friend void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PingToolResultTest : public testing::TestWithParam<ToolCase> {};

@@ -1,6 +1,7 @@
 #include "ui/setup/bandwidth.h"
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -18,6 +19,7 @@ TEST(BandwidthTest, EntriesInListOrder) {
 struct IndexCase {
     std::uint32_t limit;
     int index;
+    friend void PrintTo(const IndexCase& c, std::ostream* os) { *os << "limit " << c.limit; }
 };
 
 class BandwidthIndexTest : public testing::TestWithParam<IndexCase> {};

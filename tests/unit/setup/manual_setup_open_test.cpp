@@ -1,4 +1,5 @@
 #include <cstdint>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -68,6 +69,9 @@ struct ModeCase {
     std::uint8_t cameraMode;
     bool dhcp;
     std::uint8_t setupMode;
+    friend void PrintTo(const ModeCase& c, std::ostream* os) {
+        *os << "network mode 0x" << std::hex << int{c.cameraMode} << std::dec;
+    }
 };
 
 class ManualSetupOpenModeTest : public testing::TestWithParam<ModeCase> {};

@@ -1,18 +1,10 @@
 #pragma once
 
 #include <cstring>
-#include <ostream>
 #include <string_view>
 
-#include <QString>
-
 #include "camera/camera_record.h"
-
-QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}
-QT_END_NAMESPACE
+#include "qstring_printer.h"
 
 namespace tolvane::test {
 
