@@ -64,6 +64,7 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
     CameraListing listing(cameras, &socket, options.listSeconds);
     QEventLoop loop;
     QTimer pollTimer;
+    pollTimer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&pollTimer, &QTimer::timeout, &loop, [&] {
         listing.tick();
         if (listing.finished()) {

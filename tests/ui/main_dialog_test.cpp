@@ -29,6 +29,9 @@ TEST_F(MainDialogStartup, WithAnAddressStartsPollingAndShowsTheStartupPanel) {
     EXPECT_EQ(cameras.selectedCamera, -1);
     EXPECT_EQ(main->timerInterval(kPollTimer), 250);
     EXPECT_EQ(main->timerInterval(kDialogTimer), 1000);
+    // A coarse timer may end the wizard's 60 s wait seconds early.
+    for (int id : {kPollTimer, kDialogTimer, kSetupFlowTimer, kWizardTimer})
+        EXPECT_EQ(main->timerType(id), Qt::PreciseTimer) << "timer " << id;
     EXPECT_FALSE(main->timerActive(kSetupFlowTimer));
     EXPECT_FALSE(main->timerActive(kWizardTimer));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Tolvane"));

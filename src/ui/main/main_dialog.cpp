@@ -64,6 +64,9 @@ MainDialog::MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo,
       wizard_(std::make_unique<Wizard>(context_, cameras_, *this)) {
     for (std::size_t id = 0; id < timers_.size(); ++id) {
         timers_[id] = new QTimer(this);
+        // Coarse timers may fire up to 5% early: the 60 s wait after a set-up by MAC address
+        // would open the camera's page seconds too soon, and the search would drift off 5 s.
+        timers_[id]->setTimerType(Qt::PreciseTimer);
         connect(timers_[id], &QTimer::timeout, this, [this, id] { onTimer(static_cast<int>(id)); });
     }
     buildControls();
@@ -281,6 +284,10 @@ bool MainDialog::timerActive(int id) const {
 
 int MainDialog::timerInterval(int id) const {
     return timerActive(id) ? timers_[static_cast<std::size_t>(id)]->interval() : 0;
+}
+
+Qt::TimerType MainDialog::timerType(int id) const {
+    return timers_.at(static_cast<std::size_t>(id))->timerType();
 }
 
 // ---- list and buttons ----

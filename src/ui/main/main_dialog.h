@@ -87,6 +87,7 @@ public:
     QLabel* listAdvice() const { return listAdvice_; }
     bool timerActive(int id) const;
     int timerInterval(int id) const;
+    Qt::TimerType timerType(int id) const;
 
     // FlowHost
     void startTimer(int id, int periodMs) override;
