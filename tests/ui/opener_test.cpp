@@ -78,12 +78,16 @@ TEST_F(DialogOpenerOfMainDialog, RequestWhileADialogIsOpenWaitsUntilItIsGone) {
     EXPECT_EQ(main->progressDialog(), first);  // still there until the posted close is handled
     QCoreApplication::processEvents();
     EXPECT_EQ(main->progressDialog(), nullptr);
-    EXPECT_TRUE(main->inputEnabled());
+    EXPECT_FALSE(main->inputEnabled());  // the pending request keeps the window's input off
 
     main->onTimer(kDialogTimer);
     ASSERT_NE(main->progressDialog(), nullptr);
     EXPECT_NE(main->progressDialog(), first);
     EXPECT_FALSE(main->progressDialog()->cancelButton()->isVisibleTo(main->progressDialog()));
+
+    main->closeProgress();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(main->inputEnabled());
 }
 
 TEST_F(DialogOpenerOfMainDialog, ControlDialogOpensModelessAndDisablesTheWindow) {
@@ -105,9 +109,29 @@ TEST_F(DialogOpenerOfMainDialog, ControlDialogOpensModelessAndDisablesTheWindow)
     control->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(main->controlDialog(), nullptr);
-    EXPECT_TRUE(main->inputEnabled());
+    EXPECT_FALSE(main->inputEnabled());  // the reset-IPsec request is still to be served
     main->onTimer(kDialogTimer);
     EXPECT_NE(main->resetIpsecDialog(), nullptr);
+}
+
+// Between a closing dialog and the next tick of the opener, Execute cannot replace the request
+// that a flow filed: the window takes no input until the requested dialog has come and gone.
+TEST_F(DialogOpenerOfMainDialog, ClosingDialogWithARequestPendingKeepsInputOff) {
+    auto main = makeMainDialog();
+    main->setDialogRequest(kControlDialogRequest, 1);
+    main->onTimer(kDialogTimer);
+    ASSERT_NE(main->controlDialog(), nullptr);
+
+    main->setDialogRequest(kProgressDialogRequest, 1);
+    main->controlDialog()->close();
+    EXPECT_FALSE(main->inputEnabled());
+
+    main->onTimer(kDialogTimer);
+    ASSERT_NE(main->progressDialog(), nullptr);
+    main->closeProgress();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    EXPECT_TRUE(main->inputEnabled());
 }
 
 TEST_F(DialogOpenerOfMainDialog, EscapeDoesNotCloseTheWindowWhileADialogIsOpen) {

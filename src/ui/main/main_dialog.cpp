@@ -444,7 +444,10 @@ void MainDialog::dialogDestroyed(QDialog* dialog) {
     if (dialog == resetIpsecDialog_) {
         resetIpsecDialog_ = nullptr;
     }
-    if (canOpenDialog()) {
+    // Input comes back only when no other dialog is due: a click in the moment between this
+    // dialog closing and the opener showing the requested one would replace that request, and
+    // the flow that filed it would wait for a dialog that never opens.
+    if (canOpenDialog() && context_.dialogRequest == kNoDialog) {
         contents_->setEnabled(true);
     }
 }
