@@ -91,9 +91,11 @@ std::vector<std::uint32_t> ChooseNameServers(std::string_view resolvConf,
     const bool onlyStub = !servers.empty() &&
                           std::all_of(servers.begin(), servers.end(),
                                       [](std::uint32_t server) { return server == kResolvedStub; });
-    if (onlyStub && resolvedUpstream)
-        return ParseNameServers(*resolvedUpstream);
-    return servers;
+    if (!onlyStub)
+        return servers;
+    // The stub is this PC's own loopback address: useless to a camera. Without the upstream
+    // list the PC's DNS servers are unknown, which reads as none.
+    return resolvedUpstream ? ParseNameServers(*resolvedUpstream) : std::vector<std::uint32_t>{};
 }
 
 std::vector<RouteRow> ParseRouteTable(std::string_view procNetRoute) {
