@@ -1,4 +1,6 @@
 // encodeRecord and decodeItems: the item area of a Packet against a CameraRecord.
+#include "protocol/record_items.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -39,10 +41,12 @@ void appendBytes(PacketBuilder& builder, std::uint16_t tag, const std::array<std
     builder.appendItem(tag, N, b.data());
 }
 
-void appendField(PacketBuilder& builder, std::uint16_t tag, const CameraRecord& r) {
+}  // namespace
+
+void appendRecordItem(PacketBuilder& builder, std::uint16_t tag, const CameraRecord& r) {
     switch (tag) {
         case 0x20:
-            appendNumber(builder, tag, r.ipAddress != 0 ? r.ipAddress : r.staticIpAddress, 4);
+            appendNumber(builder, tag, r.ipAddress, 4);
             break;
         case 0x21:
             appendNumber(builder, tag, r.subnetMask, 4);
@@ -55,6 +59,12 @@ void appendField(PacketBuilder& builder, std::uint16_t tag, const CameraRecord& 
             break;
         case 0x25:
             appendNumber(builder, tag, r.webPort, 2);
+            break;
+        case 0x40:
+            appendBytes(builder, tag, r.ipv6Address);
+            break;
+        case 0x44:
+            appendNumber(builder, tag, r.ipv6Port, 2);
             break;
         case 0x60:
             appendText(builder, tag, r.hostName);
@@ -119,10 +129,18 @@ void appendField(PacketBuilder& builder, std::uint16_t tag, const CameraRecord& 
         case 0xB5:
             appendNumber(builder, tag, r.ipsecEnabled, 1);
             break;
+        case 0xB6:
+            appendNumber(builder, tag, r.ipv6Mode, 1);
+            break;
+        case 0xB7:
+            appendNumber(builder, tag, r.cameraNameEditable, 1);
+            break;
         default:
             break;
     }
 }
+
+namespace {
 
 // The value of one received item. Numbers are read at their field's width, which may reach
 // beyond the item's own length, but never beyond the bytes received; texts and byte fields
@@ -267,8 +285,13 @@ void storeField(CameraRecord& r, std::uint16_t tag, const ItemValue& v) {
 
 void PacketBuilder::encodeRecord(const CameraRecord& record) {
     for (const ItemEntry& entry : kItemTable) {
-        if (entry.encoded)
-            appendField(*this, entry.tag, record);
+        if (!entry.encoded)
+            continue;
+        // A camera without a current address is given its configured one under 0x20.
+        if (entry.tag == 0x20 && record.ipAddress == 0)
+            appendNumber(*this, entry.tag, record.staticIpAddress, 4);
+        else
+            appendRecordItem(*this, entry.tag, record);
     }
 }
 
