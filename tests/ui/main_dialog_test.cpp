@@ -68,6 +68,7 @@ TEST_F(MainDialogStartup, WithoutAnAddressSaysSoAndStartsNothing) {
     }
     EXPECT_EQ(main->cameraList()->columnCount(), 0);
     EXPECT_EQ(main->viewSelector()->count(), 0);
+    EXPECT_FALSE(main->setupByMacButton()->isEnabled());
 }
 
 TEST_F(MainDialogStartup, BindFailureLeavesNoSocketAndTicksStillCount) {

@@ -193,6 +193,9 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     cameras_.hostIp = reverseBytes(address);
     if (cameras_.hostIp == 0) {
         showMessage(166);
+        // Without timers the opener never runs, so a set-up by MAC address would wait for its
+        // progress dialog for ever; the button is of no use until the program is restarted.
+        setupByMacButton_->setEnabled(false);
         return;
     }
 
