@@ -21,6 +21,7 @@
 #include "fake_host_info.h"
 #include "hostnet/linux/linux_host_info.h"
 #include "recording_launcher.h"
+#include "screenshot_languages.h"
 #include "scripted_prompter.h"
 #include "ui/flow/completion_message.h"
 #include "ui/main/about_box.h"
@@ -176,35 +177,12 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    QList<UiLanguage> languages{UiLanguage::English, UiLanguage::Japanese, UiLanguage::French,
-                                UiLanguage::Chinese};
-    if (parser.value(langOption) != QStringLiteral("all")) {
-        const auto language = languageFromCode(parser.value(langOption));
-        if (!language) {
-            std::fprintf(stderr, "screenshot_tool: unknown language %s\n",
-                         qPrintable(parser.value(langOption)));
-            return 2;
-        }
-        languages = {*language};
-    }
-
-    QDir out(parser.value(outOption));
-    if (!out.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "screenshot_tool: cannot create %s\n", qPrintable(out.path()));
-        return 1;
-    }
-    bool ok = true;
-    for (UiLanguage language : languages) {
-        if (!installLanguage(language)) {
-            std::fprintf(stderr, "screenshot_tool: cannot load language %s\n",
-                         qPrintable(languageCode(language)));
-            ok = false;
-            continue;
-        }
-        Shooter shooter{out, languageCode(language)};
-        ok &= testBed ? shootTestBed(shooter, parser.value(interfaceOption),
-                                     parser.value(bedOption).toDouble())
-                      : shootInProcess(shooter);
-    }
-    return ok ? 0 : 1;
+    return test::shootInLanguages(
+        "screenshot_tool", parser.value(langOption), parser.value(outOption),
+        [&](const QDir& out, const QString& code) {
+            Shooter shooter{out, code};
+            return testBed ? shootTestBed(shooter, parser.value(interfaceOption),
+                                          parser.value(bedOption).toDouble())
+                           : shootInProcess(shooter);
+        });
 }

@@ -14,6 +14,7 @@
 #include "app/language_setup.h"
 #include "fake_host_info.h"
 #include "recording_launcher.h"
+#include "screenshot_languages.h"
 #include "scripted_prompter.h"
 #include "ui/main/main_dialog.h"
 #include "ui/setup/control_dialog.h"
@@ -121,31 +122,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "setup_screenshot_tool: --out is required\n");
         return 2;
     }
-    QList<UiLanguage> languages{UiLanguage::English, UiLanguage::Japanese, UiLanguage::French,
-                                UiLanguage::Chinese};
-    if (parser.value(langOption) != QStringLiteral("all")) {
-        const auto language = languageFromCode(parser.value(langOption));
-        if (!language) {
-            std::fprintf(stderr, "setup_screenshot_tool: unknown language %s\n",
-                         qPrintable(parser.value(langOption)));
-            return 2;
-        }
-        languages = {*language};
-    }
-    QDir out(parser.value(outOption));
-    if (!out.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "setup_screenshot_tool: cannot create %s\n", qPrintable(out.path()));
-        return 1;
-    }
-    bool ok = true;
-    for (UiLanguage language : languages) {
-        if (!installLanguage(language)) {
-            std::fprintf(stderr, "setup_screenshot_tool: cannot load language %s\n",
-                         qPrintable(languageCode(language)));
-            ok = false;
-            continue;
-        }
-        ok &= shoot(out, languageCode(language));
-    }
-    return ok ? 0 : 1;
+    return test::shootInLanguages("setup_screenshot_tool", parser.value(langOption),
+                                  parser.value(outOption), shoot);
 }
