@@ -5,6 +5,10 @@
 #include <map>
 #include <string>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include "test_bed.h"
@@ -15,6 +19,23 @@ namespace {
 using Values = std::map<std::string, std::string>;
 
 constexpr int kProbeTimeoutMs = 60000;
+
+// The probe as a copy that any user may run. The build tree can sit in a private folder (a clone
+// made in `mktemp -d` is 0700), where the runs as "nobody" could not reach the built binary.
+QString probePath() {
+    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/tolvane-probe-XXXXXX"));
+    static const QString path = [] {
+        const auto kOpen = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                           QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        const QString copy = folder.filePath(QStringLiteral("hostnet_probe"));
+        if (!folder.isValid() || !QFile::copy(QStringLiteral(HOSTNET_PROBE), copy) ||
+            !QFile::setPermissions(folder.path(), kOpen) || !QFile::setPermissions(copy, kOpen)) {
+            return QStringLiteral(HOSTNET_PROBE);
+        }
+        return copy;
+    }();
+    return path;
+}
 
 class HostnetBedTest : public testing::Test {
 protected:
@@ -55,7 +76,7 @@ protected:
         if (user == User::NobodyWithoutTools) {
             command << QStringLiteral("env") << QStringLiteral("PATH=/nonexistent");
         }
-        return InPc(command << QStringLiteral(HOSTNET_PROBE) << args);
+        return InPc(command << probePath() << args);
     }
 
     std::string PingResult(const char* addressKey, User user) const {
@@ -66,8 +87,7 @@ protected:
     // Inside a user namespace only root is mapped, so there is no "nobody" to become.
     bool CanBecomeNobody() const {
         // Without arguments the probe prints its usage and ends with 2.
-        return bed_.run(QStringLiteral("pc"), AsNobody() << QStringLiteral(HOSTNET_PROBE), 10000)
-                   .exitCode == 2;
+        return bed_.run(QStringLiteral("pc"), AsNobody() << probePath(), 10000).exitCode == 2;
     }
 
     void SetPingGroupRange(const char* range) const {
@@ -112,7 +132,7 @@ TEST_F(HostnetBedTest, HostNameOnLoopbackFallsBackToTheDefaultRouteAddress) {
         return InPc(QStringList{QStringLiteral("unshare"), QStringLiteral("-u"),
                                 QStringLiteral("sh"), QStringLiteral("-c"),
                                 QStringLiteral("hostname localhost && exec \"$@\""),
-                                QStringLiteral("sh"), QStringLiteral(HOSTNET_PROBE)} +
+                                QStringLiteral("sh"), probePath()} +
                     probeArgs);
     };
     const Values all = namedLocalhost({QStringLiteral("queries")});
