@@ -8,7 +8,7 @@
 #include <QStringList>
 
 #include "protocol/camera_socket.h"
-#include "ui/main/list_rows.h"
+#include "rules/list_rows.h"
 
 namespace tolvane {
 

@@ -3,7 +3,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-#include "app/language_setup.h"
+#include "text/language_setup.h"
 
 namespace tolvane {
 

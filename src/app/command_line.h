@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/ui_language.h"
+#include "text/ui_language.h"
 
 namespace tolvane {
 

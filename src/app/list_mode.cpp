@@ -8,7 +8,7 @@
 
 #include "app/camera_listing.h"
 #include "app/instance_guard.h"
-#include "app/string_table.h"
+#include "text/string_table.h"
 #include "camera/camera_table.h"
 #include "hostnet/linux/linux_host_info.h"
 #include "protocol/camera_socket.h"

@@ -8,7 +8,7 @@
 #include <QTextStream>
 
 #include "app/command_line.h"
-#include "app/language_setup.h"
+#include "text/language_setup.h"
 #include "app/list_mode.h"
 #include "app/setup_app.h"
 

@@ -29,8 +29,8 @@
 
 #include "camera/camera_table.h"
 #include "hostnet/linux/linux_host_info.h"
-#include "ui/flow/browser_launcher.h"
-#include "ui/flow/setup_flow.h"
+#include "flow/browser_launcher.h"
+#include "flow/setup_flow.h"
 #include "ui/main/main_dialog.h"
 #include "ui/main/prompter.h"
 

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ui/flow/browser_launcher.h"
+#include "flow/browser_launcher.h"
 
 namespace tolvane::test {
 

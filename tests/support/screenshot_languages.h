@@ -7,7 +7,7 @@
 #include <QList>
 #include <QString>
 
-#include "app/language_setup.h"
+#include "text/language_setup.h"
 
 namespace tolvane::test {
 

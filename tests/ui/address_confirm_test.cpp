@@ -2,11 +2,11 @@
 
 #include <ostream>
 
-#include "app/string_table.h"
+#include "text/string_table.h"
 #include "main_dialog_fixture.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/prompts/address_confirm_dialog.h"
-#include "ui/prompts/address_confirm_rule.h"
+#include "rules/address_confirm_rule.h"
 #include "ui/prompts/progress_dialog.h"
 
 namespace tolvane {

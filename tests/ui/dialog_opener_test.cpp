@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "ui/main/dialog_opener.h"
+#include "rules/dialog_opener.h"
 
 namespace tolvane {
 namespace {

@@ -5,8 +5,8 @@
 
 #include "qstring_printer.h"
 
-#include "app/string_table.h"
-#include "ui/main/list_rows.h"
+#include "text/string_table.h"
+#include "rules/list_rows.h"
 
 namespace tolvane {
 namespace {

@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/string_table.h"
+#include "text/string_table.h"
 #include "main_dialog_fixture.h"
 #include "ui/main/camera_list.h"
 

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "ui/main/open_camera_rule.h"
+#include "rules/open_camera_rule.h"
 
 namespace tolvane {
 namespace {

@@ -16,14 +16,14 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "app/language_setup.h"
-#include "app/string_table.h"
+#include "text/language_setup.h"
+#include "text/string_table.h"
 #include "fake_host_info.h"
 #include "hostnet/linux/linux_host_info.h"
 #include "recording_launcher.h"
 #include "screenshot_languages.h"
 #include "scripted_prompter.h"
-#include "ui/flow/completion_message.h"
+#include "flow/completion_message.h"
 #include "ui/main/about_box.h"
 #include "ui/main/camera_list.h"
 #include "ui/main/main_dialog.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "app/string_table.h"
+#include "text/string_table.h"
 
 namespace tolvane {
 

@@ -2,7 +2,7 @@
 
 #include <QHeaderView>
 
-#include "app/string_table.h"
+#include "text/string_table.h"
 
 namespace tolvane {
 

@@ -2,9 +2,9 @@
 
 #include <QTreeWidget>
 
-#include "app/ui_language.h"
+#include "text/ui_language.h"
 #include "camera/camera_table.h"
-#include "ui/main/list_rows.h"
+#include "rules/list_rows.h"
 
 namespace tolvane {
 

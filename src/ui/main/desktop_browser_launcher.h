@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/flow/browser_launcher.h"
+#include "flow/browser_launcher.h"
 
 namespace tolvane {
 

@@ -17,13 +17,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "app/string_table.h"
-#include "ui/flow/setup_flow.h"
-#include "ui/flow/wizard.h"
+#include "text/string_table.h"
+#include "flow/setup_flow.h"
+#include "flow/wizard.h"
 #include "ui/main/about_box.h"
 #include "ui/main/camera_list.h"
-#include "ui/main/dialog_opener.h"
-#include "ui/main/open_camera_rule.h"
+#include "rules/dialog_opener.h"
+#include "rules/open_camera_rule.h"
 #include "ui/prompts/progress_dialog.h"
 #include "ui/setup/control_dialog.h"
 #include "ui/setup/manual_setup_dialog.h"

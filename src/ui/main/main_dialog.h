@@ -9,9 +9,9 @@
 #include "camera/camera_table.h"
 #include "hostnet/host_info.h"
 #include "protocol/camera_socket.h"
-#include "ui/flow/browser_launcher.h"
-#include "ui/flow/flow_context.h"
-#include "ui/flow/flow_host.h"
+#include "flow/browser_launcher.h"
+#include "flow/flow_context.h"
+#include "flow/flow_host.h"
 #include "ui/main/prompter.h"
 
 class QComboBox;

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/string_table.h"
-#include "ui/flow/flow_cancel.h"
+#include "text/string_table.h"
+#include "flow/flow_cancel.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/main/main_dialog.h"
-#include "ui/prompts/address_confirm_rule.h"
+#include "rules/address_confirm_rule.h"
 #include "ui/prompts/progress_dialog.h"
 #include "ui/prompts/text_panel.h"
 

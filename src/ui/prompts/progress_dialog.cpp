@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/flow/flow_cancel.h"
+#include "flow/flow_cancel.h"
 #include "ui/main/main_dialog.h"
 #include "ui/prompts/text_panel.h"
 

@@ -5,11 +5,11 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
-#include "app/string_table.h"
-#include "ui/flow/page_urls.h"
-#include "ui/flow/setup_flow.h"
+#include "text/string_table.h"
+#include "flow/page_urls.h"
+#include "flow/setup_flow.h"
 #include "ui/main/main_dialog.h"
-#include "ui/setup/control_rules.h"
+#include "rules/control_rules.h"
 #include "ui/setup/open_camera_page.h"
 
 namespace tolvane {

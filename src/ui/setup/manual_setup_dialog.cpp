@@ -12,8 +12,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "app/string_table.h"
-#include "ui/flow/setup_flow.h"
+#include "text/string_table.h"
+#include "flow/setup_flow.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/main/main_dialog.h"
 #include "ui/prompts/progress_dialog.h"

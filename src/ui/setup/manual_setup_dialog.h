@@ -2,7 +2,7 @@
 
 #include "ui/main/modeless_dialog.h"
 
-#include "ui/setup/manual_setup_logic.h"
+#include "rules/manual_setup_logic.h"
 
 class QComboBox;
 class QLabel;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/flow/setup_flow.h"
+#include "flow/setup_flow.h"
 #include "ui/main/main_dialog.h"
 #include "ui/setup/advice_panel.h"
 

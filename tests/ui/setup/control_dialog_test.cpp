@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/language_setup.h"
-#include "app/string_table.h"
+#include "text/language_setup.h"
+#include "text/string_table.h"
 #include "setup_dialog_fixture.h"
-#include "ui/flow/setup_flow.h"
+#include "flow/setup_flow.h"
 #include "ui/setup/manual_setup_dialog.h"
 #include "ui/setup/reset_ipsec_dialog.h"
 

@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "app/string_table.h"
+#include "text/string_table.h"
 #include "setup_dialog_fixture.h"
-#include "ui/flow/setup_flow.h"
+#include "flow/setup_flow.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/prompts/progress_dialog.h"
 

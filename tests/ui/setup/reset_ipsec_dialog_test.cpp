@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "setup_dialog_fixture.h"
-#include "ui/flow/setup_flow.h"
+#include "flow/setup_flow.h"
 
 namespace tolvane {
 namespace {

@@ -7,7 +7,7 @@
 #include <QString>
 
 #include "main_dialog_fixture.h"
-#include "ui/flow/flow_context.h"
+#include "flow/flow_context.h"
 
 namespace tolvane::test {
 

@@ -11,7 +11,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 
-#include "app/language_setup.h"
+#include "text/language_setup.h"
 #include "fake_host_info.h"
 #include "recording_launcher.h"
 #include "screenshot_languages.h"

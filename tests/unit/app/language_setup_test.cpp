@@ -1,4 +1,4 @@
-#include "app/language_setup.h"
+#include "text/language_setup.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,7 +12,7 @@
 #include <string>
 #include <utility>
 
-#include "app/string_table.h"
+#include "text/string_table.h"
 #include "qstring_printer.h"
 
 namespace tolvane {

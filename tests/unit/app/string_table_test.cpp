@@ -1,4 +1,4 @@
-#include "app/string_table.h"
+#include "text/string_table.h"
 
 #include <QCoreApplication>
 #include <QTranslator>
@@ -8,7 +8,7 @@
 #include <ostream>
 #include <string>
 
-#include "app/language_setup.h"
+#include "text/language_setup.h"
 #include "qstring_printer.h"
 
 namespace tolvane {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/flow/candidate_search.h"
+#include "flow/candidate_search.h"
 
 namespace tolvane {
 namespace {

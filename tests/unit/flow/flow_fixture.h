@@ -6,8 +6,8 @@
 
 #include "camera/camera_table.h"
 #include "scripted_flow_host.h"
-#include "ui/flow/setup_flow.h"
-#include "ui/flow/wizard.h"
+#include "flow/setup_flow.h"
+#include "flow/wizard.h"
 
 namespace tolvane::test {
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/flow/page_urls.h"
+#include "flow/page_urls.h"
 
 namespace tolvane {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/flow/parse_hex_mac.h"
+#include "flow/parse_hex_mac.h"
 
 namespace tolvane {
 namespace {

@@ -8,8 +8,8 @@
 #include <QString>
 
 #include "fake_host_info.h"
-#include "ui/flow/flow_context.h"
-#include "ui/flow/flow_host.h"
+#include "flow/flow_context.h"
+#include "flow/flow_host.h"
 
 namespace tolvane::test {
 

@@ -1,0 +1,11 @@
+#include "flow/completion_message.h"
+
+#include "flow/page_urls.h"
+
+namespace tolvane {
+
+QString completionMessage(const FlowHost& host, std::uint32_t address, std::uint16_t port) {
+    return host.text(172) + completionAddressLine(address, port) + host.text(171);
+}
+
+}  // namespace tolvane

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+
+#include <QString>
+
+#include "text/ui_language.h"
+
+namespace tolvane {
+
+class HostInfo;
+
+// Everything the set-up flow and the wizard do outside their own state. MainDialog implements
+// it over its timers, socket, dialogs and launcher; a test host records the calls and answers
+// the prompts from a script, so a whole flow runs in milliseconds.
+class FlowHost {
+public:
+    virtual ~FlowHost() = default;
+
+    // Window timers 0-3 (TimerId).
+    virtual void startTimer(int id, int periodMs) = 0;
+    virtual void stopTimer(int id) = 0;
+
+    // The camera socket. Without one: no send, setMode does nothing, replyState reads 0.
+    virtual bool hasSocket() const = 0;
+    virtual void setMode(int mode) = 0;
+    virtual int replyState() const = 0;
+    virtual void sendSetup(std::uint8_t kind) = 0;
+    virtual void sendRestart() = 0;
+
+    // The registered progress dialog.
+    virtual bool progressDialogExists() const = 0;
+    virtual void closeProgress() = 0;
+    virtual void showProgressText() = 0;
+    virtual void hideProgress() = 0;
+    virtual void showProgress() = 0;
+    virtual void showProgressCancel() = 0;
+
+    virtual void setDialogRequest(int kind, std::uint8_t showCancel) = 0;
+
+    // Modal prompts. The address confirmation edits CameraTable::setupSettings and, on Cancel,
+    // runs onAddressConfirmCancel; the access choice leaves "INTERNET" or "LOCAL" in
+    // FlowContext::messageText; the message dialog shows messageText.
+    virtual void runAddressConfirm() = 0;
+    virtual void runAccessChoice() = 0;
+    virtual void runMessageDialog() = 0;
+    // A message box with an OK button showing string `stringId`.
+    virtual void showMessageBox(int stringId) = 0;
+
+    // Opens a URL in a new browser window.
+    virtual void shellLaunch(const QString& url) = 0;
+    // Opens a URL after closing the browser window the tool opened before, where possible.
+    virtual void browserRestartLaunch(const QString& url) = 0;
+
+    // Blocks the UI thread for `ms` milliseconds (the burst pauses and the wizard's wait).
+    virtual void pause(int ms) = 0;
+
+    virtual HostInfo& hostInfo() = 0;
+    virtual UiLanguage uiLanguage() const = 0;
+    virtual QString text(int stringId) const = 0;
+    // Current text of the MAC address field.
+    virtual QString macFieldText() const = 0;
+};
+
+}  // namespace tolvane

@@ -1,0 +1,32 @@
+#include "flow/request_burst.h"
+
+#include "flow/flow_context.h"
+#include "flow/flow_timing.h"
+
+namespace tolvane {
+
+namespace {
+
+template <typename Send>
+void sendBurst(FlowHost& host, Send send) {
+    host.stopTimer(kPollTimer);
+    if (host.hasSocket()) {
+        for (int pauseMs : {50, 51, 52}) {
+            send();
+            host.pause(pauseMs);
+        }
+    }
+    host.startTimer(kPollTimer, kTickPeriodMs);
+}
+
+}  // namespace
+
+void sendSetupBurst(FlowHost& host, std::uint8_t kind) {
+    sendBurst(host, [&] { host.sendSetup(kind); });
+}
+
+void sendRestartBurst(FlowHost& host) {
+    sendBurst(host, [&] { host.sendRestart(); });
+}
+
+}  // namespace tolvane

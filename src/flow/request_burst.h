@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+
+#include "flow/flow_host.h"
+
+namespace tolvane {
+
+// Three copies of a request with pauses of 50, 51 and 52 ms after them, the poll timer held
+// while they go out. Without a socket nothing is sent and nothing waits.
+void sendSetupBurst(FlowHost& host, std::uint8_t kind);
+void sendRestartBurst(FlowHost& host);
+
+}  // namespace tolvane

@@ -1,0 +1,206 @@
+#include "rules/list_rows.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include <QStringList>
+
+#include "text/string_table.h"
+
+namespace tolvane {
+namespace {
+
+struct ColumnWidths {
+    int english;
+    int french;
+    int japanese;
+    int chinese;
+
+    int forLanguage(UiLanguage language) const {
+        switch (language) {
+            case UiLanguage::French:
+                return french;
+            case UiLanguage::Japanese:
+                return japanese;
+            case UiLanguage::Chinese:
+                return chinese;
+            case UiLanguage::English:
+                break;
+        }
+        return english;
+    }
+};
+
+struct ColumnDefinition {
+    int titleStringId;
+    ColumnWidths widths;
+};
+
+constexpr ColumnDefinition kNumberColumn{111, {45, 45, 30, 40}};
+constexpr ColumnDefinition kMacColumn{104, {125, 125, 160, 130}};
+constexpr ColumnDefinition kIpv4AddressColumn{105, {110, 110, 140, 125}};
+constexpr ColumnDefinition kIpv6AddressColumn{110, {220, 220, 270, 240}};
+constexpr ColumnDefinition kPortColumn{106, {70, 90, 90, 70}};
+constexpr ColumnDefinition kIpv4StatusColumn{107, {305, 305, 340, 310}};
+constexpr ColumnDefinition kIpv6StatusColumn{107, {190, 190, 190, 190}};
+
+const ColumnDefinition& columnDefinition(int column, ListView view) {
+    const bool ipv4 = view == ListView::IPv4;
+    switch (column) {
+        case 0:
+            return kNumberColumn;
+        case 1:
+            return kMacColumn;
+        case 2:
+            return ipv4 ? kIpv4AddressColumn : kIpv6AddressColumn;
+        case 3:
+            return kPortColumn;
+        default:
+            return ipv4 ? kIpv4StatusColumn : kIpv6StatusColumn;
+    }
+}
+
+bool hasIpv6Address(const CameraRecord& record) {
+    return std::any_of(record.ipv6Address.begin(), record.ipv6Address.end(),
+                       [](std::uint8_t byte) { return byte != 0; });
+}
+
+int configuredModeStringId(const CameraRecord& record) {
+    if (record.setupFlags & 0x0800u) {
+        return 159;
+    }
+    switch (record.networkMode & 0x03u) {
+        case 0:
+            return (record.networkMode & 0x80u) ? 155 : 156;
+        case 1:
+            return 158;
+        default:
+            return 157;
+    }
+}
+
+QString macText(const MacAddress& mac) {
+    QStringList parts;
+    for (std::uint8_t byte : mac) {
+        parts << QString::asprintf("%02X", byte);
+    }
+    return parts.join(QLatin1Char('-'));
+}
+
+QString ipv4Text(std::uint32_t address) {
+    return QString::asprintf("%3d.%3d.%3d.%3d", static_cast<int>((address >> 24) & 0xFFu),
+                             static_cast<int>((address >> 16) & 0xFFu),
+                             static_cast<int>((address >> 8) & 0xFFu),
+                             static_cast<int>(address & 0xFFu));
+}
+
+QString ipv6Text(const std::array<std::uint8_t, 16>& address) {
+    unsigned groups[8];
+    for (int i = 0; i < 8; ++i) {
+        groups[i] = (unsigned{address[2 * i]} << 8) | address[2 * i + 1];
+    }
+    return QString::asprintf("%X:%X:%X:%X:%X:%X:%X:%X", groups[0], groups[1], groups[2], groups[3],
+                             groups[4], groups[5], groups[6], groups[7]);
+}
+
+QString ipv6StatusText(const CameraRecord& record) {
+    if (record.statusCode == 0) {
+        return uiText(140);
+    }
+    if (!hasIpv6Address(record)) {
+        return QStringLiteral("-----");
+    }
+    if (record.ipv6Mode == 255) {
+        return uiText(182);
+    }
+    const QString assignment = uiText((record.ipv6Mode & 0x03u) == 0 ? 183 : 184);
+    const QString access = uiText((record.ipv6Mode & 0x80u) ? 185 : 186);
+    return assignment + QLatin1Char('/') + access;
+}
+
+}  // namespace
+
+ListColumn listColumn(int column, ListView view, UiLanguage language) {
+    const ColumnDefinition& definition = columnDefinition(column, view);
+    return {definition.titleStringId, definition.widths.forLanguage(language)};
+}
+
+int statusStringId(const CameraRecord& record) {
+    switch (record.statusCode >> 8) {
+        case 0x02:
+        case 0x03:
+        case 0x04:
+        case 0x05:
+        case 0x06:
+            return 147;
+        case 0x07:
+            return 148;
+        case 0x08:
+            return 149;
+        case 0x09:
+            return 150;
+        case 0x80:
+        case 0x82:
+        case 0xC0:
+        case 0xC1:
+            return 152;
+        case 0x81:
+        case 0x83:
+        case 0x84:
+        case 0x85:
+            return 151;
+        case 0x8D:
+            return configuredModeStringId(record);
+        case 0x8E:
+            return 154;
+        case 0x8F:
+            return 146;
+        case 0xF7:
+        case 0xF8:
+            return 141;
+        case 0xF9:
+        case 0xFA:
+            return 142;
+        case 0xFB:
+            return 143;
+        case 0xFC:
+        case 0xFD:
+            return 144;
+        case 0xFE:
+            return 145;
+        case 0xFF:
+            return 153;
+        default:
+            return 140;
+    }
+}
+
+RowTexts rowTexts(const CameraRecord& record, int index, ListView view) {
+    RowTexts texts;
+    texts[0] = QString::asprintf("%2d", index + 1);
+    texts[1] = macText(record.mac);
+    if (view == ListView::IPv4) {
+        texts[2] = ipv4Text(record.ipAddress);
+        texts[3] = QString::asprintf("%5d", int{record.webPort});
+        texts[4] = uiText(statusStringId(record)) +
+                   QString::asprintf("(%4x)", unsigned{record.statusCode});
+    } else if (hasIpv6Address(record)) {
+        texts[2] = ipv6Text(record.ipv6Address);
+        texts[3] = QString::asprintf("%5d", int{record.ipv6Port});
+        texts[4] = ipv6StatusText(record);
+    } else {
+        texts[2] = QStringLiteral("--------------------");
+        texts[3] = QStringLiteral("-----");
+        texts[4] = ipv6StatusText(record);
+    }
+    return texts;
+}
+
+RowTexts refreshRowTexts(CameraTable& cameras, int index, ListView view) {
+    CameraRecord& record = cameras.cameraTable.at(static_cast<std::size_t>(index));
+    RowTexts texts = rowTexts(record, index, view);
+    record.statusCode = 0;
+    return texts;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <array>
+
+#include <QString>
+
+#include "text/ui_language.h"
+#include "camera/camera_table.h"
+
+namespace tolvane {
+
+// The two views of the camera list; the view selector's item 0 is the IPv4 view.
+enum class ListView { IPv4, IPv6 };
+
+inline constexpr int kListColumnCount = 5;
+using RowTexts = std::array<QString, kListColumnCount>;
+
+struct ListColumn {
+    int titleStringId;
+    int width;  // pixels
+};
+
+// Title and width of list column `column` (0-4) in `view` for the interface language.
+ListColumn listColumn(int column, ListView view, UiLanguage language);
+
+// String id of the IPv4 view's status word for the record's statusCode.
+int statusStringId(const CameraRecord& record);
+
+// The five cell texts of the row for `record`, which sits at table index `index`: number, MAC,
+// address, port and status. Shared by the camera list and the headless listing.
+RowTexts rowTexts(const CameraRecord& record, int index, ListView view);
+
+// The texts of a list rebuild for the record at `index`: rowTexts, after which the record's
+// statusCode is cleared, so a camera that does not answer again shows "Off-line" next time.
+RowTexts refreshRowTexts(CameraTable& cameras, int index, ListView view);
+
+}  // namespace tolvane
