@@ -3,6 +3,7 @@
 #include <array>
 #include <cstring>
 
+#include <QElapsedTimer>
 #include <QLoggingCategory>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
@@ -185,6 +186,8 @@ void CameraSocket::broadcast() {
 // with one receive-handler run per datagram. A datagram longer than the buffer is cut to its
 // first kBufferSize bytes, as the handler reads it; a failed read gets one run of its own.
 void CameraSocket::readPendingDatagrams() {
+    QElapsedTimer timer;
+    timer.start();
     const auto handle = [this](std::span<const std::uint8_t> datagram) { OnReceive(datagram); };
     const DatagramDrain::Result result =
         drain_.drain(static_cast<int>(socket_->socketDescriptor()), handle);
@@ -196,6 +199,8 @@ void CameraSocket::readPendingDatagrams() {
     const qint64 size = socket_->readDatagram(reinterpret_cast<char*>(data.data()), data.size());
     if (size >= 0)
         OnReceive(std::span(data.data(), static_cast<std::size_t>(size)));
+    qCDebug(lcSocket) << "drained" << result.datagrams + (size >= 0 ? 1 : 0) << "datagrams in"
+                      << timer.nsecsElapsed() / 1000 << "us";
 }
 
 void CameraSocket::OnReceive(std::span<const std::uint8_t> datagram) {
