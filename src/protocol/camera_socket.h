@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "camera/camera_table.h"
+#include "protocol/datagram_drain.h"
 #include "protocol/packet_builder.h"
 #include "protocol/socket_state.h"
 
@@ -53,6 +54,9 @@ public:
     // The port the socket is bound to (the one picked by the system when bindPort is 0), or 0
     // when it is not bound.
     quint16 localPort() const;
+    // The receive buffer the system granted the socket, in bytes as it counts them (about
+    // twice the payload it holds); 0 when it is not bound.
+    int receiveBufferBytes() const { return receiveBufferBytes_; }
 
 private:
     bool bound() const;
@@ -65,7 +69,9 @@ private:
     SocketEndpoints endpoints_;
     PacketBuilder builder_;
     QUdpSocket* socket_ = nullptr;
+    DatagramDrain drain_;
     int interfaceIndex_ = 0;
+    int receiveBufferBytes_ = 0;
     int mode_ = kDiscoveryMode;
     int replyState_ = kNoReply;
     bool busy_ = false;

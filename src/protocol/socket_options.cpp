@@ -16,4 +16,15 @@ bool bindToDevice(qintptr descriptor, const QString& name) {
                         device.constData(), static_cast<socklen_t>(device.size())) == 0;
 }
 
+int enlargeReceiveBuffer(qintptr descriptor, int bytes) {
+    const int socket = static_cast<int>(descriptor);
+    if (::setsockopt(socket, SOL_SOCKET, SO_RCVBUFFORCE, &bytes, sizeof bytes) != 0)
+        ::setsockopt(socket, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+    int granted = 0;
+    socklen_t size = sizeof granted;
+    if (::getsockopt(socket, SOL_SOCKET, SO_RCVBUF, &granted, &size) != 0)
+        return 0;
+    return granted;
+}
+
 }  // namespace tolvane

@@ -12,4 +12,10 @@ bool enableBroadcast(qintptr descriptor);
 // receiving. Fails without the privilege to do so on older kernels.
 bool bindToDevice(qintptr descriptor, const QString& name);
 
+// Asks for a receive buffer of `bytes` on the socket `descriptor`: past the system's limit
+// where the process may (SO_RCVBUFFORCE), else up to that limit. Returns the size granted as
+// the system reports it (Linux counts its bookkeeping in, reporting about twice what was
+// asked), or 0 when it cannot be read.
+int enlargeReceiveBuffer(qintptr descriptor, int bytes);
+
 }  // namespace tolvane

@@ -1,7 +1,8 @@
 // Discovery driver for the end-to-end tests: runs the tool's discovery, the real CameraSocket
 // and CameraTable searching on the main window's schedule (a 250 ms poll that searches on
 // every tick whose count modulo 20 is 1), for a given time in the test bed's "pc" host, then
-// prints the camera table and the times of its searches as one JSON object.
+// prints the camera table, the times of its searches and the receive buffer the socket got as
+// one JSON object.
 //
 //   discovery_driver --seconds S [--host-mac MAC] [--host-ip ADDRESS]
 //
@@ -121,6 +122,7 @@ int main(int argc, char* argv[]) {
         cameras.append(cameraJson(i, table.cameraTable[static_cast<std::size_t>(i)]));
     const QJsonObject result{{QStringLiteral("searchMs"), searchTimes},
                              {QStringLiteral("cameraCount"), table.cameraCount},
+                             {QStringLiteral("receiveBufferBytes"), socket.receiveBufferBytes()},
                              {QStringLiteral("cameras"), cameras}};
     std::fputs(QJsonDocument(result).toJson(QJsonDocument::Compact).constData(), stdout);
     std::fputs("\n", stdout);

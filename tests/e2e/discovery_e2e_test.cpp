@@ -2,6 +2,7 @@
 // emulated cameras in the camera hosts.
 #include <algorithm>
 #include <set>
+#include <string>
 
 #include <gtest/gtest.h>
 #include <QHostAddress>
@@ -124,6 +125,44 @@ TEST(DiscoveryE2e, ReplyForAnotherPcIsDropped) {
         << "the foreign-PC camera did answer";
     EXPECT_EQ(found.macs(), std::set<QString>{macNumber(2)});
 }
+
+class FloodedDiscovery : public ::testing::TestWithParam<int> {};
+
+// Twenty cameras answer a search amid junk (random bytes, cut, changed and foreign-PC replies),
+// half of it before their replies and half after: every camera is found, run after run, and
+// the junk adds nobody.
+TEST_P(FloodedDiscovery, FindsAllTwentyCamerasEveryTime) {
+    constexpr int kRuns = 3;
+    const int flood = GetParam();
+    TestBed bed(1);
+    TOLVANE_REQUIRE_BED(bed);
+    EmulatorProcess cameras(bed, QStringLiteral("cam1"),
+                            {"--profile", "static", "--count", "20", "--mac", macNumber(1), "--ip",
+                             "10.77.0.101", "--flood", QString::number(flood)});
+    expectListening(cameras);
+    std::set<QString> all;
+    for (int i = 1; i <= 20; ++i)
+        all.insert(macNumber(i));
+
+    for (int run = 1; run <= kRuns; ++run) {
+        // One search, at 0.5 s.
+        const Discovered found = discover(bed, 1.5);
+        ASSERT_EQ(found.searchMs.size(), 1) << "run " << run;
+        EXPECT_EQ(found.cameraCount, 20) << "run " << run;
+        EXPECT_EQ(found.macs(), all) << "run " << run;
+    }
+    const QList<QJsonObject> floods = cameras.events(QStringLiteral("flood"));
+    ASSERT_EQ(floods.size(), 2 * kRuns);
+    int sent = 0;
+    for (const QJsonObject& part : floods) {
+        sent += part.value(QStringLiteral("sent")).toInt();
+        EXPECT_EQ(part.value(QStringLiteral("failed")).toInt(), 0);
+    }
+    EXPECT_EQ(sent, kRuns * flood) << "the junk did go out";
+}
+
+INSTANTIATE_TEST_SUITE_P(DiscoveryE2e, FloodedDiscovery, ::testing::Values(1000, 5000),
+                         [](const auto& info) { return "Junk" + std::to_string(info.param); });
 
 TEST(DiscoveryE2e, SearchGoesOutEveryFiveSecondsWithThisPcsMacAndAddress) {
     TestBed bed(1);

@@ -42,6 +42,7 @@ std::vector<EmulatedCamera> makeCameras(const EmulatorOptions& options) {
         EmulatedCamera::Behaviour behaviour;
         behaviour.answersSearch = options.profile != Profile::Silent;
         behaviour.restartSilenceMs = options.restartSilenceMs;
+        behaviour.restartDelayMs = options.restartDelayMs;
         behaviour.afterRestart = options.statusAfterRestart;
         cameras.emplace_back(record, behaviour);
     }

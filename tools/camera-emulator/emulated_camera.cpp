@@ -29,7 +29,7 @@ std::uint16_t EmulatedCamera::statusAfterRestart(std::int64_t msSinceBack) const
 void EmulatedCamera::acceptSetup(const CameraRecord& requested, std::int64_t nowMs) {
     if (requested.statusCode == kSetupByMacCode) {
         acceptSetupByMac(requested);
-        restart(nowMs);
+        goSilent(nowMs);
         return;
     }
     acceptRecordSetup(requested);
@@ -72,13 +72,19 @@ void EmulatedCamera::acceptSetupByMac(const CameraRecord& requested) {
 }
 
 void EmulatedCamera::restart(std::int64_t nowMs) {
+    goSilent(nowMs + behaviour_.restartDelayMs);
+}
+
+// The by-MAC set-up restarts the camera at once: its own restart is not a request.
+void EmulatedCamera::goSilent(std::int64_t fromMs) {
     if (silentUntil_)
         return;
-    silentUntil_ = nowMs + behaviour_.restartSilenceMs;
+    silentFrom_ = fromMs;
+    silentUntil_ = fromMs + behaviour_.restartSilenceMs;
 }
 
 bool EmulatedCamera::isSilent(std::int64_t nowMs) const {
-    return silentUntil_ && nowMs < *silentUntil_;
+    return silentUntil_ && nowMs >= silentFrom_ && nowMs < *silentUntil_;
 }
 
 bool EmulatedCamera::comeBackIfDue(std::int64_t nowMs) {

@@ -23,6 +23,9 @@ public:
     struct Behaviour {
         bool answersSearch = true;
         std::int64_t restartSilenceMs = 25000;
+        // Time between a restart request and the silence, during which the camera still
+        // answers as before.
+        std::int64_t restartDelayMs = 0;
         // Statuses after a restart; without a script, a camera back in factory mode reports
         // kFactoryModeAfterRestart and any other the status it started with.
         std::optional<StatusScript> afterRestart;
@@ -39,7 +42,8 @@ public:
     // by-MAC kind takes effect at once through a restart of the camera's own; the record
     // kind waits for a restart request.
     void acceptSetup(const CameraRecord& requested, std::int64_t nowMs);
-    // Goes silent for the restart time, unless already restarting.
+    // Goes silent for the restart time once the restart delay has passed, unless already
+    // restarting.
     void restart(std::int64_t nowMs);
     bool isSilent(std::int64_t nowMs) const;
     // Ends a restart whose silence is over: the waiting settings take effect and the status
@@ -50,6 +54,7 @@ public:
 private:
     void acceptRecordSetup(const CameraRecord& requested);
     void acceptSetupByMac(const CameraRecord& requested);
+    void goSilent(std::int64_t fromMs);
 
     std::uint16_t statusAfterRestart(std::int64_t msSinceBack) const;
 
@@ -57,6 +62,7 @@ private:
     std::uint16_t startStatus_;
     std::optional<CameraRecord> pending_;
     Behaviour behaviour_;
+    std::int64_t silentFrom_ = 0;
     std::optional<std::int64_t> silentUntil_;
     std::optional<std::int64_t> backSince_;
 };

@@ -103,6 +103,11 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                      QStringLiteral("Seconds a restarting camera stays silent "
                                                     "(default 25)."),
                                      QStringLiteral("seconds"));
+    const QCommandLineOption delay(QStringLiteral("restart-delay"),
+                                   QStringLiteral("Seconds a camera keeps answering with its old "
+                                                  "record after a restart request before it "
+                                                  "goes silent (default 0)."),
+                                   QStringLiteral("seconds"));
     const QCommandLineOption interfaceName(
         QStringLiteral("interface"),
         QStringLiteral("Interface that gets a camera's new address after a restart (needs "
@@ -119,6 +124,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                      QStringLiteral("Send replies with a wrong checksum."));
     const QCommandLineOption foreign(QStringLiteral("foreign-pc"),
                                      QStringLiteral("Answer as if to another PC."));
+    const QCommandLineOption flood(
+        QStringLiteral("flood"),
+        QStringLiteral("Junk datagrams (random bytes, cut, changed and foreign-PC replies) sent "
+                       "around each burst of replies, half before and half after (0 to %1, "
+                       "default 0; chosen by --seed).")
+            .arg(kMaxFlood),
+        QStringLiteral("n"));
     const QCommandLineOption log(QStringLiteral("log"),
                                  QStringLiteral("JSON-lines log file (default: standard "
                                                 "error)."),
@@ -126,8 +138,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption runSeconds(QStringLiteral("run-seconds"),
                                         QStringLiteral("End after this many seconds."),
                                         QStringLiteral("seconds"));
-    parser.addOptions({profile, mac, ip, port, status, afterRestart, count, unicast, silence,
-                       interfaceName, dropShare, seed, corrupt, foreign, log, runSeconds});
+    parser.addOptions({profile, mac, ip, port, status, afterRestart, count, unicast, silence, delay,
+                       interfaceName, dropShare, seed, corrupt, foreign, flood, log, runSeconds});
 
     if (!parser.parse(arguments))
         return error(parser.errorText());
@@ -208,6 +220,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                              .arg(parser.value(silence)));
         o.restartSilenceMs = toMs(*seconds);
     }
+    if (parser.isSet(delay)) {
+        const std::optional<double> seconds = parseSeconds(parser.value(delay), 0.0);
+        if (!seconds)
+            return error(QStringLiteral("--restart-delay takes seconds from 0 to %1, not '%2'")
+                             .arg(kMaxSeconds)
+                             .arg(parser.value(delay)));
+        o.restartDelayMs = toMs(*seconds);
+    }
     o.interfaceName = parser.value(interfaceName);
     if (parser.isSet(dropShare)) {
         bool ok = false;
@@ -225,6 +245,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     o.faults.corruptChecksum = parser.isSet(corrupt);
     o.faults.foreignPc = parser.isSet(foreign);
+    if (parser.isSet(flood)) {
+        bool ok = false;
+        o.flood = parser.value(flood).toInt(&ok);
+        if (!ok || o.flood < 0 || o.flood > kMaxFlood)
+            return error(QStringLiteral("--flood takes a number from 0 to %1, not '%2'")
+                             .arg(kMaxFlood)
+                             .arg(parser.value(flood)));
+    }
     o.logFile = parser.value(log);
     if (parser.isSet(runSeconds)) {
         const std::optional<double> seconds = parseSeconds(parser.value(runSeconds), 0.001);

@@ -17,6 +17,8 @@ namespace tolvane::emulator {
 // no real device.
 inline constexpr MacAddress kDefaultMac{0x02, 0x00, 0x5E, 0x10, 0x00, 0x01};
 inline constexpr int kMaxCameras = 64;
+// Junk datagrams around one burst of replies at most.
+inline constexpr int kMaxFlood = 20000;
 
 struct EmulatorOptions {
     Profile profile = Profile::FactoryNew;
@@ -28,10 +30,12 @@ struct EmulatorOptions {
     int count = 1;
     bool unicast = false;
     std::int64_t restartSilenceMs = 25000;
+    std::int64_t restartDelayMs = 0;
     QString interfaceName;
     double dropShare = 0.0;
     std::uint32_t seed = 1;
     ReplyFaults faults;
+    int flood = 0;
     QString logFile;  // empty: standard error
     std::optional<std::int64_t> runMs;
 };

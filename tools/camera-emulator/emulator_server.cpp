@@ -31,6 +31,7 @@ EmulatorServer::EmulatorServer(std::vector<EmulatedCamera> cameras, const Settin
       settings_(settings),
       log_(log),
       dropFilter_(settings.dropShare, settings.seed),
+      junk_(settings.seed),
       assigner_(settings.interfaceName) {
     comeBackTimer_.setSingleShot(true);
     comeBackTimer_.setTimerType(Qt::PreciseTimer);
@@ -76,6 +77,7 @@ void EmulatorServer::handle(const QNetworkDatagram& datagram) {
     if (!request)
         return;
     const std::int64_t now = monotonicMs();
+    std::vector<Reply> replies;
     for (std::size_t i = 0; i < cameras_.size(); ++i) {
         const QString mac = formatMac(cameras_[i].mac());
         if (dropFilter_.drop()) {
@@ -93,8 +95,9 @@ void EmulatorServer::handle(const QNetworkDatagram& datagram) {
         if (outcome.restarted)
             log_.write(QStringLiteral("restart"), {{QStringLiteral("camera"), mac}});
         if (!outcome.reply.empty())
-            send(i, outcome.reply, datagram);
+            replies.push_back({i, outcome.reply});
     }
+    sendBurst(replies, datagram);
     scheduleComeBack();
 }
 
@@ -137,21 +140,57 @@ void EmulatorServer::scheduleComeBack() {
     comeBackTimer_.start(static_cast<int>(std::max<std::int64_t>(0, *next - monotonicMs())));
 }
 
+// The junk goes half before and half after the replies, so that they arrive amid it.
+void EmulatorServer::sendBurst(const std::vector<Reply>& replies, const QNetworkDatagram& request) {
+    if (replies.empty())
+        return;
+    const int before = settings_.flood / 2;
+    sendJunk(before, replies, request);
+    for (const Reply& reply : replies)
+        send(reply.camera, reply.bytes, request);
+    sendJunk(settings_.flood - before, replies, request);
+}
+
+// One log line per part of the flood, not per datagram: thousands of lines would slow the
+// sending down more than the receiving.
+void EmulatorServer::sendJunk(int count, const std::vector<Reply>& replies,
+                              const QNetworkDatagram& request) {
+    if (count == 0)
+        return;
+    int failed = 0;
+    for (int i = 0; i < count; ++i) {
+        const Reply& model = replies[static_cast<std::size_t>(i) % replies.size()];
+        if (!sendTo(junk_.next(model.bytes), request))
+            ++failed;
+    }
+    log_.write(QStringLiteral("flood"),
+               {{QStringLiteral("sent"), count - failed}, {QStringLiteral("failed"), failed}});
+}
+
+bool EmulatorServer::sendTo(const std::vector<std::uint8_t>& bytes,
+                            const QNetworkDatagram& request) {
+    const Destination to = destinationOf(request);
+    return socket_.writeDatagram(reinterpret_cast<const char*>(bytes.data()),
+                                 static_cast<qint64>(bytes.size()), to.address,
+                                 to.port) == static_cast<qint64>(bytes.size());
+}
+
+EmulatorServer::Destination EmulatorServer::destinationOf(const QNetworkDatagram& request) const {
+    if (settings_.unicast)
+        return {request.senderAddress(), static_cast<quint16>(request.senderPort())};
+    return {QHostAddress(QHostAddress::Broadcast), kReplyPort};
+}
+
 void EmulatorServer::send(std::size_t index, const std::vector<std::uint8_t>& reply,
                           const QNetworkDatagram& request) {
-    const QHostAddress destination =
-        settings_.unicast ? request.senderAddress() : QHostAddress(QHostAddress::Broadcast);
-    const quint16 port =
-        settings_.unicast ? static_cast<quint16>(request.senderPort()) : kReplyPort;
-    const qint64 written =
-        socket_.writeDatagram(reinterpret_cast<const char*>(reply.data()),
-                              static_cast<qint64>(reply.size()), destination, port);
+    const Destination to = destinationOf(request);
+    const bool sent = sendTo(reply, request);
     QJsonObject fields{{QStringLiteral("camera"), formatMac(cameras_[index].mac())},
                        {QStringLiteral("command"), (reply[4] << 8) | reply[5]},
                        {QStringLiteral("length"), static_cast<qint64>(reply.size())},
                        {QStringLiteral("destination"),
-                        QStringLiteral("%1:%2").arg(destination.toString()).arg(port)}};
-    if (written != static_cast<qint64>(reply.size()))
+                        QStringLiteral("%1:%2").arg(to.address.toString()).arg(to.port)}};
+    if (!sent)
         fields.insert(QStringLiteral("error"), socket_.errorString());
     log_.write(QStringLiteral("reply"), fields);
 }

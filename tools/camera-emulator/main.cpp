@@ -62,6 +62,7 @@ int main(int argc, char* argv[]) {
     settings.faults = options.faults;
     settings.dropShare = options.dropShare;
     settings.seed = options.seed;
+    settings.flood = options.flood;
     settings.interfaceName = options.interfaceName;
     EmulatorServer server(makeCameras(options), settings, log);
     if (!server.start(error)) {

@@ -16,14 +16,16 @@ Outcome respond(EmulatedCamera& camera, const Request& request, std::int64_t now
             if (camera.answersSearch())
                 outcome.reply = buildSearchReply(camera.reportedRecord(nowMs), request, faults);
             break;
-        case SetupRequest:
+        case SetupRequest: {
             if (request.cameraMac != camera.mac())
                 break;
+            const bool wasRestarting = camera.silentUntil().has_value();
             camera.acceptSetup(request.items, nowMs);
             outcome.setupAccepted = true;
-            outcome.restarted = camera.silentUntil().has_value();
+            outcome.restarted = !wasRestarting && camera.silentUntil().has_value();
             outcome.reply = buildSetupReply(camera.mac(), request, faults);
             break;
+        }
         case RestartRequest:
             if (request.cameraMac != camera.mac())
                 break;

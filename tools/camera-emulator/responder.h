@@ -19,7 +19,7 @@ struct Outcome {
 
 // One camera's handling of one request at `nowMs`: a search is answered with the camera's
 // record, a set-up addressed to it is taken and acknowledged, a restart addressed to it
-// silences it. A restarting camera answers nothing.
+// silences it after the restart delay. A silent camera answers nothing.
 Outcome respond(EmulatedCamera& camera, const Request& request, std::int64_t nowMs,
                 const ReplyFaults& faults);
 

@@ -21,6 +21,8 @@ TEST(EmulatorOptions, WithoutArgumentsPlaysOneFactoryNewCamera) {
     EXPECT_EQ(line.options.mac, kDefaultMac);
     EXPECT_EQ(line.options.count, 1);
     EXPECT_EQ(line.options.restartSilenceMs, 25000);
+    EXPECT_EQ(line.options.restartDelayMs, 0);
+    EXPECT_EQ(line.options.flood, 0);
     EXPECT_FALSE(line.options.unicast);
     EXPECT_FALSE(line.options.runMs);
 }
@@ -43,6 +45,8 @@ TEST(EmulatorOptions, ReadsEveryOption) {
                                     "--unicast",
                                     "--restart-silence",
                                     "0.5",
+                                    "--restart-delay",
+                                    "2.5",
                                     "--interface",
                                     "eth0",
                                     "--drop-share",
@@ -51,6 +55,8 @@ TEST(EmulatorOptions, ReadsEveryOption) {
                                     "7",
                                     "--corrupt-checksum",
                                     "--foreign-pc",
+                                    "--flood",
+                                    "5000",
                                     "--log",
                                     "/tmp/x.jsonl",
                                     "--run-seconds",
@@ -67,6 +73,8 @@ TEST(EmulatorOptions, ReadsEveryOption) {
     EXPECT_EQ(o.count, 21);
     EXPECT_TRUE(o.unicast);
     EXPECT_EQ(o.restartSilenceMs, 500);
+    EXPECT_EQ(o.restartDelayMs, 2500);
+    EXPECT_EQ(o.flood, 5000);
     EXPECT_EQ(o.interfaceName, QStringLiteral("eth0"));
     EXPECT_DOUBLE_EQ(o.dropShare, 0.25);
     EXPECT_EQ(o.seed, 7u);
@@ -107,8 +115,11 @@ INSTANTIATE_TEST_SUITE_P(
         Arguments{{"--port", "65536"}}, Arguments{{"--status", "0x1FFFF"}},
         Arguments{{"--status-after-restart", "0xC100:30"}}, Arguments{{"--count", "0"}},
         Arguments{{"--count", "65"}}, Arguments{{"--restart-silence", "-1"}},
-        Arguments{{"--restart-silence", "nan"}}, Arguments{{"--drop-share", "1.5"}},
-        Arguments{{"--seed", "-3"}}, Arguments{{"--run-seconds", "0"}}, Arguments{{"--log"}}));
+        Arguments{{"--restart-silence", "nan"}}, Arguments{{"--restart-delay", "-0.5"}},
+        Arguments{{"--restart-delay", "x"}}, Arguments{{"--flood", "-1"}},
+        Arguments{{"--flood", "20001"}}, Arguments{{"--flood", "many"}},
+        Arguments{{"--drop-share", "1.5"}}, Arguments{{"--seed", "-3"}},
+        Arguments{{"--run-seconds", "0"}}, Arguments{{"--log"}}));
 
 TEST(EmulatorOptions, HelpAndVersionAreNotErrors) {
     const CommandLine help = parse({"--help"});

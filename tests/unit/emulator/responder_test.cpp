@@ -21,10 +21,12 @@ constexpr MacAddress kOtherCameraMac{0x02, 0x00, 0x5E, 0x10, 0x00, 0x02};
 constexpr std::int64_t kSilenceMs = 25000;
 constexpr std::int64_t kStart = 1000;
 
-EmulatedCamera makeCamera(Profile profile, const char* afterRestart = "0xC100:30,0x8200") {
+EmulatedCamera makeCamera(Profile profile, const char* afterRestart = "0xC100:30,0x8200",
+                          std::int64_t restartDelayMs = 0) {
     EmulatedCamera::Behaviour behaviour;
     behaviour.answersSearch = profile != Profile::Silent;
     behaviour.restartSilenceMs = kSilenceMs;
+    behaviour.restartDelayMs = restartDelayMs;
     QString error;
     behaviour.afterRestart = *StatusScript::parse(QLatin1String(afterRestart), error);
     return EmulatedCamera(profileRecord(profile, kCameraMac, 0), behaviour);
@@ -234,6 +236,44 @@ TEST(Responder, RepeatedRestartCopiesDoNotProlongTheSilence) {
     respond(camera, read(restart), kStart + 51, noFaults());
     respond(camera, read(restart), kStart + 103, noFaults());
     EXPECT_EQ(camera.silentUntil(), kStart + kSilenceMs);
+}
+
+// A camera that takes a while to go down after a restart request answers searches with the
+// record it had before, then is silent for the whole restart time, then comes back with the
+// settings it took.
+TEST(Responder, RestartDelayKeepsTheOldRecordUntilTheSilence) {
+    constexpr std::int64_t kDelayMs = 3000;
+    EmulatedCamera camera = makeCamera(Profile::FactoryNew, "0x8200", kDelayMs);
+    CameraRecord wanted = camera.reportedRecord(kStart);
+    wanted.ipAddress = 0x0A4D00FCu;
+    wanted.statusCode = 0x0F00;
+    respond(camera, read(requestTo(SetupRequest, kCameraMac, 5, &wanted)), kStart, {});
+    const std::vector<std::uint8_t> restart = requestTo(RestartRequest, kCameraMac, 5);
+    EXPECT_TRUE(respond(camera, read(restart), kStart, {}).restarted);
+    respond(camera, read(restart), kStart + 52, {});
+
+    const std::vector<std::uint8_t> late = searchReplyOf(camera, kStart + kDelayMs - 1);
+    ASSERT_FALSE(late.empty()) << "still up just before the delay ends";
+    EXPECT_EQ(ReadReply(late).record.ipAddress, 0u) << "with the record from before";
+    EXPECT_EQ(ReadReply(late).record.statusCode, 0xC100);
+
+    EXPECT_TRUE(searchReplyOf(camera, kStart + kDelayMs).empty());
+    EXPECT_EQ(camera.silentUntil(), kStart + kDelayMs + kSilenceMs)
+        << "the silence is as long as without a delay, and later copies do not move it";
+    EXPECT_TRUE(searchReplyOf(camera, kStart + kDelayMs + kSilenceMs - 1).empty());
+
+    const Outcome back = respond(camera, read(searchRequest()), kStart + kDelayMs + kSilenceMs, {});
+    EXPECT_TRUE(back.cameBack);
+    EXPECT_EQ(ReadReply(back.reply).record.ipAddress, 0x0A4D00FCu);
+}
+
+TEST(Responder, RestartDelayLeavesTheSetupByMacRestartAtOnce) {
+    EmulatedCamera camera = makeCamera(Profile::FactoryNew, "0x8200", 3000);
+    std::vector<std::uint8_t> byMac = bytesOf(tolvane::test::kSetupByMacRequest);
+    std::copy(kCameraMac.begin(), kCameraMac.end(), byMac.begin() + 6);
+    refreshChecksum(byMac);
+    EXPECT_TRUE(respond(camera, read(byMac), kStart, {}).restarted);
+    EXPECT_TRUE(searchReplyOf(camera, kStart + 1).empty());
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QNetworkDatagram>
 #include <QUdpSocket>
+#include <algorithm>
 #include <memory>
 
 #include "crafted_reply.h"
@@ -176,6 +178,53 @@ TEST_F(CameraSocketTest, PinnedToLoopbackStillSends) {
     ASSERT_EQ(socket->replyState(), kNoReply);
     socket->sendSearch();
     EXPECT_EQ(nextSent(), bytesOf(test::kSearchRequest));
+}
+
+TEST_F(CameraSocketTest, ReceiveBufferIsEnlargedUpToTheSystemLimit) {
+    open(loopback());
+    QFile limitFile(QStringLiteral("/proc/sys/net/core/rmem_max"));
+    ASSERT_TRUE(limitFile.open(QIODevice::ReadOnly));
+    const int limit = limitFile.readAll().trimmed().toInt();
+    constexpr int kAsked = 4 * 1024 * 1024;
+    EXPECT_GE(socket->receiveBufferBytes(), std::min(kAsked, limit));
+}
+
+TEST_F(CameraSocketTest, NoReceiveBufferWithoutABoundSocket) {
+    SocketEndpoints endpoints = loopback();
+    endpoints.bindAddress = QHostAddress(QStringLiteral("192.0.2.1"));
+    open(endpoints);
+    EXPECT_EQ(socket->receiveBufferBytes(), 0);
+}
+
+// Two bursts of replies amid short junk, the second sent only after the first was taken in: a
+// drain that left the socket's read notification off would never see the second.
+TEST_F(CameraSocketTest, RepliesAmidJunkAreAllAppliedBurstAfterBurst) {
+    open(loopback());
+    QUdpSocket camera;
+    const auto sendBytes = [&](const Bytes& bytes) {
+        camera.writeDatagram(reinterpret_cast<const char*>(bytes.data()),
+                             static_cast<qint64>(bytes.size()), QHostAddress::LocalHost,
+                             socket->localPort());
+    };
+    for (std::uint8_t burst = 0; burst < 2; ++burst) {
+        for (std::uint8_t i = 1; i <= 10; ++i) {
+            test::CraftedReply reply;
+            reply.cameraMac[5] = static_cast<std::uint8_t>(burst * 10 + i);
+            reply.item(0xAD, {0xC1, 0x00});
+            Bytes bytes = reply.bytes();
+            for (int junk = 0; junk < 10; ++junk)
+                sendBytes(Bytes(bytes.begin(), bytes.begin() + 20 + junk));
+            sendBytes(bytes);
+        }
+        const int wanted = 10 * (burst + 1);
+        // Waits only for loopback delivery, bounded by the deadline.
+        QDeadlineTimer deadline(kDeliveryDeadlineMs);
+        while (table.cameraCount < wanted && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        ASSERT_EQ(table.cameraCount, wanted) << "burst " << int(burst);
+    }
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(table.cameraTable[static_cast<std::size_t>(i)].mac[5], i + 1);
 }
 
 TEST_F(CameraSocketTest, BurstOfTwentyRepliesIsAllApplied) {
