@@ -1,4 +1,5 @@
-// encodeRecord and decodeItems: the item area of a Packet against a CameraRecord.
+// encodeRecord and decodeItems: the item area of a Packet against a CameraRecord, both driven
+// by the item table, which names each item's field and kind.
 #include "protocol/record_items.h"
 
 #include <algorithm>
@@ -19,15 +20,7 @@ void appendNumber(PacketBuilder& builder, std::uint16_t tag, std::uint32_t value
     builder.appendItem(tag, width, bytes + 4 - width);
 }
 
-void appendPair(PacketBuilder& builder, std::uint16_t tag, std::uint32_t first,
-                std::uint32_t second) {
-    std::uint8_t bytes[8];
-    writeBe32(bytes, first);
-    writeBe32(bytes + 4, second);
-    builder.appendItem(tag, 8, bytes);
-}
-
-// A text goes out with its terminating zero, at most 255 characters of it.
+// A text goes out with its terminating zero, at most N - 1 characters of it.
 template <std::size_t N>
 void appendText(PacketBuilder& builder, std::uint16_t tag, const std::array<char, N>& text) {
     std::array<std::uint8_t, N> bytes{};
@@ -36,111 +29,27 @@ void appendText(PacketBuilder& builder, std::uint16_t tag, const std::array<char
     builder.appendItem(tag, static_cast<std::uint16_t>(size + 1), bytes.data());
 }
 
-template <std::size_t N>
-void appendBytes(PacketBuilder& builder, std::uint16_t tag, const std::array<std::uint8_t, N>& b) {
-    builder.appendItem(tag, N, b.data());
-}
+// Appends one item from its field of the record.
+struct FieldAppender {
+    PacketBuilder& builder;
+    std::uint16_t tag;
+    const CameraRecord& record;
 
-}  // namespace
-
-void appendRecordItem(PacketBuilder& builder, std::uint16_t tag, const CameraRecord& r) {
-    switch (tag) {
-        case 0x20:
-            appendNumber(builder, tag, r.ipAddress, 4);
-            break;
-        case 0x21:
-            appendNumber(builder, tag, r.subnetMask, 4);
-            break;
-        case 0x22:
-            appendNumber(builder, tag, r.gateway, 4);
-            break;
-        case 0x23:
-            appendPair(builder, tag, r.dns1, r.dns2);
-            break;
-        case 0x25:
-            appendNumber(builder, tag, r.webPort, 2);
-            break;
-        case 0x40:
-            appendBytes(builder, tag, r.ipv6Address);
-            break;
-        case 0x44:
-            appendNumber(builder, tag, r.ipv6Port, 2);
-            break;
-        case 0x60:
-            appendText(builder, tag, r.hostName);
-            break;
-        case 0x61:
-            appendNumber(builder, tag, r.extra61, 4);
-            break;
-        case 0x80:
-            appendNumber(builder, tag, r.extra80, 1);
-            break;
-        case 0x81:
-            appendText(builder, tag, r.extra81);
-            break;
-        case 0x82:
-            appendText(builder, tag, r.extra82);
-            break;
-        case 0x83:
-            appendText(builder, tag, r.extra83);
-            break;
-        case 0xA0:
-            appendNumber(builder, tag, r.staticIpAddress, 4);
-            break;
-        case 0xA1:
-            appendNumber(builder, tag, r.staticSubnetMask, 4);
-            break;
-        case 0xA2:
-            appendNumber(builder, tag, r.staticGateway, 4);
-            break;
-        case 0xA3:
-            appendPair(builder, tag, r.staticDns1, r.staticDns2);
-            break;
-        case 0xA4:
-            appendNumber(builder, tag, r.bandwidthLimit, 4);
-            break;
-        case 0xA6:
-            appendNumber(builder, tag, r.networkMode, 1);
-            break;
-        case 0xA7:
-            appendBytes(builder, tag, r.cameraName);
-            break;
-        case 0xA8:
-            appendBytes(builder, tag, r.extraA8);
-            break;
-        case 0xA9:
-            appendBytes(builder, tag, r.extraA9);
-            break;
-        case 0xAA:
-            appendBytes(builder, tag, r.extraAA);
-            break;
-        case 0xAD:
-            appendNumber(builder, tag, r.statusCode, 2);
-            break;
-        case 0xB0:
-            appendNumber(builder, tag, r.extraB0, 1);
-            break;
-        case 0xB3:
-            appendBytes(builder, tag, r.extraB3);
-            break;
-        case 0xB4:
-            appendNumber(builder, tag, r.setupFlags, 2);
-            break;
-        case 0xB5:
-            appendNumber(builder, tag, r.ipsecEnabled, 1);
-            break;
-        case 0xB6:
-            appendNumber(builder, tag, r.ipv6Mode, 1);
-            break;
-        case 0xB7:
-            appendNumber(builder, tag, r.cameraNameEditable, 1);
-            break;
-        default:
-            break;
+    void operator()(U32Field field) const { appendNumber(builder, tag, record.*field, 4); }
+    void operator()(U16Field field) const { appendNumber(builder, tag, record.*field, 2); }
+    void operator()(U8Field field) const { appendNumber(builder, tag, record.*field, 1); }
+    void operator()(AddressPairField field) const {
+        std::uint8_t bytes[8];
+        writeBe32(bytes, record.*field.first);
+        writeBe32(bytes + 4, record.*field.second);
+        builder.appendItem(tag, 8, bytes);
     }
-}
-
-namespace {
+    void operator()(TextField field) const { appendText(builder, tag, record.*field); }
+    void operator()(ByteArrayField field) const {
+        const auto& bytes = record.*field;
+        builder.appendItem(tag, static_cast<std::uint16_t>(bytes.size()), bytes.data());
+    }
+};
 
 // The value of one received item. Numbers are read at their field's width, which may reach
 // beyond the item's own length, but never beyond the bytes received; texts and byte fields
@@ -149,139 +58,57 @@ struct ItemValue {
     const std::uint8_t* bytes;
     std::size_t count;     // the item's length field
     std::size_t readable;  // bytes from `bytes` to the end of the datagram received
+};
 
-    void number(std::uint32_t& field) const {
-        if (readable >= 4)
-            field = readBe32(bytes);
+// Stores one received item into its field of the record, as the entry's kind reads it.
+struct FieldStore {
+    CameraRecord& record;
+    const ItemValue& value;
+    ItemKind kind;
+
+    void operator()(U32Field field) const {
+        if (value.readable >= 4)
+            record.*field = readBe32(value.bytes);
     }
-    void number(std::uint16_t& field) const {
-        if (readable >= 2)
-            field = readBe16(bytes);
+    void operator()(U16Field field) const {
+        if (value.readable >= 2)
+            record.*field = readBe16(value.bytes);
     }
-    void number(std::uint8_t& field) const {
-        if (readable >= 1)
-            field = bytes[0];
+    // A one-byte number is read like any number; a one-byte byte field only from the item.
+    void operator()(U8Field field) const {
+        const std::size_t available = kind == ItemKind::Bytes ? value.count : value.readable;
+        if (available >= 1)
+            record.*field = value.bytes[0];
     }
-    void pair(std::uint32_t& first, std::uint32_t& second) const {
-        if (readable < 8)
+    void operator()(AddressPairField field) const {
+        if (value.readable < 8)
             return;
-        first = readBe32(bytes);
-        second = readBe32(bytes + 4);
+        record.*field.first = readBe32(value.bytes);
+        record.*field.second = readBe32(value.bytes + 4);
     }
     // Leaves room for the terminating zero; the field was zeroed before.
-    template <std::size_t N>
-    void text(std::array<char, N>& field) const {
-        std::memcpy(field.data(), bytes, std::min(count, N - 1));
+    void operator()(TextField field) const {
+        auto& text = record.*field;
+        std::memcpy(text.data(), value.bytes, std::min(value.count, text.size() - 1));
     }
-    template <std::size_t N>
-    void raw(std::array<std::uint8_t, N>& field) const {
-        std::memcpy(field.data(), bytes, std::min(count, N));
-    }
-    void raw(std::uint8_t& field) const {
-        if (count >= 1)
-            field = bytes[0];
+    void operator()(ByteArrayField field) const {
+        auto& bytes = record.*field;
+        if (kind == ItemKind::Ipv6Address && value.count != bytes.size())
+            return;
+        std::memcpy(bytes.data(), value.bytes, std::min(value.count, bytes.size()));
     }
 };
 
-void storeField(CameraRecord& r, std::uint16_t tag, const ItemValue& v) {
-    switch (tag) {
-        case 0x20:
-            v.number(r.ipAddress);
-            break;
-        case 0x21:
-            v.number(r.subnetMask);
-            break;
-        case 0x22:
-            v.number(r.gateway);
-            break;
-        case 0x23:
-            v.pair(r.dns1, r.dns2);
-            break;
-        case 0x25:
-            v.number(r.webPort);
-            break;
-        case 0x40:
-            if (v.count == r.ipv6Address.size())
-                v.raw(r.ipv6Address);
-            break;
-        case 0x44:
-            v.number(r.ipv6Port);
-            break;
-        case 0x60:
-            v.text(r.hostName);
-            break;
-        case 0x61:
-            v.number(r.extra61);
-            break;
-        case 0x80:
-            v.number(r.extra80);
-            break;
-        case 0x81:
-            v.text(r.extra81);
-            break;
-        case 0x82:
-            v.text(r.extra82);
-            break;
-        case 0x83:
-            v.text(r.extra83);
-            break;
-        case 0xA0:
-            v.number(r.staticIpAddress);
-            break;
-        case 0xA1:
-            v.number(r.staticSubnetMask);
-            break;
-        case 0xA2:
-            v.number(r.staticGateway);
-            break;
-        case 0xA3:
-            v.pair(r.staticDns1, r.staticDns2);
-            break;
-        case 0xA4:
-            v.number(r.bandwidthLimit);
-            break;
-        case 0xA6:
-            v.number(r.networkMode);
-            break;
-        case 0xA7:
-            v.raw(r.cameraName);
-            break;
-        case 0xA8:
-            v.raw(r.extraA8);
-            break;
-        case 0xA9:
-            v.raw(r.extraA9);
-            break;
-        case 0xAA:
-            v.raw(r.extraAA);
-            break;
-        case 0xAD:
-            v.number(r.statusCode);
-            break;
-        case 0xB0:
-            v.number(r.extraB0);
-            break;
-        case 0xB3:
-            v.raw(r.extraB3);
-            break;
-        case 0xB4:
-            v.number(r.setupFlags);
-            break;
-        case 0xB5:
-            v.raw(r.ipsecEnabled);
-            break;
-        case 0xB6:
-            v.number(r.ipv6Mode);
-            break;
-        case 0xB7:
-            v.number(r.cameraNameEditable);
-            break;
-        default:
-            break;
-    }
+void appendEntry(PacketBuilder& builder, const ItemEntry& entry, const CameraRecord& record) {
+    std::visit(FieldAppender{builder, entry.tag, record}, entry.field);
 }
 
 }  // namespace
+
+void appendRecordItem(PacketBuilder& builder, std::uint16_t tag, const CameraRecord& record) {
+    if (const ItemEntry* entry = findItem(tag))
+        appendEntry(builder, *entry, record);
+}
 
 void PacketBuilder::encodeRecord(const CameraRecord& record) {
     for (const ItemEntry& entry : kItemTable) {
@@ -291,7 +118,7 @@ void PacketBuilder::encodeRecord(const CameraRecord& record) {
         if (entry.tag == 0x20 && record.ipAddress == 0)
             appendNumber(*this, entry.tag, record.staticIpAddress, 4);
         else
-            appendRecordItem(*this, entry.tag, record);
+            appendEntry(*this, entry, record);
     }
 }
 
@@ -314,7 +141,10 @@ void PacketBuilder::decodeItems(CameraRecord& record) const {
         const std::size_t value = position + 4;
         if (value + count > areaEnd)
             break;
-        storeField(record, tag, ItemValue{buffer.data() + value, count, received - value});
+        if (const ItemEntry* entry = findItem(tag)) {
+            const ItemValue item{buffer.data() + value, count, received - value};
+            std::visit(FieldStore{record, item, entry->kind}, entry->field);
+        }
         position = value + count;
     }
 }

@@ -4,7 +4,9 @@
 #include <vector>
 
 #include "crafted_reply.h"
+#include "protocol/item_table.h"
 #include "protocol/packet_builder.h"
+#include "protocol/record_items.h"
 
 namespace tolvane {
 namespace {
@@ -162,6 +164,115 @@ TEST(RecordCodecTest, FieldsNotEncodedComeBackZero) {
     EXPECT_EQ(received.ipv6Port, 0);
     EXPECT_EQ(received.ipv6Mode, 0);
     EXPECT_EQ(received.cameraNameEditable, 0);
+}
+
+// fullRecord with the fields that only a camera sends filled in too.
+CameraRecord everyFieldRecord() {
+    CameraRecord r = fullRecord();
+    r.ipv6Address.fill(0x66);
+    r.ipv6Address[0] = 0xFE;
+    r.ipv6Port = 443;
+    r.ipv6Mode = 0x81;
+    r.cameraNameEditable = 1;
+    return r;
+}
+
+TEST(RecordCodecTest, EveryTableItemAppendedAsTheCameraSendsItComesBackWhole) {
+    const CameraRecord sent = everyFieldRecord();
+    PacketBuilder b;
+    b.setHeaderField(kClearHeaderOffset, nullptr, 0);
+    b.setHeaderField(kCameraMacOffset, sent.mac.data(), 6);
+    b.beginItems();
+    for (const ItemEntry& entry : kItemTable)
+        appendRecordItem(b, entry.tag, sent);
+    b.finish();
+
+    const std::vector<Item> items = itemsOf(b);
+    ASSERT_EQ(items.size(), kItemTable.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(items[i].tag, kItemTable[i].tag);
+        if (kItemTable[i].kind != ItemKind::Text) {
+            EXPECT_EQ(items[i].value.size(), kItemTable[i].width) << "tag " << items[i].tag;
+        }
+    }
+    EXPECT_EQ(items[5].value, Bytes(sent.ipv6Address.begin(), sent.ipv6Address.end()));
+    EXPECT_EQ(items[6].value, (Bytes{0x01, 0xBB}));
+    EXPECT_EQ(items[28].value, (Bytes{0x81}));
+    EXPECT_EQ(items[29].value, (Bytes{0x01}));
+
+    CameraRecord received;
+    b.decodeItems(received);
+    EXPECT_EQ(received, sent);
+}
+
+TEST(RecordCodecTest, TagOutsideTheTableAppendsNothing) {
+    PacketBuilder b;
+    b.beginItems();
+    appendRecordItem(b, 0x24, everyFieldRecord());
+    appendRecordItem(b, kEndMarkerTag, everyFieldRecord());
+    EXPECT_EQ(b.length, 48);
+}
+
+TEST(DecodeItemsTest, EveryTagFillsItsOwnField) {
+    CraftedReply reply;
+    reply.item(0x20, be32(0x0A000001)).item(0x21, be32(0x0A000002)).item(0x22, be32(0x0A000003));
+    reply.item(0x23, {1, 1, 1, 1, 2, 2, 2, 2}).item(0x25, {0x00, 0x25});
+    reply.item(0x40, Bytes(16, 0x40)).item(0x44, {0x00, 0x44}).item(0x60, text("host"));
+    reply.item(0x61, be32(0x61)).item(0x80, {0x80}).item(0x81, text("e81"));
+    reply.item(0x82, text("e82")).item(0x83, text("e83")).item(0xA0, be32(0xA0));
+    reply.item(0xA1, be32(0xA1)).item(0xA2, be32(0xA2)).item(0xA3, {0, 0, 0, 0xA3, 0, 0, 0, 0x3A});
+    reply.item(0xA4, be32(0xA4)).item(0xA6, {0xA6}).item(0xA7, Bytes(16, 0xA7));
+    reply.item(0xA8, Bytes(16, 0xA8)).item(0xA9, Bytes(16, 0xA9)).item(0xAA, Bytes(16, 0xAA));
+    reply.item(0xAD, {0x00, 0xAD}).item(0xB0, {0xB0}).item(0xB3, Bytes(16, 0xB3));
+    reply.item(0xB4, {0x00, 0xB4}).item(0xB5, {0xB5}).item(0xB6, {0xB6}).item(0xB7, {0xB7});
+
+    CameraRecord expected;
+    expected.mac = reply.cameraMac;
+    expected.ipAddress = 0x0A000001;
+    expected.subnetMask = 0x0A000002;
+    expected.gateway = 0x0A000003;
+    expected.dns1 = 0x01010101;
+    expected.dns2 = 0x02020202;
+    expected.webPort = 0x25;
+    expected.ipv6Address.fill(0x40);
+    expected.ipv6Port = 0x44;
+    std::memcpy(expected.hostName.data(), "host", 4);
+    expected.extra61 = 0x61;
+    expected.extra80 = 0x80;
+    std::memcpy(expected.extra81.data(), "e81", 3);
+    std::memcpy(expected.extra82.data(), "e82", 3);
+    std::memcpy(expected.extra83.data(), "e83", 3);
+    expected.staticIpAddress = 0xA0;
+    expected.staticSubnetMask = 0xA1;
+    expected.staticGateway = 0xA2;
+    expected.staticDns1 = 0xA3;
+    expected.staticDns2 = 0x3A;
+    expected.bandwidthLimit = 0xA4;
+    expected.networkMode = 0xA6;
+    expected.cameraName.fill(0xA7);
+    expected.extraA8.fill(0xA8);
+    expected.extraA9.fill(0xA9);
+    expected.extraAA.fill(0xAA);
+    expected.statusCode = 0xAD;
+    expected.extraB0 = 0xB0;
+    expected.extraB3.fill(0xB3);
+    expected.setupFlags = 0xB4;
+    expected.ipsecEnabled = 0xB5;
+    expected.ipv6Mode = 0xB6;
+    expected.cameraNameEditable = 0xB7;
+    EXPECT_EQ(decode(reply.bytes()), expected);
+}
+
+// An empty last item: a one-byte number is still read at its width (from the end marker),
+// a one-byte byte field takes only the item's own bytes.
+TEST(DecodeItemsTest, EmptyOneByteItemReadsAsNumberButNotAsBytes) {
+    CraftedReply number;
+    number.item(0xA6, {});
+    EXPECT_EQ(decode(number.bytes()).networkMode, 0xFF);
+
+    CraftedReply bytes;
+    bytes.item(0xB5, {});
+    EXPECT_EQ(decode(bytes.bytes()).ipsecEnabled, 0);
 }
 
 TEST(DecodeItemsTest, EndMarkerFirstLeavesOnlyTheMac) {
