@@ -1,8 +1,10 @@
 // `tolvane --list` end to end: the built program in the bed's "pc" host against emulated
 // cameras, printing the rows of the camera list.
 #include <algorithm>
+#include <iostream>
 
 #include <gtest/gtest.h>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,12 +18,15 @@ namespace tolvane::e2e {
 namespace {
 
 constexpr int kListSeconds = 2;
+// A one-second listing ends within this, start-up included, even on a loaded machine.
+constexpr qint64 kOneSecondListingLimitMs = 1500;
 
 class ListE2e : public testing::Test {
 protected:
     // Runs the listing in "pc" with a runtime directory of its own, so that its single-instance
     // lock meets no other test's.
-    ProcessResult list(const TestBed& bed, const QStringList& arguments) {
+    ProcessResult list(const TestBed& bed, const QStringList& arguments,
+                       int seconds = kListSeconds) {
         QStringList command{QStringLiteral("env"),
                             QStringLiteral("XDG_RUNTIME_DIR=") + runtime_.path(),
                             QStringLiteral("LANGUAGE="),
@@ -29,8 +34,8 @@ protected:
                             QStringLiteral(TOLVANE_EXECUTABLE),
                             QStringLiteral("--list"),
                             QStringLiteral("--seconds"),
-                            QString::number(kListSeconds)};
-        return bed.run(QStringLiteral("pc"), command + arguments, kListSeconds * 1000 + 15000);
+                            QString::number(seconds)};
+        return bed.run(QStringLiteral("pc"), command + arguments, seconds * 1000 + 15000);
     }
 
     QTemporaryDir runtime_;
@@ -107,6 +112,47 @@ TEST_F(ListE2e, JsonInTheChosenLanguage) {
     EXPECT_EQ(record.value("statusCode").toInt(), 0xC100);
     EXPECT_EQ(record.value("networkMode").toInt(), 0xFF);
 }
+
+// The PC's address and MAC come from its interfaces: a host name that only an unanswering name
+// server could resolve neither delays start-up nor changes the sender fields of the search.
+class ListStartUpE2e : public ListE2e, public testing::WithParamInterface<TestBed::HostName> {};
+
+TEST_P(ListStartUpE2e, OneSecondListingEndsInTimeAndSearchesWithThePcsFields) {
+    TestBed bed(1, GetParam());
+    TOLVANE_REQUIRE_BED(bed);
+    EmulatorProcess camera(bed, QStringLiteral("cam1"), {});
+    expectListening(camera);
+
+    QElapsedTimer clock;
+    clock.start();
+    const ProcessResult result = list(bed, {}, 1);
+    const qint64 elapsedMs = clock.elapsed();
+
+    ASSERT_TRUE(result.finished);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    std::cout << "tolvane --list --seconds 1 in the bed: " << elapsedMs << " ms\n";
+    EXPECT_LE(elapsedMs, kOneSecondListingLimitMs);
+    const QList<QJsonObject> searches = camera.events(QStringLiteral("datagram"));
+    ASSERT_EQ(searches.size(), 1);
+    const QByteArray bytes =
+        QByteArray::fromHex(searches[0].value(QStringLiteral("hex")).toString().toLatin1());
+    ASSERT_GE(bytes.size(), 22);
+    EXPECT_EQ(bytes.mid(12, 6).toHex(':'), bed.value(QStringLiteral("TESTBED_PC_MAC")).toLatin1());
+    const QString senderIp = QStringLiteral("%1.%2.%3.%4")
+                                 .arg(quint8(bytes[18]))
+                                 .arg(quint8(bytes[19]))
+                                 .arg(quint8(bytes[20]))
+                                 .arg(quint8(bytes[21]));
+    EXPECT_EQ(senderIp, bed.value(QStringLiteral("TESTBED_PC_IP")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Beds, ListStartUpE2e,
+                         testing::Values(TestBed::HostName::Listed, TestBed::HostName::Unlisted),
+                         [](const testing::TestParamInfo<TestBed::HostName>& info) {
+                             return info.param == TestBed::HostName::Listed
+                                        ? std::string("HostNameListed")
+                                        : std::string("HostNameUnlisted");
+                         });
 
 }  // namespace
 }  // namespace tolvane::e2e
