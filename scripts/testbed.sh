@@ -3,12 +3,16 @@
 # network namespace, joined by veth pairs to a bridge that lives in a namespace of its own.
 # Nothing is created on, and nothing is sent through, the machine's real interfaces.
 #
-#   testbed.sh run [--cameras N] -- COMMAND...   create a bed, run COMMAND with the bed's
+#   testbed.sh run [BED OPTIONS] -- COMMAND...   create a bed, run COMMAND with the bed's
 #                                                TESTBED_* variables, remove the bed
-#   testbed.sh up --id ID [--cameras N]          create a bed and print its TESTBED_* lines
+#   testbed.sh up --id ID [BED OPTIONS]          create a bed and print its TESTBED_* lines
 #   testbed.sh down --id ID                      remove a bed and end what still runs in it
 #   testbed.sh exec HOST [--id ID] -- COMMAND... run COMMAND in HOST (pc, cam1.., other, sw)
 #   testbed.sh prune                             remove beds whose owning process has ended
+#
+# BED OPTIONS: --cameras N (1 to 20, default 2); --unlisted-hostname: the pc's hosts file lacks
+# the machine's host name, so a lookup of that name asks the bed's name servers, where nobody
+# answers.
 #
 # ID is "tvb", the owner's process id, and optionally a lower-case letter followed by letters
 # and digits (tvb4711, tvb4711x2); prune relies on that. As root the bed uses `ip netns`. Without
@@ -44,7 +48,7 @@ unavailable() {
 }
 
 usage() {
-    sed -n '2,17s/^# \{0,1\}//p' "$SCRIPT_PATH" >&2
+    sed -n '2,21s/^# \{0,1\}//p' "$SCRIPT_PATH" >&2
     exit 2
 }
 
@@ -132,15 +136,17 @@ add_host() {
     ip -n "$ns" route add default via "$GATEWAY" dev "$HOST_IF"
 }
 
-# The pc host's name-service facts: two DNS servers, and the machine's host name at the pc
-# address so a name lookup gives the bed's address.
+# The pc host's name-service facts: two DNS servers, which no host of the bed holds, and
+# unless `hostname_listed` is 0 the machine's host name at the pc address so a name lookup
+# gives the bed's address.
 write_pc_files() {
-    local id=$1 dir
+    local id=$1 hostname_listed=$2 dir
     local resolv="nameserver $DNS1
 nameserver $DNS2
 "
     local hosts="127.0.0.1 localhost
-$PC_IP $(hostname)
+"
+    [ "$hostname_listed" -eq 0 ] || hosts+="$PC_IP $(hostname)
 "
     if in_user_namespace; then
         dir=$(mktemp -d /tmp/testbed-etc.XXXXXX)
@@ -202,7 +208,7 @@ prepare_bed() {
 }
 
 create_bed() {
-    local id=$1 cameras=$2 i err
+    local id=$1 cameras=$2 hostname_listed=$3 i err
     if ! err=$(ip netns add "$id-sw" 2>&1); then
         unavailable "network namespaces cannot be created: $err"
     fi
@@ -216,7 +222,7 @@ create_bed() {
     for ((i = 1; i <= cameras; i++)); do
         add_host "$id" "cam$i" "$(camera_ip "$i")" "$(camera_mac "$i")"
     done
-    write_pc_files "$id"
+    write_pc_files "$id" "$hostname_listed"
 }
 
 parse_cameras() {
@@ -226,11 +232,12 @@ parse_cameras() {
 }
 
 cmd_up() {
-    local id="" cameras=2
+    local id="" cameras=2 hostname_listed=1
     while [ $# -gt 0 ]; do
         case $1 in
         --id) id=${2:-}; shift 2 || usage ;;
         --cameras) cameras=$(parse_cameras "${2:-}"); shift 2 || usage ;;
+        --unlisted-hostname) hostname_listed=0; shift ;;
         *) usage ;;
         esac
     done
@@ -239,7 +246,7 @@ cmd_up() {
     trap "destroy_bed $id" EXIT
     trap 'exit 130' INT
     trap 'exit 143' TERM
-    create_bed "$id" "$cameras"
+    create_bed "$id" "$cameras" "$hostname_listed"
     trap - EXIT INT TERM
     print_environment "$id" "$cameras"
 }
@@ -250,10 +257,11 @@ cmd_down() {
 }
 
 cmd_run() {
-    local cameras=2
+    local cameras=2 hostname_listed=1 bed_options
     while [ $# -gt 0 ] && [ "$1" != -- ]; do
         case $1 in
         --cameras) cameras=$(parse_cameras "${2:-}"); shift 2 || usage ;;
+        --unlisted-hostname) hostname_listed=0; shift ;;
         *) usage ;;
         esac
     done
@@ -263,7 +271,9 @@ cmd_run() {
     if [ "$(id -u)" -ne 0 ]; then
         command -v unshare >/dev/null || unavailable "not root, and unshare is not installed"
         unshare -rnm true 2>/dev/null || unavailable "not root, and user namespaces are not allowed"
-        exec unshare -rnm --propagation private "$SCRIPT_PATH" run --cameras "$cameras" -- "$@"
+        bed_options=(--cameras "$cameras")
+        [ "$hostname_listed" -eq 1 ] || bed_options+=(--unlisted-hostname)
+        exec unshare -rnm --propagation private "$SCRIPT_PATH" run "${bed_options[@]}" -- "$@"
     fi
 
     local id=tvb$$ status=0 child
@@ -271,7 +281,7 @@ cmd_run() {
     trap 'exit 143' TERM
     prepare_bed "$id"
     trap "destroy_bed $id" EXIT
-    create_bed "$id" "$cameras"
+    create_bed "$id" "$cameras" "$hostname_listed"
     while IFS= read -r line; do
         export "${line?}"
     done < <(print_environment "$id" "$cameras")

@@ -40,7 +40,7 @@ struct HostFacts {
     std::vector<std::uint32_t> dnsServers;
     // In interface-index order.
     std::vector<HardwareRow> interfaces;
-    // The host name's IPv4 addresses in resolver order.
+    // The IPv4 addresses that stand for the PC's own host name, the first one preferred.
     std::vector<std::uint32_t> nameAddresses;
     // The PC address that traffic along the default route leaves from; 0 without a route.
     std::uint32_t defaultRouteSource = 0;

@@ -24,9 +24,8 @@ struct DnsServers {
 
 inline constexpr std::uint32_t kDefaultMask = 0xFFFFFF00u;  // 255.255.255.0
 
-// The PC's address by its host name: the first of the name's addresses outside 127.0.0.0/8.
-// Linux distributions commonly map the host name to 127.0.1.1, an address on no interface;
-// then the source address of the default route stands in. 0 when neither is known.
+// The PC's address by its host name: the first of the name's addresses outside 127.0.0.0/8;
+// without one, the source address of the default route. 0 when neither is known.
 std::uint32_t PickNameAddress(const HostFacts& facts);
 
 // Walks the address rows in order and stops at the row holding `nameAddress`; when none holds

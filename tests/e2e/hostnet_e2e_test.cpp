@@ -118,9 +118,10 @@ TEST_F(HostnetBedTest, QueriesReturnThePcsOwnSettings) {
     EXPECT_EQ(v.at("mac"), Bed("TESTBED_PC_MAC"));
 }
 
-// A host name that resolves to a loopback address (Debian puts it on 127.0.1.1) and a bridge
-// listed after the LAN interface: the LAN settings still win, and the interface option picks
-// the LAN's MAC.
+// A host name that the hosts file puts on a loopback address (Debian puts it on 127.0.1.1) and a
+// bridge listed after the LAN interface: the address of the default route still wins over the
+// bridge's, as the host name's addresses come from the interfaces, and the interface option
+// picks the LAN's MAC.
 TEST_F(HostnetBedTest, HostNameOnLoopbackFallsBackToTheDefaultRouteAddress) {
     IpInPc({QStringLiteral("link"), QStringLiteral("add"), QStringLiteral("br9"),
             QStringLiteral("type"), QStringLiteral("bridge")});

@@ -3,14 +3,12 @@
 #include <arpa/inet.h>
 #include <ifaddrs.h>
 #include <net/if.h>
-#include <netdb.h>
 #include <netinet/in.h>
 #include <netpacket/packet.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <map>
 #include <memory>
 #include <optional>
@@ -18,6 +16,7 @@
 #include <QFile>
 
 #include "hostnet/linux/linux_fact_text.h"
+#include "hostnet/name_addresses.h"
 
 namespace tolvane {
 
@@ -99,26 +98,6 @@ std::vector<std::uint32_t> GatherNameServers(const LinuxFactPaths& paths) {
     return ChooseNameServers(*resolvConf, ReadTextFile(paths.resolvedUpstream));
 }
 
-std::vector<std::uint32_t> GatherNameAddresses() {
-    std::array<char, 256> name{};
-    if (gethostname(name.data(), name.size() - 1) != 0)
-        return {};
-
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (getaddrinfo(name.data(), nullptr, &hints, &found) != 0)
-        return {};
-    std::vector<std::uint32_t> addresses;
-    for (const addrinfo* entry = found; entry != nullptr; entry = entry->ai_next) {
-        if (entry->ai_family == AF_INET)
-            addresses.push_back(HostOrder(entry->ai_addr));
-    }
-    freeaddrinfo(found);
-    return addresses;
-}
-
 // Connecting a datagram socket only asks the kernel to choose a route and a source address;
 // nothing is sent.
 std::uint32_t GatherDefaultRouteSource() {
@@ -144,7 +123,7 @@ std::uint32_t GatherDefaultRouteSource() {
 
 HostFacts GatherHostFacts(const LinuxFactPaths& paths, unsigned kinds) {
     HostFacts facts;
-    if (kinds & (kAddressFacts | kAdapterFacts))
+    if (kinds & (kAddressFacts | kAdapterFacts | kNameFacts))
         facts.addressRows = GatherAddressRows();
     if (kinds & (kInterfaceFacts | kAdapterFacts))
         facts.interfaces = GatherInterfaces();
@@ -157,8 +136,8 @@ HostFacts GatherHostFacts(const LinuxFactPaths& paths, unsigned kinds) {
     if (kinds & kNameServerFacts)
         facts.dnsServers = GatherNameServers(paths);
     if (kinds & kNameFacts) {
-        facts.nameAddresses = GatherNameAddresses();
         facts.defaultRouteSource = GatherDefaultRouteSource();
+        facts.nameAddresses = BuildNameAddresses(facts.addressRows, facts.defaultRouteSource);
     }
     return facts;
 }

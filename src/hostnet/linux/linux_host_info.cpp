@@ -15,9 +15,6 @@ LinuxHostInfo::LinuxHostInfo(std::string interfaceName, LinuxFactPaths paths)
 HostFacts LinuxHostInfo::Gather(unsigned kinds) const {
     if (interfaceName_.empty())
         return GatherHostFacts(paths_, kinds);
-    // Restricting the host name's addresses needs the interface's address rows.
-    if (kinds & kNameFacts)
-        kinds |= kAddressFacts;
     return RestrictToInterface(GatherHostFacts(paths_, kinds), interfaceName_);
 }
 

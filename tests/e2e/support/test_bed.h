@@ -24,7 +24,11 @@ public:
         Failed,       // the bed should have worked and did not: fail
     };
 
-    explicit TestBed(int cameras = 2);
+    // Whether the pc's hosts file maps the machine's host name to the pc's address. Unlisted,
+    // a lookup of the name asks the bed's name servers, where nobody answers.
+    enum class HostName { Listed, Unlisted };
+
+    explicit TestBed(int cameras = 2, HostName hostName = HostName::Listed);
     ~TestBed();
     TestBed(const TestBed&) = delete;
     TestBed& operator=(const TestBed&) = delete;
