@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 #include <QNetworkDatagram>
 #include <QNetworkInterface>
+#include <QNetworkProxy>
 #include <QUdpSocket>
 
 #include "protocol/byte_order.h"
@@ -70,6 +71,9 @@ CameraSocket::CameraSocket(CameraTable& table, SocketEndpoints endpoints, QObjec
       table_(table),
       endpoints_(std::move(endpoints)),
       socket_(new QUdpSocket(this)) {
+    // Broadcasts on the LAN never go through a proxy; asking the system for one could wait on
+    // the network (an automatic proxy set-up looks its script up) while the window waits.
+    socket_->setProxy(QNetworkProxy::NoProxy);
     if (!socket_->bind(endpoints_.bindAddress, endpoints_.bindPort,
                        QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
         replyState_ = kBindFailed;
