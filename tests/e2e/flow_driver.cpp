@@ -28,9 +28,9 @@
 #include <QTimer>
 
 #include "camera/camera_table.h"
-#include "hostnet/linux/linux_host_info.h"
 #include "flow/browser_launcher.h"
 #include "flow/setup_flow.h"
+#include "hostnet/linux/linux_host_info.h"
 #include "ui/main/main_dialog.h"
 #include "ui/main/prompter.h"
 
@@ -75,18 +75,18 @@ public:
         emitEvent(QStringLiteral("question"), {{QStringLiteral("text"), text}});
         return false;
     }
-    void runAddressConfirm(MainDialog& owner) override {
+    void runAddressConfirm(DialogHost& owner) override {
         const SetupSettings& settings = owner.cameras().setupSettings;
         emitEvent(QStringLiteral("addressConfirm"),
                   {{QStringLiteral("ip"), dotted(settings.ip)},
                    {QStringLiteral("mask"), dotted(settings.mask)}});
     }
-    void runAccessChoice(MainDialog& owner) override {
+    void runAccessChoice(DialogHost& owner) override {
         emitEvent(QStringLiteral("accessChoice"),
                   {{QStringLiteral("text"), owner.context().messageText}});
         owner.context().messageText = QStringLiteral("LOCAL");
     }
-    void runMessageDialog(MainDialog& owner) override {
+    void runMessageDialog(DialogHost& owner) override {
         emitEvent(QStringLiteral("message"),
                   {{QStringLiteral("text"), owner.context().messageText}});
     }

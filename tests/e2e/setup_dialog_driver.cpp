@@ -73,7 +73,7 @@ public:
           prompter_(prompter),
           launcher_(launcher),
           limitMs_(limitMs) {
-        prompter_.onMessageDialog = [this](MainDialog& owner) {
+        prompter_.onMessageDialog = [this](DialogHost& owner) {
             messageDialogTexts_.append(owner.context().messageText);
         };
     }

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "ui/main/dialog_host.h"
 #include "ui/main/prompter.h"
 
 namespace tolvane::test {
@@ -25,9 +26,9 @@ public:
     QStringList questions;
     // Answers of askYesNo in order; No once they run out.
     std::deque<bool> yesNoAnswers;
-    std::function<void(MainDialog&)> onAddressConfirm;
-    std::function<void(MainDialog&)> onAccessChoice;
-    std::function<void(MainDialog&)> onMessageDialog;
+    std::function<void(DialogHost&)> onAddressConfirm;
+    std::function<void(DialogHost&)> onAccessChoice;
+    std::function<void(DialogHost&)> onMessageDialog;
     int addressConfirmRuns = 0;
     int accessChoiceRuns = 0;
     int messageDialogRuns = 0;
@@ -52,19 +53,19 @@ public:
         yesNoAnswers.pop_front();
         return answer;
     }
-    void runAddressConfirm(MainDialog& owner) override {
+    void runAddressConfirm(DialogHost& owner) override {
         ++addressConfirmRuns;
         if (onAddressConfirm) {
             onAddressConfirm(owner);
         }
     }
-    void runAccessChoice(MainDialog& owner) override {
+    void runAccessChoice(DialogHost& owner) override {
         ++accessChoiceRuns;
         if (onAccessChoice) {
             onAccessChoice(owner);
         }
     }
-    void runMessageDialog(MainDialog& owner) override {
+    void runMessageDialog(DialogHost& owner) override {
         ++messageDialogRuns;
         if (onMessageDialog) {
             onMessageDialog(owner);

@@ -2,11 +2,12 @@
 
 #include <ostream>
 
-#include "text/string_table.h"
+#include "fake_host_fixture.h"
 #include "main_dialog_fixture.h"
+#include "rules/address_confirm_rule.h"
+#include "text/string_table.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/prompts/address_confirm_dialog.h"
-#include "rules/address_confirm_rule.h"
 #include "ui/prompts/progress_dialog.h"
 
 namespace tolvane {
@@ -53,13 +54,12 @@ TEST_P(ConfirmRule, StoresEachValidValue) {
 
 INSTANTIATE_TEST_SUITE_P(Table, ConfirmRule, kConfirmCases, caseName);
 
-class AddressConfirmDialogOk : public test::MainDialogFixture,
+class AddressConfirmDialogOk : public test::FakeHostFixture,
                                public ::testing::WithParamInterface<ConfirmCase> {};
 
 TEST_P(AddressConfirmDialogOk, EndsOrComplainsAndRestoresTheRefusedBox) {
-    auto main = makeMainDialog();
     cameras.setupSettings = {kStoredIp, kStoredMask, 0, 0, 0};
-    AddressConfirmDialog dialog(*main);
+    AddressConfirmDialog dialog(host);
     EXPECT_EQ(dialog.addressField()->value(), kStoredIp);
     EXPECT_EQ(dialog.maskField()->value(), kStoredMask);
     dialog.addressField()->setValue(GetParam().typedIp);

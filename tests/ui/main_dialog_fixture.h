@@ -13,6 +13,7 @@
 #include <QUdpSocket>
 
 #include "fake_host_info.h"
+#include "listed_camera.h"
 #include "recording_launcher.h"
 #include "scripted_prompter.h"
 #include "ui/main/main_dialog.h"
@@ -65,14 +66,7 @@ protected:
 
     // A camera that answered since the last list rebuild.
     CameraRecord& addCamera(std::uint16_t statusCode = 0xC100) {
-        const int index = cameras.appendCamera();
-        CameraRecord& record = cameras.cameraTable[static_cast<std::size_t>(index)];
-        record.mac = {0x02, 0x00, 0x00, 0x00, 0x10, static_cast<std::uint8_t>(index)};
-        record.ipAddress = 0xC0A80064u + static_cast<std::uint32_t>(index);
-        record.webPort = 80;
-        record.networkMode = kFactoryMode;
-        record.statusCode = statusCode;
-        return record;
+        return addListedCamera(cameras, statusCode);
     }
 
     // Timer-0 ticks until the next list rebuild has run.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "fake_host_fixture.h"
 #include "main_dialog_fixture.h"
 #include "ui/prompts/access_choice_dialog.h"
 #include "ui/prompts/message_dialog.h"
@@ -28,22 +29,6 @@ protected:
         return main.progressDialog();
     }
 };
-
-TEST_F(ProgressDialogTest, EscapeAndEnterDoNothing) {
-    auto main = makeMainDialog();
-    ProgressDialog* progress = openProgress(*main, 1);
-    ASSERT_NE(progress, nullptr);
-    EXPECT_EQ(progress->windowTitle(), QStringLiteral("Message"));
-    EXPECT_FALSE(progress->windowFlags() & Qt::WindowCloseButtonHint);
-
-    pressEscape(progress);
-    progress->accept();
-    progress->close();
-    QCoreApplication::processEvents();
-
-    EXPECT_EQ(main->progressDialog(), progress);
-    EXPECT_TRUE(progress->isVisible());
-}
 
 TEST_F(ProgressDialogTest, CloseProgressClosesThroughTheEventQueueAndFreesTheDialog) {
     auto main = makeMainDialog();
@@ -110,24 +95,41 @@ TEST_F(ProgressDialogTest, UnregisteredInstanceKeepsTheRegisteredPointer) {
     EXPECT_FALSE(main->inputEnabled());
 }
 
-using AccessChoiceTest = test::MainDialogFixture;
+using ProgressDialogOverHost = test::FakeHostFixture;
+
+TEST_F(ProgressDialogOverHost, EscapeAndEnterDoNothing) {
+    auto* progress = new ProgressDialog(host);
+    host.progress = progress;
+    EXPECT_TRUE(host.isOpen(progress));
+    EXPECT_EQ(progress->windowTitle(), QStringLiteral("Message"));
+    EXPECT_FALSE(progress->windowFlags() & Qt::WindowCloseButtonHint);
+
+    pressEscape(progress);
+    progress->accept();
+    progress->close();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(host.progressDialog(), progress);
+    EXPECT_TRUE(host.isOpen(progress));
+    EXPECT_TRUE(progress->isVisible());
+}
+
+using AccessChoiceTest = test::FakeHostFixture;
 
 TEST_F(AccessChoiceTest, NextAnswersInternet) {
-    auto main = makeMainDialog();
-    main->context().messageText = QStringLiteral("\r\nIf you wish\r\nclick Next");
-    AccessChoiceDialog dialog(*main);
+    host.context().messageText = QStringLiteral("\r\nIf you wish\r\nclick Next");
+    AccessChoiceDialog dialog(host);
     EXPECT_EQ(dialog.shownText(), QStringLiteral("\nIf you wish\nclick Next"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Automatic Setup"));
     dialog.accept();
-    EXPECT_EQ(main->context().messageText, QStringLiteral("INTERNET"));
+    EXPECT_EQ(host.context().messageText, QStringLiteral("INTERNET"));
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(AccessChoiceTest, EscapeCancelAndCloseBoxAnswerLocal) {
-    auto main = makeMainDialog();
     for (int way = 0; way < 3; ++way) {
-        main->context().messageText = QStringLiteral("question");
-        AccessChoiceDialog dialog(*main);
+        host.context().messageText = QStringLiteral("question");
+        AccessChoiceDialog dialog(host);
         dialog.show();
         if (way == 0) {
             pressEscape(&dialog);
@@ -136,14 +138,13 @@ TEST_F(AccessChoiceTest, EscapeCancelAndCloseBoxAnswerLocal) {
         } else {
             dialog.close();
         }
-        EXPECT_EQ(main->context().messageText, QStringLiteral("LOCAL")) << way;
+        EXPECT_EQ(host.context().messageText, QStringLiteral("LOCAL")) << way;
         EXPECT_FALSE(dialog.isVisible()) << way;
     }
 }
 
 TEST_F(AccessChoiceTest, OpensInTheBottomRightCornerOnTop) {
-    auto main = makeMainDialog();
-    AccessChoiceDialog dialog(*main);
+    AccessChoiceDialog dialog(host);
     dialog.show();
     QCoreApplication::processEvents();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -153,12 +154,11 @@ TEST_F(AccessChoiceTest, OpensInTheBottomRightCornerOnTop) {
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
 }
 
-using MessageDialogTest = test::MainDialogFixture;
+using MessageDialogTest = test::FakeHostFixture;
 
 TEST_F(MessageDialogTest, ShowsTheMessageTextWithItsLeadingLineBreaks) {
-    auto main = makeMainDialog();
-    main->context().messageText = QStringLiteral("\r\n\r\nCamera setup completed");
-    MessageDialog dialog(*main);
+    host.context().messageText = QStringLiteral("\r\n\r\nCamera setup completed");
+    MessageDialog dialog(host);
     EXPECT_EQ(dialog.shownText(), QStringLiteral("\n\nCamera setup completed"));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Message"));
     dialog.show();

@@ -13,17 +13,16 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "text/string_table.h"
 #include "flow/setup_flow.h"
 #include "flow/wizard.h"
-#include "ui/main/about_box.h"
-#include "ui/main/camera_list.h"
 #include "rules/dialog_opener.h"
 #include "rules/open_camera_rule.h"
+#include "text/string_table.h"
+#include "ui/main/about_box.h"
+#include "ui/main/camera_list.h"
 #include "ui/prompts/progress_dialog.h"
 #include "ui/setup/control_dialog.h"
 #include "ui/setup/manual_setup_dialog.h"
@@ -459,118 +458,10 @@ bool MainDialog::inputEnabled() const {
     return contents_->isEnabled();
 }
 
-// ---- FlowHost ----
-
-void MainDialog::startTimer(int id, int periodMs) {
-    if (id >= 0 && id < static_cast<int>(timers_.size())) {
-        timers_[static_cast<std::size_t>(id)]->start(periodMs);
-    }
-}
-
-void MainDialog::stopTimer(int id) {
-    if (id >= 0 && id < static_cast<int>(timers_.size())) {
-        timers_[static_cast<std::size_t>(id)]->stop();
-    }
-}
-
-bool MainDialog::hasSocket() const {
-    return cameraSocket_ != nullptr;
-}
-
-void MainDialog::setMode(int mode) {
-    if (cameraSocket_) {
-        cameraSocket_->setMode(mode);
-    }
-}
-
-int MainDialog::replyState() const {
-    return cameraSocket_ ? cameraSocket_->replyState() : 0;
-}
-
-void MainDialog::sendSetup(std::uint8_t kind) {
-    if (cameraSocket_) {
-        cameraSocket_->sendSetup(kind);
-    }
-}
-
-void MainDialog::sendRestart() {
-    if (cameraSocket_) {
-        cameraSocket_->sendRestart();
-    }
-}
-
-bool MainDialog::progressDialogExists() const {
-    return progressDialog_ != nullptr;
-}
-
-void MainDialog::closeProgress() {
-    if (progressDialog_) {
-        progressDialog_->closeProgress();
-    }
-}
-
-void MainDialog::showProgressText() {
-    if (progressDialog_) {
-        progressDialog_->showProgressText();
-    }
-}
-
-void MainDialog::hideProgress() {
-    if (progressDialog_) {
-        progressDialog_->hide();
-    }
-}
-
-void MainDialog::showProgress() {
-    if (progressDialog_) {
-        progressDialog_->show();
-    }
-}
-
-void MainDialog::showProgressCancel() {
-    if (progressDialog_) {
-        progressDialog_->setCancelVisible(true);
-    }
-}
-
-void MainDialog::runAddressConfirm() {
-    prompter_.runAddressConfirm(*this);
-}
-
-void MainDialog::runAccessChoice() {
-    prompter_.runAccessChoice(*this);
-}
-
-void MainDialog::runMessageDialog() {
-    prompter_.runMessageDialog(*this);
-}
-
-void MainDialog::showMessageBox(int stringId) {
-    showMessage(stringId);
-}
-
-void MainDialog::shellLaunch(const QString& url) {
-    launcher_.openUrl(url);
-}
-
-void MainDialog::browserRestartLaunch(const QString& url) {
-    launcher_.openUrl(url);
-}
-
-void MainDialog::pause(int ms) {
-    QThread::msleep(static_cast<unsigned long>(ms));
-}
+// ---- DialogHost ----
 
 UiLanguage MainDialog::uiLanguage() const {
     return ::tolvane::uiLanguage();
-}
-
-QString MainDialog::text(int stringId) const {
-    return uiText(stringId);
-}
-
-QString MainDialog::macFieldText() const {
-    return macField_->text();
 }
 
 }  // namespace tolvane

@@ -7,11 +7,12 @@
 #include <QDialog>
 
 #include "camera/camera_table.h"
-#include "hostnet/host_info.h"
-#include "protocol/camera_socket.h"
 #include "flow/browser_launcher.h"
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
+#include "hostnet/host_info.h"
+#include "protocol/camera_socket.h"
+#include "ui/main/dialog_host.h"
 #include "ui/main/prompter.h"
 
 class QComboBox;
@@ -33,38 +34,45 @@ class Wizard;
 // The program's only top-level window: the camera list, the start-up panel with the set-up by
 // MAC address, and the four timers that drive discovery (0), the dialog opener (1), the set-up
 // flow (2) and the wizard (3). Owns the camera socket and the modeless dialogs; run modally by
-// the application.
-class MainDialog final : public QDialog, public FlowHost {
+// the application. Its FlowHost side, what the flows drive, is in main_dialog_flow_host.cpp; its
+// DialogHost side is what the dialogs it opens use of it.
+class MainDialog final : public QDialog, public FlowHost, public DialogHost {
     Q_OBJECT
 public:
     MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo, SocketEndpoints endpoints,
                BrowserLauncher& launcher, Prompter& prompter, QWidget* parent = nullptr);
     ~MainDialog() override;
 
-    CameraTable& cameras() { return cameras_; }
-    FlowContext& context() { return context_; }
-    SetupFlow& setupFlow() { return *setupFlow_; }
-    BrowserLauncher& launcher() { return launcher_; }
-    Prompter& prompter() { return prompter_; }
+    // DialogHost
+    QWidget* dialogParent() override { return this; }
+    CameraTable& cameras() override { return cameras_; }
+    FlowContext& context() override { return context_; }
+    SetupFlow& setupFlow() override { return *setupFlow_; }
+    FlowHost& flowHost() override { return *this; }
+    BrowserLauncher& launcher() override { return launcher_; }
+    Prompter& prompter() override { return prompter_; }
+    HostInfo& hostInfo() override { return *hostInfo_; }
+    UiLanguage uiLanguage() const override;
+    ProgressDialog* progressDialog() const override { return progressDialog_; }
+    // Shows a modeless dialog owned by this window, centred on the screen, and disables the
+    // window while it exists. The dialog deletes itself when closed.
+    void showModelessDialog(QDialog* dialog) override;
+    // Clears whichever pointer holds the dialog and enables the window again once no modeless
+    // dialog is left.
+    void dialogDestroyed(QDialog* dialog) override;
+    void requestManualSetupDialog() override;
+    void requestResetIpsecDialog() override;
+
     CameraSocket* cameraSocket() { return cameraSocket_.get(); }
 
     // The dialog opener. At most one of the four modeless dialogs exists at a time.
     void setDialogRequest(int kind, std::uint8_t flag) override;
     bool canOpenDialog() const;
     void openRequestedDialog();
-    void requestManualSetupDialog();
-    void requestResetIpsecDialog();
 
     ControlDialog* controlDialog() const { return controlDialog_; }
-    ProgressDialog* progressDialog() const { return progressDialog_; }
     ManualSetupDialog* manualSetupDialog() const { return manualSetupDialog_; }
     ResetIpsecDialog* resetIpsecDialog() const { return resetIpsecDialog_; }
-    // Shows a modeless dialog owned by this window, centred on the screen, and disables the
-    // window while it exists. The dialog deletes itself when closed.
-    void showModelessDialog(QDialog* dialog);
-    // A modeless dialog reports that it is gone: clears whichever pointer holds it and enables
-    // the window again once no modeless dialog is left.
-    void dialogDestroyed(QDialog* dialog);
     // False while a modeless dialog disables the window.
     bool inputEnabled() const;
 
@@ -89,7 +97,7 @@ public:
     int timerInterval(int id) const;
     Qt::TimerType timerType(int id) const;
 
-    // FlowHost
+    // FlowHost (main_dialog_flow_host.cpp)
     void startTimer(int id, int periodMs) override;
     void stopTimer(int id) override;
     bool hasSocket() const override;
@@ -110,8 +118,6 @@ public:
     void shellLaunch(const QString& url) override;
     void browserRestartLaunch(const QString& url) override;
     void pause(int ms) override;
-    HostInfo& hostInfo() override { return *hostInfo_; }
-    UiLanguage uiLanguage() const override;
     QString text(int stringId) const override;
     QString macFieldText() const override;
 

@@ -1,11 +1,11 @@
 #include "ui/main/modeless_dialog.h"
 
-#include "ui/main/main_dialog.h"
+#include "ui/main/dialog_host.h"
 
 namespace tolvane {
 
-ModelessDialog::ModelessDialog(MainDialog& owner, Qt::WindowFlags flags)
-    : QDialog(&owner, flags), owner_(owner) {
+ModelessDialog::ModelessDialog(DialogHost& owner, Qt::WindowFlags flags)
+    : QDialog(owner.dialogParent(), flags), owner_(owner) {
     setAttribute(Qt::WA_DeleteOnClose);
 }
 

@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-class MainDialog;
+class DialogHost;
 
 // A dialog that the main window's opener shows beside it; it deletes itself when closed. The
 // main window learns that it is gone as soon as it closes, so a request that its closing button
@@ -15,15 +15,15 @@ public:
     ~ModelessDialog() override;
 
 protected:
-    ModelessDialog(MainDialog& owner, Qt::WindowFlags flags = {});
+    ModelessDialog(DialogHost& owner, Qt::WindowFlags flags = {});
 
-    MainDialog& owner() const { return owner_; }
+    DialogHost& owner() const { return owner_; }
     bool isFinished() const { return finished_; }
     // Closes the dialog with `result`, once; later calls do nothing.
     void finish(int result);
 
 private:
-    MainDialog& owner_;
+    DialogHost& owner_;
     bool finished_ = false;
 };
 

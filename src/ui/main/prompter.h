@@ -6,7 +6,7 @@ class QWidget;
 
 namespace tolvane {
 
-class MainDialog;
+class DialogHost;
 
 enum class MessageIcon { None, Information, Exclamation, Question };
 
@@ -21,11 +21,11 @@ public:
     // A question with Yes and No, No being the default; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
     // AddressConfirmDialog, run modally: edits the camera table's setupSettings.
-    virtual void runAddressConfirm(MainDialog& owner) = 0;
+    virtual void runAddressConfirm(DialogHost& owner) = 0;
     // AccessChoiceDialog, run modally: leaves "INTERNET" or "LOCAL" in messageText.
-    virtual void runAccessChoice(MainDialog& owner) = 0;
+    virtual void runAccessChoice(DialogHost& owner) = 0;
     // MessageDialog, run modally: shows messageText.
-    virtual void runMessageDialog(MainDialog& owner) = 0;
+    virtual void runMessageDialog(DialogHost& owner) = 0;
 };
 
 // The real prompts: QMessageBox and the prompt dialogs.
@@ -33,9 +33,9 @@ class WidgetPrompter : public Prompter {
 public:
     void messageBox(QWidget* parent, const QString& text, MessageIcon icon) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
-    void runAddressConfirm(MainDialog& owner) override;
-    void runAccessChoice(MainDialog& owner) override;
-    void runMessageDialog(MainDialog& owner) override;
+    void runAddressConfirm(DialogHost& owner) override;
+    void runAccessChoice(DialogHost& owner) override;
+    void runMessageDialog(DialogHost& owner) override;
 };
 
 }  // namespace tolvane

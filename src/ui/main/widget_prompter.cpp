@@ -1,7 +1,7 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
-#include "ui/main/main_dialog.h"
+#include "ui/main/dialog_host.h"
 #include "ui/main/prompter.h"
 #include "ui/prompts/access_choice_dialog.h"
 #include "ui/prompts/address_confirm_dialog.h"
@@ -43,17 +43,17 @@ bool WidgetPrompter::askYesNo(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void WidgetPrompter::runAddressConfirm(MainDialog& owner) {
+void WidgetPrompter::runAddressConfirm(DialogHost& owner) {
     AddressConfirmDialog dialog(owner);
     dialog.exec();
 }
 
-void WidgetPrompter::runAccessChoice(MainDialog& owner) {
+void WidgetPrompter::runAccessChoice(DialogHost& owner) {
     AccessChoiceDialog dialog(owner);
     dialog.exec();
 }
 
-void WidgetPrompter::runMessageDialog(MainDialog& owner) {
+void WidgetPrompter::runMessageDialog(DialogHost& owner) {
     MessageDialog dialog(owner);
     dialog.exec();
 }

@@ -7,14 +7,16 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "ui/main/main_dialog.h"
+#include "flow/flow_context.h"
+#include "ui/main/dialog_host.h"
 #include "ui/prompts/text_panel.h"
 
 namespace tolvane {
 
-AccessChoiceDialog::AccessChoiceDialog(MainDialog& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+AccessChoiceDialog::AccessChoiceDialog(DialogHost& owner)
+    : QDialog(owner.dialogParent(), Qt::Dialog | Qt::WindowStaysOnTopHint |
+                                        Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                        Qt::WindowCloseButtonHint),
       owner_(owner) {
     setWindowTitle(tr("Automatic Setup"));
 

@@ -6,7 +6,7 @@ class QLabel;
 
 namespace tolvane {
 
-class MainDialog;
+class DialogHost;
 
 // Shows messageText and asks whether to go on to Internet access: "Next" leaves "INTERNET" in
 // messageText, "Cancel", Esc or the close box "LOCAL". Modal; opens in the bottom-right corner
@@ -14,7 +14,7 @@ class MainDialog;
 class AccessChoiceDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit AccessChoiceDialog(MainDialog& owner);
+    explicit AccessChoiceDialog(DialogHost& owner);
 
     QString shownText() const;
 
@@ -27,7 +27,7 @@ protected:
 private:
     void placeInCorner();
 
-    MainDialog& owner_;
+    DialogHost& owner_;
     QLabel* textPanel_ = nullptr;
 };
 

@@ -7,27 +7,30 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "text/string_table.h"
+#include "camera/camera_table.h"
 #include "flow/flow_cancel.h"
-#include "ui/main/ipv4_address_edit.h"
-#include "ui/main/main_dialog.h"
+#include "flow/flow_context.h"
 #include "rules/address_confirm_rule.h"
+#include "text/string_table.h"
+#include "ui/main/dialog_host.h"
+#include "ui/main/ipv4_address_edit.h"
+#include "ui/main/prompter.h"
 #include "ui/prompts/progress_dialog.h"
 #include "ui/prompts/text_panel.h"
 
 namespace tolvane {
 namespace {
 
-QWidget* parentFor(MainDialog& owner) {
+QWidget* parentFor(DialogHost& owner) {
     if (QWidget* progress = owner.progressDialog()) {
         return progress;
     }
-    return &owner;
+    return owner.dialogParent();
 }
 
 }  // namespace
 
-AddressConfirmDialog::AddressConfirmDialog(MainDialog& owner)
+AddressConfirmDialog::AddressConfirmDialog(DialogHost& owner)
     : QDialog(parentFor(owner), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       owner_(owner) {
     setWindowTitle(tr("Automatic Setup"));
@@ -85,7 +88,7 @@ void AddressConfirmDialog::accept() {
 }
 
 void AddressConfirmDialog::reject() {
-    onAddressConfirmCancel(owner_.context(), owner_);
+    onAddressConfirmCancel(owner_.context(), owner_.flowHost());
     QDialog::reject();
 }
 

@@ -5,7 +5,7 @@
 namespace tolvane {
 
 class Ipv4AddressEdit;
-class MainDialog;
+class DialogHost;
 
 // Lets the user confirm or change the address and mask that the wizard is about to give the
 // camera (the camera table's setupSettings). Modal; Cancel stops the wizard.
@@ -13,7 +13,7 @@ class AddressConfirmDialog : public QDialog {
     Q_OBJECT
 public:
     // Shown over the progress dialog when one is open, else over the main window.
-    explicit AddressConfirmDialog(MainDialog& owner);
+    explicit AddressConfirmDialog(DialogHost& owner);
 
     Ipv4AddressEdit* addressField() const { return addressField_; }
     Ipv4AddressEdit* maskField() const { return maskField_; }
@@ -22,7 +22,7 @@ public:
     void reject() override;
 
 private:
-    MainDialog& owner_;
+    DialogHost& owner_;
     Ipv4AddressEdit* addressField_ = nullptr;
     Ipv4AddressEdit* maskField_ = nullptr;
 };

@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/main/main_dialog.h"
+#include "flow/flow_context.h"
+#include "ui/main/dialog_host.h"
 #include "ui/prompts/text_panel.h"
 
 namespace tolvane {
 
-MessageDialog::MessageDialog(MainDialog& owner)
-    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+MessageDialog::MessageDialog(DialogHost& owner)
+    : QDialog(owner.dialogParent(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(tr("Message"));
 
     textPanel_ = createTextPanel(this);

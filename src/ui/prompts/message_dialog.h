@@ -6,13 +6,13 @@ class QLabel;
 
 namespace tolvane {
 
-class MainDialog;
+class DialogHost;
 
 // Shows messageText, as it is when the dialog opens, with a Close button. Modal.
 class MessageDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit MessageDialog(MainDialog& owner);
+    explicit MessageDialog(DialogHost& owner);
 
     QString shownText() const;
 

@@ -6,12 +6,13 @@
 #include <QVBoxLayout>
 
 #include "flow/flow_cancel.h"
-#include "ui/main/main_dialog.h"
+#include "flow/flow_context.h"
+#include "ui/main/dialog_host.h"
 #include "ui/prompts/text_panel.h"
 
 namespace tolvane {
 
-ProgressDialog::ProgressDialog(MainDialog& owner)
+ProgressDialog::ProgressDialog(DialogHost& owner)
     : ModelessDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(tr("Message"));
 
@@ -59,7 +60,7 @@ void ProgressDialog::reject() {
 void ProgressDialog::accept() {}
 
 void ProgressDialog::onCancelClicked() {
-    onProgressCancel(owner().context(), owner());
+    onProgressCancel(owner().context(), owner().flowHost());
     finish(QDialog::Rejected);
 }
 

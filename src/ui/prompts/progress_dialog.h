@@ -7,7 +7,7 @@ class QPushButton;
 
 namespace tolvane {
 
-class MainDialog;
+class DialogHost;
 
 // Shows what the running flow is doing (the owner's progressText), with an optional Cancel
 // button that stops the flow. Modeless; the user cannot close it with Esc or a close box, only
@@ -16,7 +16,7 @@ class MainDialog;
 class ProgressDialog : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit ProgressDialog(MainDialog& owner);
+    explicit ProgressDialog(DialogHost& owner);
 
     // Shows the owner's progressText again after a flow changed it.
     void showProgressText();

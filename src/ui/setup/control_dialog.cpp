@@ -5,16 +5,17 @@
 #include <QSpacerItem>
 #include <QVBoxLayout>
 
-#include "text/string_table.h"
 #include "flow/page_urls.h"
 #include "flow/setup_flow.h"
-#include "ui/main/main_dialog.h"
 #include "rules/control_rules.h"
+#include "text/string_table.h"
+#include "ui/main/dialog_host.h"
+#include "ui/main/prompter.h"
 #include "ui/setup/open_camera_page.h"
 
 namespace tolvane {
 
-ControlDialog::ControlDialog(MainDialog& owner) : ModelessDialog(owner) {
+ControlDialog::ControlDialog(DialogHost& owner) : ModelessDialog(owner) {
     setWindowTitle(tr("Control"));
 
     auto makeButton = [this](const QString& text, void (ControlDialog::*handler)()) {

@@ -6,7 +6,7 @@ class QPushButton;
 
 namespace tolvane {
 
-class MainDialog;
+class DialogHost;
 struct CameraRecord;
 
 // The per-camera menu of actions for the camera selected in the list: automatic set-up for
@@ -17,7 +17,7 @@ struct CameraRecord;
 class ControlDialog : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit ControlDialog(MainDialog& owner);
+    explicit ControlDialog(DialogHost& owner);
 
     // Close (the default button), Esc and the close box all end the dialog.
     void accept() override;

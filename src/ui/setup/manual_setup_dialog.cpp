@@ -12,16 +12,18 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "text/string_table.h"
 #include "flow/setup_flow.h"
+#include "hostnet/host_info.h"
+#include "text/string_table.h"
+#include "ui/main/dialog_host.h"
 #include "ui/main/ipv4_address_edit.h"
-#include "ui/main/main_dialog.h"
+#include "ui/main/prompter.h"
 #include "ui/prompts/progress_dialog.h"
 #include "ui/setup/advice_panel.h"
 
 namespace tolvane {
 
-ManualSetupDialog::ManualSetupDialog(MainDialog& owner)
+ManualSetupDialog::ManualSetupDialog(DialogHost& owner)
     : ModelessDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle(tr("Manual Setup"));
     buildControls();

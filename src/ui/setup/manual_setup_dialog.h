@@ -13,7 +13,7 @@ class QRadioButton;
 namespace tolvane {
 
 class Ipv4AddressEdit;
-class MainDialog;
+class DialogHost;
 
 // Lets the user give the selected camera its network settings by hand: camera name, port,
 // static address or DHCP, host name, gateway, DNS servers and bandwidth. Opens filled from the
@@ -23,7 +23,7 @@ class MainDialog;
 class ManualSetupDialog : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit ManualSetupDialog(MainDialog& owner);
+    explicit ManualSetupDialog(DialogHost& owner);
 
     // Close, Esc and the hidden OK all close without saving.
     void accept() override;

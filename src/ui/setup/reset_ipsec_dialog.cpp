@@ -6,12 +6,12 @@
 #include <QVBoxLayout>
 
 #include "flow/setup_flow.h"
-#include "ui/main/main_dialog.h"
+#include "ui/main/dialog_host.h"
 #include "ui/setup/advice_panel.h"
 
 namespace tolvane {
 
-ResetIpsecDialog::ResetIpsecDialog(MainDialog& owner) : ModelessDialog(owner) {
+ResetIpsecDialog::ResetIpsecDialog(DialogHost& owner) : ModelessDialog(owner) {
     setWindowTitle(tr("Reset IPsec"));
 
     question_ = createAdvicePanel(

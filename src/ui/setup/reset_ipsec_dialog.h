@@ -7,7 +7,7 @@ class QPushButton;
 
 namespace tolvane {
 
-class MainDialog;
+class DialogHost;
 
 // Asks whether IPsec is to be switched off in the selected camera; Reset starts the flow that
 // does it. Modeless; created and shown by the main window's dialog opener, deletes itself when
@@ -15,7 +15,7 @@ class MainDialog;
 class ResetIpsecDialog : public ModelessDialog {
     Q_OBJECT
 public:
-    explicit ResetIpsecDialog(MainDialog& owner);
+    explicit ResetIpsecDialog(DialogHost& owner);
 
     // Reset, the default button.
     void accept() override;

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "flow/setup_flow.h"
+#include "setup_dialog_fixture.h"
 #include "text/language_setup.h"
 #include "text/string_table.h"
-#include "setup_dialog_fixture.h"
-#include "flow/setup_flow.h"
 #include "ui/setup/manual_setup_dialog.h"
 #include "ui/setup/reset_ipsec_dialog.h"
 
@@ -21,10 +21,7 @@ namespace {
 
 class ControlDialogTest : public test::SetupDialogFixture {
 protected:
-    ControlDialog* open() {
-        request(kControlDialogRequest);
-        return main->controlDialog();
-    }
+    ControlDialog* open() { return show<ControlDialog>(); }
 
     // Clicks an action button and reports whether the dialog closed.
     bool clickCloses(QPushButton* (ControlDialog::*button)() const) {
@@ -33,7 +30,7 @@ protected:
         if (dialog == nullptr)
             return false;
         (dialog->*button)()->click();
-        const bool closed = main->controlDialog() == nullptr;
+        const bool closed = !host.isOpen(dialog);
         settle();
         return closed;
     }
@@ -43,7 +40,7 @@ TEST_F(ControlDialogTest, ShowsTheFiveActionsAndClose) {
     ControlDialog* dialog = open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_FALSE(main->inputEnabled());
+    EXPECT_TRUE(host.isOpen(dialog));
     EXPECT_EQ(dialog->autoSetupLocalButton()->text(), "Automatic Setup (Local Access Only)");
     EXPECT_EQ(dialog->autoSetupInternetButton()->text(), "Automatic Setup (Internet Access)");
     EXPECT_EQ(dialog->manualSetupButton()->text(), "Manual Setup");
@@ -117,39 +114,23 @@ INSTANTIATE_TEST_SUITE_P(Cameras, ControlDialogEnableTest,
                              return std::string(info.param.name);
                          });
 
-TEST_F(ControlDialogTest, LocalSetupAsksThenResetsToDefaultLocalSettings) {
-    prompter.yesNoAnswers = {true};
-    ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
-    EXPECT_EQ(prompter.questions, QStringList{uiText(160)});
-    EXPECT_EQ(main->context().messageText, uiText(109));
-    EXPECT_EQ(main->context().internetAccess, 0);
-    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
-    const CameraRecord& r = cameras.setupRecord;
-    EXPECT_EQ(r.ipAddress, 0xC0A800FDu);
-    EXPECT_EQ(r.subnetMask, 0xFFFFFF00u);
-    EXPECT_EQ(r.networkMode, 0xFF);
-    EXPECT_EQ(r.statusCode, 0x0F00);
-    EXPECT_FALSE(main->inputEnabled());  // until the requested progress dialog has come and gone
-}
-
 TEST_F(ControlDialogTest, LocalSetupAnsweredNoClosesWithoutAFlow) {
     prompter.yesNoAnswers = {false};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_EQ(prompter.questions.size(), 1);
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
 }
 
 TEST_F(ControlDialogTest, LocalSetupOfAFactoryCameraStartsTheWizard) {
     camera().networkMode = 0xFF;
-    main->context().addressConfirmed = 1;
+    host.context().addressConfirmed = 1;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_TRUE(prompter.questions.isEmpty());
-    EXPECT_EQ(main->context().addressConfirmed, 0);
-    EXPECT_EQ(main->context().flowState, 1);
-    EXPECT_TRUE(main->timerActive(kWizardTimer));
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
+    EXPECT_EQ(host.context().addressConfirmed, 0);
+    EXPECT_EQ(host.context().flowState, 1);
+    EXPECT_TRUE(host.timerActive(kWizardTimer));
+    EXPECT_EQ(host.context().dialogRequest, kProgressDialogRequest);
 }
 
 TEST_F(ControlDialogTest, LocalSetupOfASetUpCameraOpensItsRootPage) {
@@ -157,10 +138,10 @@ TEST_F(ControlDialogTest, LocalSetupOfASetUpCameraOpensItsRootPage) {
     camera().webPort = 8080;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_EQ(launcher.urls, QStringList{"http://192.168.0.10:8080/"});
-    ASSERT_EQ(hostInfo->checks.size(), 1u);
-    EXPECT_EQ(hostInfo->checks[0].address, 0xC0A8000Au);
-    EXPECT_EQ(hostInfo->checks[0].ownAddress, 0xC0A8000Au);
-    EXPECT_EQ(main->context().flowState, 0);
+    ASSERT_EQ(hostInfo.checks.size(), 1u);
+    EXPECT_EQ(hostInfo.checks[0].address, 0xC0A8000Au);
+    EXPECT_EQ(hostInfo.checks[0].ownAddress, 0xC0A8000Au);
+    EXPECT_EQ(host.context().flowState, 0);
 }
 
 TEST_F(ControlDialogTest, InternetSetupWhileConfiguringExplainsAndStaysOpen) {
@@ -169,8 +150,8 @@ TEST_F(ControlDialogTest, InternetSetupWhileConfiguringExplainsAndStaysOpen) {
     EXPECT_FALSE(clickCloses(&ControlDialog::autoSetupInternetButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, uiText(165));
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_NE(main->controlDialog(), nullptr);
+    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.openDialogs.size(), 1u);
 }
 
 TEST_F(ControlDialogTest, InternetSetupOfAConfiguredCameraAsksThenResetsForInternet) {
@@ -178,9 +159,9 @@ TEST_F(ControlDialogTest, InternetSetupOfAConfiguredCameraAsksThenResetsForInter
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
     EXPECT_EQ(prompter.questions, QStringList{uiText(160)});
-    EXPECT_EQ(main->context().internetAccess, 1);
-    EXPECT_EQ(main->context().flowState, kInternetSend);
-    EXPECT_EQ(main->context().progressShowsCancel, 0);
+    EXPECT_EQ(host.context().internetAccess, 1);
+    EXPECT_EQ(host.context().flowState, kInternetSend);
+    EXPECT_EQ(host.context().progressShowsCancel, 0);
 }
 
 TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
@@ -188,8 +169,8 @@ TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
     camera().statusCode = 0x8000;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
     EXPECT_TRUE(prompter.questions.isEmpty());
-    EXPECT_EQ(main->context().internetAccess, 1);
-    EXPECT_EQ(main->context().flowState, 1);
+    EXPECT_EQ(host.context().internetAccess, 1);
+    EXPECT_EQ(host.context().flowState, 1);
 }
 
 TEST_F(ControlDialogTest, ManualSetupOfAFactoryCameraWithoutNameIsRefused) {
@@ -198,14 +179,7 @@ TEST_F(ControlDialogTest, ManualSetupOfAFactoryCameraWithoutNameIsRefused) {
     EXPECT_FALSE(clickCloses(&ControlDialog::manualSetupButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, uiText(187));
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
-}
-
-TEST_F(ControlDialogTest, ManualSetupOpensOnTheNextTick) {
-    ASSERT_TRUE(clickCloses(&ControlDialog::manualSetupButton));
-    EXPECT_EQ(main->context().dialogRequest, kManualSetupDialogRequest);
-    main->onTimer(kDialogTimer);
-    EXPECT_NE(main->manualSetupDialog(), nullptr);
+    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
 }
 
 TEST_F(ControlDialogTest, WebPageWhileConfiguringExplainsAndStaysOpen) {
@@ -223,10 +197,10 @@ TEST_F(ControlDialogTest, WebPageOfACameraNotSetUpIsItsSetupPage) {
 
 TEST_F(ControlDialogTest, WebPageIsOpenedEvenWhenTheAddressCheckFails) {
     camera().setupFlags = 0x0002;
-    hostInfo->addressesInUse = {0xC0A8000Au};
-    hostInfo->checks.clear();
+    hostInfo.addressesInUse = {0xC0A8000Au};
+    hostInfo.checks.clear();
     ASSERT_TRUE(clickCloses(&ControlDialog::openWebPageButton));
-    EXPECT_EQ(hostInfo->checks.size(), 1u);
+    EXPECT_EQ(hostInfo.checks.size(), 1u);
     EXPECT_EQ(launcher.urls, QStringList{"http://192.168.0.10:80/"});
 }
 
@@ -265,29 +239,21 @@ TEST_F(ControlDialogTest, ResetIpsecAfterIpsecWentOffExplains) {
     ASSERT_NE(dialog, nullptr);
     camera().ipsecEnabled = 0;
     dialog->resetIpsecButton()->click();
-    EXPECT_EQ(main->controlDialog(), dialog);
+    EXPECT_TRUE(host.isOpen(dialog));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, uiText(175));
 }
 
-TEST_F(ControlDialogTest, ResetIpsecOpensItsDialogOnTheNextTick) {
-    camera().ipsecEnabled = 1;
-    ASSERT_TRUE(clickCloses(&ControlDialog::resetIpsecButton));
-    EXPECT_EQ(main->context().dialogRequest, kResetIpsecDialogRequest);
-    main->onTimer(kDialogTimer);
-    EXPECT_NE(main->resetIpsecDialog(), nullptr);
-}
-
 TEST_F(ControlDialogTest, CloseAndEscapeEndTheDialog) {
     EXPECT_TRUE(clickCloses(&ControlDialog::closeButton));
-    EXPECT_TRUE(main->inputEnabled());
+    EXPECT_TRUE(host.openDialogs.empty());
     ControlDialog* dialog = open();
     ASSERT_NE(dialog, nullptr);
     QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_EQ(main->controlDialog(), nullptr);
+    EXPECT_FALSE(host.isOpen(dialog));
     settle();
-    EXPECT_TRUE(main->canOpenDialog());
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_TRUE(host.openDialogs.empty());
+    EXPECT_EQ(host.context().flowState, 0);
     EXPECT_TRUE(launcher.urls.isEmpty());
 }
 

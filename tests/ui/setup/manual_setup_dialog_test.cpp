@@ -9,9 +9,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "text/string_table.h"
-#include "setup_dialog_fixture.h"
 #include "flow/setup_flow.h"
+#include "setup_dialog_fixture.h"
+#include "text/string_table.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/prompts/progress_dialog.h"
 
@@ -20,10 +20,7 @@ namespace {
 
 class ManualSetupDialogTest : public test::SetupDialogFixture {
 protected:
-    ManualSetupDialog* open() {
-        request(kManualSetupDialogRequest);
-        return main->manualSetupDialog();
-    }
+    ManualSetupDialog* open() { return show<ManualSetupDialog>(); }
 };
 
 TEST_F(ManualSetupDialogTest, OpensFilledFromTheCamera) {
@@ -32,7 +29,7 @@ TEST_F(ManualSetupDialogTest, OpensFilledFromTheCamera) {
     ManualSetupDialog* dialog = open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->windowTitle(), "Manual Setup");
-    EXPECT_FALSE(main->inputEnabled());
+    EXPECT_TRUE(host.isOpen(dialog));
     EXPECT_EQ(dialog->cameraNameField()->text(), "Camera1");
     EXPECT_TRUE(dialog->cameraNameField()->isEnabled());
     EXPECT_EQ(dialog->cameraNameField()->alignment(), Qt::AlignCenter);
@@ -141,7 +138,7 @@ TEST_F(ManualSetupDialogTest, RadioClickReportsABadPort) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(prompter.messages[0].text.contains("65535"));
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_NE(main->manualSetupDialog(), nullptr);
+    EXPECT_TRUE(host.isOpen(dialog));
 }
 
 TEST_F(ManualSetupDialogTest, PortFieldTakesDigitsOnly) {
@@ -152,55 +149,14 @@ TEST_F(ManualSetupDialogTest, PortFieldTakesDigitsOnly) {
     EXPECT_EQ(dialog->portField()->text(), "808");
 }
 
-TEST_F(ManualSetupDialogTest, SaveOfAStaticAddressChecksItAndStartsTheFlow) {
-    ManualSetupDialog* dialog = open();
-    ASSERT_NE(dialog, nullptr);
-    hostInfo->checks.clear();
-    dialog->cameraNameField()->setText("Garden");
-    dialog->portField()->setText("8080");
-    dialog->ipAddressField()->setValue(0xC0A80014u);
-    dialog->bandwidthList()->setCurrentIndex(0);
-    dialog->saveButton()->click();
-
-    EXPECT_TRUE(prompter.messages.empty());
-    ASSERT_EQ(hostInfo->checks.size(), 1u);
-    EXPECT_EQ(hostInfo->checks[0].address, 0xC0A80014u);
-    EXPECT_EQ(hostInfo->checks[0].ownAddress, 0xC0A8000Au);
-    EXPECT_EQ(main->manualSetupDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
-    EXPECT_EQ(main->context().progressText, uiText(124));
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
-    EXPECT_EQ(main->context().progressShowsCancel, 1);
-    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
-
-    const CameraRecord& r = cameras.setupRecord;
-    EXPECT_EQ(r.statusCode, 0x0F00);
-    EXPECT_EQ(r.ipAddress, 0xC0A80014u);
-    EXPECT_EQ(r.subnetMask, 0xFFFFFF00u);
-    EXPECT_EQ(r.gateway, 0xC0A80001u);
-    EXPECT_EQ(r.dns1, 0xC0A80002u);
-    EXPECT_EQ(r.dns2, 0xC0A80003u);
-    EXPECT_EQ(r.webPort, 8080);
-    EXPECT_STREQ(reinterpret_cast<const char*>(r.cameraName.data()), "Garden");
-    EXPECT_EQ(r.networkMode, 0x02);
-    EXPECT_EQ(r.bandwidthLimit, 13107u);
-
-    // The short-lived progress dialog goes; the flow's own opens at the opener's next tick.
-    settle();
-    EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
-    main->onTimer(kDialogTimer);
-    ASSERT_NE(main->progressDialog(), nullptr);
-    EXPECT_EQ(main->progressDialog()->shownText(), "\nCamera setup in progress");
-}
-
 TEST_F(ManualSetupDialogTest, SaveOfDhcpNeedsNoAddressCheck) {
     ManualSetupDialog* dialog = open();
     ASSERT_NE(dialog, nullptr);
-    hostInfo->checks.clear();
+    hostInfo.checks.clear();
     dialog->dhcpButton()->click();
     dialog->saveButton()->click();
-    EXPECT_TRUE(hostInfo->checks.empty());
-    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
+    EXPECT_TRUE(hostInfo.checks.empty());
+    EXPECT_EQ(host.context().flowState, kSetupSendRecord);
     EXPECT_EQ(cameras.setupRecord.networkMode, 0x01);
     EXPECT_EQ(cameras.setupRecord.ipAddress, 0xC0A800FDu);
     EXPECT_EQ(cameras.setupRecord.gateway, 0u);
@@ -213,46 +169,29 @@ TEST_F(ManualSetupDialogTest, SaveOfAnInvalidFieldSaysSoAndStaysOpen) {
     dialog->saveButton()->click();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, uiText(170));
-    EXPECT_EQ(main->manualSetupDialog(), dialog);
+    EXPECT_TRUE(host.isOpen(dialog));
     EXPECT_EQ(dialog->cameraNameField()->text(), "My Camera");
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
     settle();
-    EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
-}
-
-TEST_F(ManualSetupDialogTest, SaveOfAnAddressInUseSaysSoAndStaysOpen) {
-    hostInfo->addressesInUse = {0xC0A80014u};
-    ManualSetupDialog* dialog = open();
-    ASSERT_NE(dialog, nullptr);
-    dialog->ipAddressField()->setValue(0xC0A80014u);
-    dialog->saveButton()->click();
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(122));
-    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(main->manualSetupDialog(), dialog);
-    EXPECT_EQ(main->context().flowState, 0);
-    settle();
-    EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
-    EXPECT_FALSE(main->inputEnabled());
-    EXPECT_EQ(takeSentDatagrams(), 0);
+    EXPECT_EQ(host.window.findChildren<ProgressDialog*>().size(), 0);
 }
 
 TEST_F(ManualSetupDialogTest, CloseAndEscapeSendNothing) {
     ManualSetupDialog* dialog = open();
     ASSERT_NE(dialog, nullptr);
     dialog->closeButton()->click();
-    EXPECT_EQ(main->manualSetupDialog(), nullptr);
-    EXPECT_TRUE(main->inputEnabled());
+    EXPECT_FALSE(host.isOpen(dialog));
+    EXPECT_TRUE(host.openDialogs.empty());
     settle();
     dialog = open();
     ASSERT_NE(dialog, nullptr);
     QTest::keyClick(dialog->hostNameField(), Qt::Key_Return);
-    EXPECT_EQ(main->manualSetupDialog(), dialog);
+    EXPECT_TRUE(host.isOpen(dialog));
     QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_EQ(main->manualSetupDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    EXPECT_FALSE(host.isOpen(dialog));
+    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
 }
 
 }  // namespace

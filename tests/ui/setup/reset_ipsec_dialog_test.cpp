@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "setup_dialog_fixture.h"
 #include "flow/setup_flow.h"
+#include "setup_dialog_fixture.h"
 
 namespace tolvane {
 namespace {
@@ -17,9 +17,7 @@ protected:
     void SetUp() override {
         SetupDialogFixture::SetUp();
         camera().ipsecEnabled = 1;
-        request(kResetIpsecDialogRequest);
-        dialog = main->resetIpsecDialog();
-        ASSERT_NE(dialog, nullptr);
+        dialog = show<ResetIpsecDialog>();
     }
 
     ResetIpsecDialog* dialog = nullptr;
@@ -31,39 +29,27 @@ TEST_F(ResetIpsecDialogTest, AsksWithResetAsTheDefault) {
     EXPECT_EQ(dialog->resetButton()->text(), "Reset");
     EXPECT_TRUE(dialog->resetButton()->isDefault());
     EXPECT_EQ(dialog->cancelButton()->text(), "Cancel");
-    EXPECT_FALSE(main->inputEnabled());
-}
-
-TEST_F(ResetIpsecDialogTest, ResetStartsTheIpsecFlowWithoutCancel) {
-    dialog->resetButton()->click();
-    EXPECT_EQ(main->resetIpsecDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, kIpsecSend);
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
-    EXPECT_EQ(main->context().progressShowsCancel, 0);
-    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
-    settle();
-    main->onTimer(kDialogTimer);
-    EXPECT_NE(main->progressDialog(), nullptr);
+    EXPECT_TRUE(host.isOpen(dialog));
 }
 
 TEST_F(ResetIpsecDialogTest, CancelEndsWithoutAFlow) {
     dialog->cancelButton()->click();
-    EXPECT_EQ(main->resetIpsecDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
-    EXPECT_TRUE(main->inputEnabled());
+    EXPECT_FALSE(host.isOpen(dialog));
+    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
+    EXPECT_TRUE(host.openDialogs.empty());
 }
 
 TEST_F(ResetIpsecDialogTest, EscapeEndsWithoutAFlow) {
     QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_EQ(main->resetIpsecDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_FALSE(host.isOpen(dialog));
+    EXPECT_EQ(host.context().flowState, 0);
 }
 
 TEST_F(ResetIpsecDialogTest, CloseBoxEndsWithoutAFlow) {
     dialog->close();
-    EXPECT_EQ(main->resetIpsecDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_FALSE(host.isOpen(dialog));
+    EXPECT_EQ(host.context().flowState, 0);
 }
 
 }  // namespace

@@ -1,0 +1,165 @@
+// What the set-up dialogs start in a whole main window: the dialog that the window's opener shows
+// next and the window's input meanwhile. The dialogs themselves are tested over a fake host.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "flow/setup_flow.h"
+#include "setup_dialog_fixture.h"
+#include "text/string_table.h"
+#include "ui/main/ipv4_address_edit.h"
+#include "ui/prompts/progress_dialog.h"
+#include "ui/setup/control_dialog.h"
+#include "ui/setup/manual_setup_dialog.h"
+#include "ui/setup/reset_ipsec_dialog.h"
+
+namespace tolvane {
+namespace {
+
+class ControlDialogOnMainWindow : public test::MainWindowSetupFixture {
+protected:
+    ControlDialog* open() {
+        request(kControlDialogRequest);
+        return main->controlDialog();
+    }
+
+    // Clicks an action button and reports whether the dialog closed.
+    bool clickCloses(QPushButton* (ControlDialog::*button)() const) {
+        ControlDialog* dialog = open();
+        EXPECT_NE(dialog, nullptr);
+        if (dialog == nullptr)
+            return false;
+        (dialog->*button)()->click();
+        const bool closed = main->controlDialog() == nullptr;
+        settle();
+        return closed;
+    }
+};
+
+TEST_F(ControlDialogOnMainWindow, LocalSetupAsksThenResetsToDefaultLocalSettings) {
+    prompter.yesNoAnswers = {true};
+    ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
+    EXPECT_EQ(prompter.questions, QStringList{uiText(160)});
+    EXPECT_EQ(main->context().messageText, uiText(109));
+    EXPECT_EQ(main->context().internetAccess, 0);
+    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
+    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
+    const CameraRecord& r = cameras.setupRecord;
+    EXPECT_EQ(r.ipAddress, 0xC0A800FDu);
+    EXPECT_EQ(r.subnetMask, 0xFFFFFF00u);
+    EXPECT_EQ(r.networkMode, 0xFF);
+    EXPECT_EQ(r.statusCode, 0x0F00);
+    EXPECT_FALSE(main->inputEnabled());  // until the requested progress dialog has come and gone
+}
+
+TEST_F(ControlDialogOnMainWindow, ManualSetupOpensOnTheNextTick) {
+    ASSERT_TRUE(clickCloses(&ControlDialog::manualSetupButton));
+    EXPECT_EQ(main->context().dialogRequest, kManualSetupDialogRequest);
+    main->onTimer(kDialogTimer);
+    EXPECT_NE(main->manualSetupDialog(), nullptr);
+}
+
+TEST_F(ControlDialogOnMainWindow, ResetIpsecOpensItsDialogOnTheNextTick) {
+    camera().ipsecEnabled = 1;
+    ASSERT_TRUE(clickCloses(&ControlDialog::resetIpsecButton));
+    EXPECT_EQ(main->context().dialogRequest, kResetIpsecDialogRequest);
+    main->onTimer(kDialogTimer);
+    EXPECT_NE(main->resetIpsecDialog(), nullptr);
+}
+
+class ResetIpsecDialogOnMainWindow : public test::MainWindowSetupFixture {
+protected:
+    void SetUp() override {
+        MainWindowSetupFixture::SetUp();
+        camera().ipsecEnabled = 1;
+        request(kResetIpsecDialogRequest);
+        dialog = main->resetIpsecDialog();
+        ASSERT_NE(dialog, nullptr);
+    }
+
+    ResetIpsecDialog* dialog = nullptr;
+};
+
+TEST_F(ResetIpsecDialogOnMainWindow, ResetStartsTheIpsecFlowWithoutCancel) {
+    dialog->resetButton()->click();
+    EXPECT_EQ(main->resetIpsecDialog(), nullptr);
+    EXPECT_EQ(main->context().flowState, kIpsecSend);
+    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
+    EXPECT_EQ(main->context().progressShowsCancel, 0);
+    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
+    settle();
+    main->onTimer(kDialogTimer);
+    EXPECT_NE(main->progressDialog(), nullptr);
+}
+
+class ManualSetupDialogOnMainWindow : public test::MainWindowSetupFixture {
+protected:
+    ManualSetupDialog* open() {
+        request(kManualSetupDialogRequest);
+        return main->manualSetupDialog();
+    }
+};
+
+TEST_F(ManualSetupDialogOnMainWindow, SaveOfAStaticAddressChecksItAndStartsTheFlow) {
+    ManualSetupDialog* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    hostInfo->checks.clear();
+    dialog->cameraNameField()->setText("Garden");
+    dialog->portField()->setText("8080");
+    dialog->ipAddressField()->setValue(0xC0A80014u);
+    dialog->bandwidthList()->setCurrentIndex(0);
+    dialog->saveButton()->click();
+
+    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_EQ(hostInfo->checks.size(), 1u);
+    EXPECT_EQ(hostInfo->checks[0].address, 0xC0A80014u);
+    EXPECT_EQ(hostInfo->checks[0].ownAddress, 0xC0A8000Au);
+    EXPECT_EQ(main->manualSetupDialog(), nullptr);
+    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
+    EXPECT_EQ(main->context().progressText, uiText(124));
+    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
+    EXPECT_EQ(main->context().progressShowsCancel, 1);
+    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
+
+    const CameraRecord& r = cameras.setupRecord;
+    EXPECT_EQ(r.statusCode, 0x0F00);
+    EXPECT_EQ(r.ipAddress, 0xC0A80014u);
+    EXPECT_EQ(r.subnetMask, 0xFFFFFF00u);
+    EXPECT_EQ(r.gateway, 0xC0A80001u);
+    EXPECT_EQ(r.dns1, 0xC0A80002u);
+    EXPECT_EQ(r.dns2, 0xC0A80003u);
+    EXPECT_EQ(r.webPort, 8080);
+    EXPECT_STREQ(reinterpret_cast<const char*>(r.cameraName.data()), "Garden");
+    EXPECT_EQ(r.networkMode, 0x02);
+    EXPECT_EQ(r.bandwidthLimit, 13107u);
+
+    // The short-lived progress dialog goes; the flow's own opens at the opener's next tick.
+    settle();
+    EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
+    main->onTimer(kDialogTimer);
+    ASSERT_NE(main->progressDialog(), nullptr);
+    EXPECT_EQ(main->progressDialog()->shownText(), "\nCamera setup in progress");
+}
+
+TEST_F(ManualSetupDialogOnMainWindow, SaveOfAnAddressInUseSaysSoAndStaysOpen) {
+    hostInfo->addressesInUse = {0xC0A80014u};
+    ManualSetupDialog* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    dialog->ipAddressField()->setValue(0xC0A80014u);
+    dialog->saveButton()->click();
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].text, uiText(122));
+    EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(main->manualSetupDialog(), dialog);
+    EXPECT_EQ(main->context().flowState, 0);
+    settle();
+    EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
+    EXPECT_FALSE(main->inputEnabled());
+    EXPECT_EQ(takeSentDatagrams(), 0);
+}
+
+}  // namespace
+}  // namespace tolvane
