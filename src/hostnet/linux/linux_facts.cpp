@@ -96,7 +96,8 @@ std::vector<std::uint32_t> GatherNameServers(const LinuxFactPaths& paths) {
     const std::optional<std::string> resolvConf = ReadTextFile(paths.resolvConf);
     if (!resolvConf)
         return {};
-    return ChooseNameServers(*resolvConf, ReadTextFile(paths.resolvedUpstream));
+    return ChooseNameServers(*resolvConf, {ReadTextFile(paths.resolvedUpstream),
+                                           ReadTextFile(paths.networkManagerUpstream)});
 }
 
 std::vector<std::uint32_t> GatherNameAddresses() {
