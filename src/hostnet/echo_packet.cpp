@@ -18,6 +18,21 @@ constexpr std::size_t kIcmpHeaderSize = 8;
 constexpr std::size_t kSendTimeEnd = 12;
 constexpr std::size_t kMinimumIpHeaderSize = 20;
 
+// The ICMP message of a datagram, or an empty span when it is too short for its headers.
+std::span<const std::uint8_t> IcmpMessage(std::span<const std::uint8_t> datagram, EchoShape shape) {
+    std::size_t icmpOffset = 0;
+    if (shape == EchoShape::WithIpHeader) {
+        if (datagram.empty())
+            return {};
+        icmpOffset = static_cast<std::size_t>(datagram[0] & 0x0F) * 4;
+        if (icmpOffset < kMinimumIpHeaderSize)
+            return {};
+    }
+    if (datagram.size() < icmpOffset + kIcmpHeaderSize)
+        return {};
+    return datagram.subspan(icmpOffset);
+}
+
 }  // namespace
 
 std::uint16_t ProcessEchoIdentifier() {
@@ -54,19 +69,8 @@ std::uint16_t InternetChecksum(std::span<const std::uint8_t> data) {
 
 int DecodeEchoReply(std::span<const std::uint8_t> datagram, std::uint32_t sender,
                     const EchoMatch& match, std::uint32_t nowTick, std::ostream& diagnostics) {
-    std::size_t icmpOffset = 0;
-    if (match.shape == EchoShape::WithIpHeader) {
-        if (datagram.empty())
-            return -1;
-        icmpOffset = static_cast<std::size_t>(datagram[0] & 0x0F) * 4;
-        if (icmpOffset < kMinimumIpHeaderSize)
-            return -1;
-    }
-    if (datagram.size() < icmpOffset + kIcmpHeaderSize)
-        return -1;
-    const std::span<const std::uint8_t> icmp = datagram.subspan(icmpOffset);
-
-    if (icmp[0] != kTypeEchoReply)
+    const std::span<const std::uint8_t> icmp = IcmpMessage(datagram, match.shape);
+    if (icmp.empty() || icmp[0] != kTypeEchoReply)
         return -1;
     if (match.identifier &&
         qFromLittleEndian<std::uint16_t>(icmp.data() + 4) != *match.identifier) {
@@ -83,6 +87,16 @@ int DecodeEchoReply(std::span<const std::uint8_t> datagram, std::uint32_t sender
                 << " time: " << elapsed << " ms " << '\n'
                 << std::flush;
     return 0;
+}
+
+bool EchoesRequest(std::span<const std::uint8_t> datagram, EchoShape shape,
+                   std::span<const std::uint8_t> request) {
+    const std::span<const std::uint8_t> icmp = IcmpMessage(datagram, shape);
+    if (icmp.empty() || icmp[0] != kTypeEchoReply || icmp.size() != request.size())
+        return false;
+    // An ICMP datagram socket's identifier is the kernel's, not the one in the request.
+    const std::size_t from = shape == EchoShape::WithIpHeader ? 4 : 6;
+    return std::equal(icmp.begin() + from, icmp.end(), request.begin() + from);
 }
 
 }  // namespace tolvane

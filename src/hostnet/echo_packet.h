@@ -45,4 +45,10 @@ struct EchoMatch {
 int DecodeEchoReply(std::span<const std::uint8_t> datagram, std::uint32_t sender,
                     const EchoMatch& match, std::uint32_t nowTick, std::ostream& diagnostics);
 
+// True when `datagram` is an echo reply carrying back exactly what `request` sent: sequence,
+// send time and payload, and the identifier too where this process chose it (WithIpHeader).
+// A reply to another request, even one of the same process, does not echo it.
+bool EchoesRequest(std::span<const std::uint8_t> datagram, EchoShape shape,
+                   std::span<const std::uint8_t> request);
+
 }  // namespace tolvane

@@ -70,6 +70,23 @@ MacAddress PickHostMac(const HostFacts& facts) {
     return mac;
 }
 
+std::optional<std::string> DirectlyConnectedInterface(const std::vector<AddressRow>& rows,
+                                                      std::uint32_t address) {
+    if (HoldsAddress(rows, address))
+        return std::nullopt;
+    for (const AddressRow& row : rows) {
+        const std::uint32_t host = address & ~row.mask;
+        if (IsLoopback(row.address) || row.mask == 0 || row.mask >= 0xFFFFFFFEu ||
+            (address & row.mask) != (row.address & row.mask)) {
+            continue;
+        }
+        if (host == 0 || host == ~row.mask)
+            return std::nullopt;
+        return row.interfaceName;
+    }
+    return std::nullopt;
+}
+
 HostFacts RestrictToInterface(HostFacts facts, std::string_view interfaceName) {
     const auto elsewhere = [interfaceName](const auto& row) {
         return row.interfaceName != interfaceName;

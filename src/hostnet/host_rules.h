@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "camera/camera_record.h"
@@ -43,6 +45,13 @@ DnsServers PickDnsServers(const HostFacts& facts);
 // The hardware address of the last interface, in index order, whose address is 6 bytes long;
 // all zero when there is none.
 MacAddress PickHostMac(const HostFacts& facts);
+
+// The interface whose directly connected IPv4 subnet holds `address`, by the first address row
+// whose subnet does. None for an address outside every subnet, on a loopback row, on a
+// single-address (/31, /32) subnet, for a subnet's network or broadcast address, and for one of
+// the PC's own addresses: a link probe says nothing about those.
+std::optional<std::string> DirectlyConnectedInterface(const std::vector<AddressRow>& rows,
+                                                      std::uint32_t address);
 
 // The facts as seen from one interface only: its rows, its adapter, its hardware address, the
 // host name's addresses that lie on it, and as default-route source the real one when it lies

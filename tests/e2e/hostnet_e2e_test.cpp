@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,21 +21,30 @@ using Values = std::map<std::string, std::string>;
 
 constexpr int kProbeTimeoutMs = 60000;
 
-// The probe as a copy that any user may run. The build tree can sit in a private folder (a clone
-// made in `mktemp -d` is 0700), where the runs as "nobody" could not reach the built binary.
+// The probe as a copy that any user may run, with the ARP probe helper beside it where the
+// address check looks for it. The build tree can sit in a private folder (a clone made in
+// `mktemp -d` is 0700), where the runs as "nobody" could not reach the built binaries.
 QString probePath() {
     static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/tolvane-probe-XXXXXX"));
     static const QString path = [] {
         const auto kOpen = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                            QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
         const QString copy = folder.filePath(QStringLiteral("hostnet_probe"));
+        const QString helper = folder.filePath(QStringLiteral("tolvane-arp-probe"));
         if (!folder.isValid() || !QFile::copy(QStringLiteral(HOSTNET_PROBE), copy) ||
-            !QFile::setPermissions(folder.path(), kOpen) || !QFile::setPermissions(copy, kOpen)) {
+            !QFile::copy(QStringLiteral(ARP_PROBE), helper) ||
+            !QFile::setPermissions(folder.path(), kOpen) || !QFile::setPermissions(copy, kOpen) ||
+            !QFile::setPermissions(helper, kOpen)) {
+            ADD_FAILURE() << "the probes could not be staged";
             return QStringLiteral(HOSTNET_PROBE);
         }
         return copy;
     }();
     return path;
+}
+
+QString arpProbePath() {
+    return QFileInfo(probePath()).dir().filePath(QStringLiteral("tolvane-arp-probe"));
 }
 
 class HostnetBedTest : public testing::Test {
@@ -102,6 +112,40 @@ protected:
             bed_.run(QStringLiteral("pc"), QStringList{ipTool()} + args, 10000);
         ASSERT_EQ(result.exitCode, 0)
             << args.join(' ').toStdString() << ": " << result.err.toStdString();
+    }
+
+    // Runs `command` in the other host and requires it to succeed.
+    void InOther(const QStringList& command) const {
+        const ProcessResult result = bed_.run(QStringLiteral("other"), command, 10000);
+        ASSERT_EQ(result.exitCode, 0)
+            << command.join(' ').toStdString() << ": " << result.err.toStdString();
+    }
+
+    // The other host stays on the link (it answers ARP) but ignores echo requests, as a
+    // desktop with its firewall on does.
+    void OtherIgnoresEcho() const {
+        InOther({QStringLiteral("sysctl"), QStringLiteral("-qw"),
+                 QStringLiteral("net.ipv4.icmp_echo_ignore_all=1")});
+    }
+
+    // The other host answers the PC's echo requests with an ICMP "administratively
+    // prohibited" error of its own, as a host firewall rejecting pings does: a policy rule
+    // ahead of the local table, and forwarding on so that the kernel reports it.
+    void OtherRejectsEcho() const {
+        const QString ip = ipTool();
+        InOther({QStringLiteral("sysctl"), QStringLiteral("-qw"),
+                 QStringLiteral("net.ipv4.ip_forward=1")});
+        InOther({ip, QStringLiteral("rule"), QStringLiteral("add"), QStringLiteral("pref"),
+                 QStringLiteral("100"), QStringLiteral("lookup"), QStringLiteral("local")});
+        InOther({ip, QStringLiteral("rule"), QStringLiteral("del"), QStringLiteral("pref"),
+                 QStringLiteral("0")});
+        InOther({ip, QStringLiteral("rule"), QStringLiteral("add"), QStringLiteral("pref"),
+                 QStringLiteral("10"), QStringLiteral("from"), BedText("TESTBED_PC_IP"),
+                 QStringLiteral("ipproto"), QStringLiteral("icmp"), QStringLiteral("prohibit")});
+    }
+
+    Values Check(const char* addressKey, User user) const {
+        return Probe({QStringLiteral("check"), BedText(addressKey)}, user);
     }
 
     TestBed bed_{1};
@@ -193,6 +237,71 @@ TEST_F(HostnetBedTest, WithoutAnyWayToPingEveryAddressIsInUse) {
     const Values v =
         Probe({QStringLiteral("check"), BedText("TESTBED_FREE_IP")}, User::NobodyWithoutTools);
     EXPECT_EQ(v.at("free"), "0");
+}
+
+TEST_F(HostnetBedTest, ArpProbeFindsTheHolderOfAnAddress) {
+    const auto verdict = [this](const char* addressKey, User user) {
+        QStringList command;
+        if (user != User::Root)
+            command << AsNobody();
+        command << arpProbePath() << BedText("TESTBED_IF") << BedText(addressKey)
+                << QStringLiteral("1000");
+        const ProcessResult result = bed_.run(QStringLiteral("pc"), command, 10000);
+        EXPECT_EQ(result.exitCode, 0);
+        return result.out.trimmed().toStdString();
+    };
+    OtherIgnoresEcho();
+    EXPECT_EQ(verdict("TESTBED_OTHER_IP", User::Root), "in-use");
+    EXPECT_EQ(verdict("TESTBED_FREE_IP", User::Root), "free");
+    if (CanBecomeNobody()) {
+        EXPECT_EQ(verdict("TESTBED_OTHER_IP", User::Nobody), "no-permission");
+    }
+}
+
+// As root the ARP probe decides; as nobody, without the probe's privilege, the neighbour table
+// read during the ping does, whether or not the user may open ICMP sockets.
+TEST_F(HostnetBedTest, EchoIgnoringHostIsInUse) {
+    OtherIgnoresEcho();
+    const Values root = Check("TESTBED_OTHER_IP", User::Root);
+    EXPECT_EQ(root.at("free"), "0");
+    std::cout << "check of an echo-ignoring host as root: " << root.at("elapsed_ms") << " ms\n";
+    if (!CanBecomeNobody())
+        GTEST_SKIP() << "no unprivileged user in this bed";
+
+    const Values byTool = Check("TESTBED_OTHER_IP", User::Nobody);
+    EXPECT_EQ(byTool.at("free"), "0");
+    SetPingGroupRange("0 2147483647");
+    IpInPc({QStringLiteral("neigh"), QStringLiteral("flush"), QStringLiteral("all")});
+    const Values bySocket = Check("TESTBED_OTHER_IP", User::Nobody);
+    EXPECT_EQ(bySocket.at("free"), "0");
+    const Values free = Check("TESTBED_FREE_IP", User::Nobody);
+    EXPECT_EQ(free.at("free"), "1");
+    std::cout << "as nobody, echo-ignoring host: " << bySocket.at("elapsed_ms")
+              << " ms, unused address: " << free.at("elapsed_ms") << " ms\n";
+}
+
+TEST_F(HostnetBedTest, EchoRejectingHostIsInUse) {
+    OtherRejectsEcho();
+    const Values rootPing = Probe({QStringLiteral("ping"), BedText("TESTBED_OTHER_IP")});
+    EXPECT_EQ(rootPing.at("result"), "0");
+    EXPECT_EQ(rootPing.at("error"), "target");
+    EXPECT_EQ(Check("TESTBED_OTHER_IP", User::Root).at("free"), "0");
+    if (!CanBecomeNobody())
+        GTEST_SKIP() << "no unprivileged user in this bed";
+
+    SetPingGroupRange("0 2147483647");
+    const Values nobodyPing =
+        Probe({QStringLiteral("ping"), BedText("TESTBED_OTHER_IP")}, User::Nobody);
+    EXPECT_EQ(nobodyPing.at("error"), "target");
+    EXPECT_EQ(Check("TESTBED_OTHER_IP", User::Nobody).at("free"), "0");
+}
+
+// A free address on the link: the PC's own neighbour resolution fails, and that error comes
+// from the PC's own stack.
+TEST_F(HostnetBedTest, UnansweredResolutionIsAnErrorFromThisPc) {
+    const Values ping = Probe({QStringLiteral("ping"), BedText("TESTBED_FREE_IP")});
+    EXPECT_EQ(ping.at("result"), "0");
+    EXPECT_EQ(ping.at("error"), "elsewhere");
 }
 
 }  // namespace

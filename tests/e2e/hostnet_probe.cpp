@@ -2,7 +2,7 @@
 // their results as key=value lines, for the end-to-end tests in the network test bed.
 //
 //   hostnet_probe queries [INTERFACE]   the five queries, optionally seen from one interface
-//   hostnet_probe ping ADDRESS           one ping: result=0|1|2
+//   hostnet_probe ping ADDRESS           one ping: result=0|1|2, error=none|target|elsewhere
 //   hostnet_probe check ADDRESS [OWN]    the address check: free=0|1, elapsed_ms=N
 
 #include <chrono>
@@ -50,10 +50,23 @@ int Queries(const std::string& interfaceName) {
     return 0;
 }
 
+const char* ErrorText(tolvane::IcmpErrorOrigin origin) {
+    switch (origin) {
+        case tolvane::IcmpErrorOrigin::Target:
+            return "target";
+        case tolvane::IcmpErrorOrigin::Elsewhere:
+            return "elsewhere";
+        case tolvane::IcmpErrorOrigin::None:
+            break;
+    }
+    return "none";
+}
+
 int Ping(const std::string& addressText) {
-    tolvane::ThreadPauser pauser;
-    tolvane::LinuxPinger pinger(pauser, std::cerr);
-    std::cout << "result=" << static_cast<int>(pinger.PingOnce(addressText)) << '\n';
+    tolvane::LinuxPinger pinger(std::cerr);
+    const tolvane::PingOutcome outcome = pinger.PingOnce(addressText, {});
+    std::cout << "result=" << static_cast<int>(outcome.echo)
+              << "\nerror=" << ErrorText(outcome.error) << '\n';
     return 0;
 }
 

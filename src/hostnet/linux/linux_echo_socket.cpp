@@ -1,11 +1,14 @@
 #include "hostnet/linux/linux_echo_socket.h"
 
 #include <arpa/inet.h>
+#include <linux/errqueue.h>
 #include <linux/icmp.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 
 namespace tolvane {
@@ -23,6 +26,13 @@ bool IsTimeOut(int error) {
     return error == EAGAIN || error == EWOULDBLOCK;
 }
 
+// With IP_RECVERR, an ICMP error also surfaces once as the error of the next receive; its
+// details wait in the error queue.
+bool IsReportedIcmpError(int error) {
+    return error == EHOSTUNREACH || error == ENETUNREACH || error == ECONNREFUSED ||
+           error == EHOSTDOWN || error == EACCES || error == EPROTO || error == EMSGSIZE;
+}
+
 }  // namespace
 
 std::unique_ptr<LinuxEchoSocket> LinuxEchoSocket::Open(Kind kind) {
@@ -37,25 +47,22 @@ LinuxEchoSocket::~LinuxEchoSocket() {
     close(fd_);
 }
 
-bool LinuxEchoSocket::Configure(std::chrono::milliseconds receiveTimeout,
-                                std::chrono::milliseconds sendTimeout) {
-    const timeval receive = ToTimeval(receiveTimeout);
+bool LinuxEchoSocket::Configure(std::chrono::milliseconds sendTimeout) {
     const timeval send = ToTimeval(sendTimeout);
-    if (setsockopt(fd_, SOL_SOCKET, SO_RCVTIMEO, &receive, sizeof receive) != 0 ||
-        setsockopt(fd_, SOL_SOCKET, SO_SNDTIMEO, &send, sizeof send) != 0) {
+    // Without IP_RECVERR the kernel keeps ICMP errors to itself: an unreachable address looks
+    // the same as a silent one, and who reported it is lost.
+    const int on = 1;
+    if (setsockopt(fd_, SOL_SOCKET, SO_SNDTIMEO, &send, sizeof send) != 0 ||
+        setsockopt(fd_, IPPROTO_IP, IP_RECVERR, &on, sizeof on) != 0) {
         return false;
     }
-    if (kind_ == Kind::Datagram) {
-        // Without it the kernel keeps ICMP errors to itself and an unreachable address looks
-        // the same as a silent one, only slower.
-        const int on = 1;
-        return setsockopt(fd_, IPPROTO_IP, IP_RECVERR, &on, sizeof on) == 0;
-    }
-    // A raw socket sees every ICMP message reaching the PC, including its own echo request
-    // when it pings one of its own addresses. Only echo replies and unreachable reports may
-    // decide a ping.
+    if (kind_ == Kind::Datagram)
+        return true;
+    // A raw socket sees every ICMP message reaching the PC, including its own echo request when
+    // it pings one of its own addresses. Only echo replies are read as data; errors come
+    // through the error queue as on the datagram kind.
     icmp_filter filter{};
-    filter.data = ~((1u << ICMP_ECHOREPLY) | (1u << ICMP_DEST_UNREACH));
+    filter.data = ~(1u << ICMP_ECHOREPLY);
     return setsockopt(fd_, SOL_RAW, ICMP_FILTER, &filter, sizeof filter) == 0;
 }
 
@@ -81,28 +88,67 @@ EchoChannel::SendOutcome LinuxEchoSocket::Send(std::span<const std::uint8_t> req
     return IsTimeOut(errno) ? SendOutcome::TimedOut : SendOutcome::Failed;
 }
 
-EchoChannel::ReceiveOutcome LinuxEchoSocket::Receive(std::vector<std::uint8_t>& datagram,
+EchoChannel::ReceiveOutcome LinuxEchoSocket::Receive(std::chrono::milliseconds wait,
+                                                     std::vector<std::uint8_t>& datagram,
                                                      std::uint32_t& sender) {
+    datagram.clear();
+    pollfd ready{fd_, POLLIN, 0};
+    const int polled = poll(&ready, 1, static_cast<int>(wait.count()));
+    if (polled == 0 || (polled < 0 && errno == EINTR))
+        return ReceiveOutcome::TimedOut;
+    if (polled < 0)
+        return ReceiveOutcome::Failed;
+    if (ready.revents & POLLERR)
+        return ReceiveError(sender);
+
     datagram.resize(kEchoBufferSize);
     sockaddr_in from{};
     socklen_t fromLength = sizeof from;
-    ssize_t received = 0;
-    do {
-        received = recvfrom(fd_, datagram.data(), datagram.size(), 0,
-                            reinterpret_cast<sockaddr*>(&from), &fromLength);
-    } while (received < 0 && errno == EINTR);
+    const ssize_t received = recvfrom(fd_, datagram.data(), datagram.size(), MSG_DONTWAIT,
+                                      reinterpret_cast<sockaddr*>(&from), &fromLength);
     if (received < 0) {
         datagram.clear();
-        if (IsTimeOut(errno))
+        if (IsTimeOut(errno) || errno == EINTR || IsReportedIcmpError(errno))
             return ReceiveOutcome::TimedOut;
-        // With IP_RECVERR a destination-unreachable report surfaces here as the error.
-        if (errno == EHOSTUNREACH || errno == ENETUNREACH)
-            return ReceiveOutcome::Unreachable;
         return ReceiveOutcome::Failed;
     }
     datagram.resize(static_cast<std::size_t>(received));
     sender = ntohl(from.sin_addr.s_addr);
     return ReceiveOutcome::Datagram;
+}
+
+EchoChannel::ReceiveOutcome LinuxEchoSocket::ReceiveError(std::uint32_t& sender) {
+    std::array<std::uint8_t, kEchoBufferSize> original{};
+    alignas(cmsghdr) std::array<char, 512> control{};
+    sockaddr_in destination{};
+    iovec data{original.data(), original.size()};
+    msghdr message{};
+    message.msg_name = &destination;
+    message.msg_namelen = sizeof destination;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    message.msg_control = control.data();
+    message.msg_controllen = control.size();
+    if (recvmsg(fd_, &message, MSG_ERRQUEUE | MSG_DONTWAIT) < 0)
+        return IsTimeOut(errno) || errno == EINTR ? ReceiveOutcome::TimedOut
+                                                  : ReceiveOutcome::Failed;
+
+    for (cmsghdr* item = CMSG_FIRSTHDR(&message); item != nullptr;
+         item = CMSG_NXTHDR(&message, item)) {
+        if (item->cmsg_level != IPPROTO_IP || item->cmsg_type != IP_RECVERR)
+            continue;
+        const auto* error = reinterpret_cast<const sock_extended_err*>(CMSG_DATA(item));
+        // The name is the destination of the request that failed; a raw socket also hears of
+        // other programs' pings.
+        if (error->ee_origin != SO_EE_ORIGIN_ICMP ||
+            ntohl(destination.sin_addr.s_addr) != destination_) {
+            return ReceiveOutcome::TimedOut;
+        }
+        const auto* offender = reinterpret_cast<const sockaddr_in*>(SO_EE_OFFENDER(error));
+        sender = offender->sin_family == AF_INET ? ntohl(offender->sin_addr.s_addr) : 0;
+        return ReceiveOutcome::IcmpError;
+    }
+    return ReceiveOutcome::TimedOut;
 }
 
 }  // namespace tolvane

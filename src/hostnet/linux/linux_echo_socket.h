@@ -22,15 +22,20 @@ public:
     LinuxEchoSocket(const LinuxEchoSocket&) = delete;
     LinuxEchoSocket& operator=(const LinuxEchoSocket&) = delete;
 
-    // Sets the time-outs and what the socket reports; false when an option is refused.
-    bool Configure(std::chrono::milliseconds receiveTimeout, std::chrono::milliseconds sendTimeout);
+    // Sets the send time-out and what the socket reports; false when an option is refused.
+    bool Configure(std::chrono::milliseconds sendTimeout);
     void Aim(std::uint32_t destination);
 
     EchoShape Shape() const override;
     SendOutcome Send(std::span<const std::uint8_t> request) override;
-    ReceiveOutcome Receive(std::vector<std::uint8_t>& datagram, std::uint32_t& sender) override;
+    ReceiveOutcome Receive(std::chrono::milliseconds wait, std::vector<std::uint8_t>& datagram,
+                           std::uint32_t& sender) override;
 
 private:
+    // Reads one queued ICMP error: IcmpError with its reporter when it concerns a request to
+    // the aimed-at address, TimedOut for anything else.
+    ReceiveOutcome ReceiveError(std::uint32_t& sender);
+
     LinuxEchoSocket(int fd, Kind kind) : fd_(fd), kind_(kind) {}
 
     int fd_;

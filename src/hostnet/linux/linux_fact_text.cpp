@@ -9,9 +9,12 @@ namespace tolvane {
 
 namespace {
 
-constexpr std::uint32_t kResolvedStub = 0x7F000035u;  // 127.0.0.53
 constexpr unsigned kRouteUp = 0x1;
 constexpr unsigned kRouteViaGateway = 0x2;
+
+bool IsLoopback(std::uint32_t address) {
+    return (address >> 24) == 127;
+}
 
 std::vector<std::string_view> SplitWords(std::string_view line) {
     std::vector<std::string_view> words;
@@ -85,17 +88,33 @@ std::vector<std::uint32_t> ParseNameServers(std::string_view resolvConf) {
     return servers;
 }
 
-std::vector<std::uint32_t> ChooseNameServers(std::string_view resolvConf,
-                                             const std::optional<std::string>& resolvedUpstream) {
-    std::vector<std::uint32_t> servers = ParseNameServers(resolvConf);
-    const bool onlyStub = !servers.empty() &&
-                          std::all_of(servers.begin(), servers.end(),
-                                      [](std::uint32_t server) { return server == kResolvedStub; });
-    if (!onlyStub)
-        return servers;
-    // The stub is this PC's own loopback address: useless to a camera. Without the upstream
-    // list the PC's DNS servers are unknown, which reads as none.
-    return resolvedUpstream ? ParseNameServers(*resolvedUpstream) : std::vector<std::uint32_t>{};
+std::vector<std::uint32_t> ChooseNameServers(
+    std::string_view resolvConf, const std::vector<std::optional<std::string>>& upstreamLists) {
+    std::vector<std::uint32_t> upstream;
+    for (const std::optional<std::string>& list : upstreamLists) {
+        if (!list)
+            continue;
+        upstream = ParseNameServers(*list);
+        std::erase_if(upstream, IsLoopback);
+        if (!upstream.empty())
+            break;
+    }
+
+    std::vector<std::uint32_t> servers;
+    const auto add = [&servers](std::uint32_t server) {
+        if (std::find(servers.begin(), servers.end(), server) == servers.end())
+            servers.push_back(server);
+    };
+    bool stubReplaced = false;
+    for (std::uint32_t server : ParseNameServers(resolvConf)) {
+        if (!IsLoopback(server)) {
+            add(server);
+        } else if (!stubReplaced) {
+            std::for_each(upstream.begin(), upstream.end(), add);
+            stubReplaced = true;
+        }
+    }
+    return servers;
 }
 
 std::vector<RouteRow> ParseRouteTable(std::string_view procNetRoute) {

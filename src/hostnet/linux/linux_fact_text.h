@@ -28,11 +28,13 @@ std::optional<std::uint32_t> ParseIPv4(std::string_view text);
 // The IPv4 "nameserver" entries of a resolv.conf, in file order.
 std::vector<std::uint32_t> ParseNameServers(std::string_view resolvConf);
 
-// The name servers the PC uses. Where resolv.conf names only the local stub of
-// systemd-resolved (127.0.0.53), the upstream list that systemd-resolved publishes is the
-// real one, when it could be read.
-std::vector<std::uint32_t> ChooseNameServers(std::string_view resolvConf,
-                                             const std::optional<std::string>& resolvedUpstream);
+// The name servers the PC uses, none of them a loopback address: a server in 127.0.0.0/8 is a
+// local stub (systemd-resolved, dnsmasq) that no other host can reach. The first loopback
+// entry of resolv.conf stands for the stub's upstream servers, taken from the first of
+// `upstreamLists` (resolv.conf texts the local resolvers publish; none where unreadable) that
+// names any; every other loopback entry is dropped, and so is a repeat.
+std::vector<std::uint32_t> ChooseNameServers(
+    std::string_view resolvConf, const std::vector<std::optional<std::string>>& upstreamLists);
 
 // The rows of /proc/net/route in table order; malformed lines are skipped. For one destination
 // the kernel lists routes by ascending metric.

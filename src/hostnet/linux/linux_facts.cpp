@@ -95,7 +95,8 @@ std::vector<std::uint32_t> GatherNameServers(const LinuxFactPaths& paths) {
     const std::optional<std::string> resolvConf = ReadTextFile(paths.resolvConf);
     if (!resolvConf)
         return {};
-    return ChooseNameServers(*resolvConf, ReadTextFile(paths.resolvedUpstream));
+    return ChooseNameServers(*resolvConf, {ReadTextFile(paths.resolvedUpstream),
+                                           ReadTextFile(paths.networkManagerUpstream)});
 }
 
 // Connecting a datagram socket only asks the kernel to choose a route and a source address;

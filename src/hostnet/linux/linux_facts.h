@@ -10,7 +10,9 @@ namespace tolvane {
 // namespace, `ip netns exec` mounts /etc/netns/<name>/resolv.conf over /etc/resolv.conf.
 struct LinuxFactPaths {
     std::string resolvConf = "/etc/resolv.conf";
+    // What the local stub resolvers forward to, tried in this order.
     std::string resolvedUpstream = "/run/systemd/resolve/resolv.conf";
+    std::string networkManagerUpstream = "/run/NetworkManager/no-stub-resolv.conf";
     std::string routeTable = "/proc/net/route";
 };
 

@@ -4,8 +4,10 @@
 
 #include "hostnet/address_check.h"
 #include "hostnet/host_rules.h"
+#include "hostnet/linux/helper_arp_prober.h"
 #include "hostnet/linux/ip_neighbour_cache.h"
 #include "hostnet/linux/linux_pinger.h"
+#include "hostnet/linux/netlink_neighbour_table.h"
 
 namespace tolvane {
 
@@ -45,9 +47,24 @@ void LinuxHostInfo::QueryHostMac(MacAddress& mac) {
 
 bool LinuxHostInfo::CheckAddressFree(std::uint32_t address, std::uint32_t ownAddress) {
     ThreadPauser pauser;
-    LinuxPinger pinger(pauser, std::cout);
-    IpNeighbourCache neighbours;
-    return tolvane::CheckAddressFree(address, ownAddress, pinger, neighbours, pauser);
+    LinuxPinger pinger(std::cout);
+    IpNeighbourCache cache;
+    HelperArpProber arp;
+    NetlinkNeighbourTable neighbours;
+    AddressCheckSteps steps{pinger, cache, pauser, arp, neighbours, [] {
+                                return std::chrono::duration_cast<std::chrono::milliseconds>(
+                                    std::chrono::steady_clock::now().time_since_epoch());
+                            }};
+    // Every subnet of the PC counts, whichever interface the queries are restricted to.
+    return tolvane::CheckAddressFree(address, ownAddress,
+                                     GatherHostFacts(paths_, kAddressFacts).addressRows, steps);
+}
+
+AddressCheckRunner::Check LinuxAddressCheck(std::string interfaceName) {
+    auto info = std::make_shared<LinuxHostInfo>(std::move(interfaceName));
+    return [info](std::uint32_t address, std::uint32_t ownAddress) {
+        return info->CheckAddressFree(address, ownAddress);
+    };
 }
 
 }  // namespace tolvane

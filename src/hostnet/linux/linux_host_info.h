@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "hostnet/address_check_runner.h"
 #include "hostnet/host_info.h"
 #include "hostnet/linux/linux_facts.h"
 
@@ -9,7 +10,7 @@ namespace tolvane {
 
 // HostInfo on Linux. Every query reads the system afresh. With an interface name, the five
 // queries see only that interface (name servers are system-wide); the address check is not
-// restricted.
+// restricted. The address check may run on any thread.
 class LinuxHostInfo : public HostInfo {
 public:
     explicit LinuxHostInfo(std::string interfaceName = {}, LinuxFactPaths paths = {});
@@ -27,5 +28,8 @@ private:
     std::string interfaceName_;
     LinuxFactPaths paths_;
 };
+
+// The address check of LinuxHostInfo as a runner's check; it owns its own instance.
+AddressCheckRunner::Check LinuxAddressCheck(std::string interfaceName = {});
 
 }  // namespace tolvane

@@ -1,5 +1,6 @@
 #include "hostnet/linux/linux_pinger.h"
 
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -14,7 +15,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto kReceiveTimeout = 3000ms;
 constexpr auto kSendTimeout = 1000ms;
 constexpr int kToolDeadlineSeconds = 5;
 // How long the tool may take beyond its own deadline to start up and end.
@@ -28,18 +28,17 @@ std::uint32_t MillisecondTick() {
 
 }  // namespace
 
-LinuxPinger::LinuxPinger(Pauser& pauser, std::ostream& diagnostics)
-    : pauser_(pauser), diagnostics_(diagnostics) {}
+LinuxPinger::LinuxPinger(std::ostream& diagnostics) : diagnostics_(diagnostics) {}
 
-PingResult LinuxPinger::PingOnce(const std::string& addressText) {
-    if (const std::optional<PingResult> result = PingByEcho(addressText, pauser_, diagnostics_)) {
-        return *result;
+PingOutcome LinuxPinger::PingOnce(const std::string& addressText, const PingWatch& watch) {
+    if (const std::optional<PingOutcome> outcome = PingByEcho(addressText, watch, diagnostics_)) {
+        return *outcome;
     }
-    return PingByPingTool(addressText);
+    return {PingByPingTool(addressText, watch)};
 }
 
-std::optional<PingResult> PingByEcho(const std::string& addressText, Pauser& pauser,
-                                     std::ostream& diagnostics) {
+std::optional<PingOutcome> PingByEcho(const std::string& addressText, const PingWatch& watch,
+                                      std::ostream& diagnostics) {
     std::unique_ptr<LinuxEchoSocket> socket =
         LinuxEchoSocket::Open(LinuxEchoSocket::Kind::Datagram);
     std::optional<std::uint16_t> identifier;
@@ -51,14 +50,14 @@ std::optional<PingResult> PingByEcho(const std::string& addressText, Pauser& pau
         return std::nullopt;
 
     const std::optional<std::uint32_t> destination = ParseIPv4(addressText);
-    if (!socket->Configure(kReceiveTimeout, kSendTimeout) || !destination) {
-        return PingResult::EchoReplyOrImpossible;
-    }
+    if (!socket->Configure(kSendTimeout) || !destination)
+        return PingOutcome{PingResult::EchoReplyOrImpossible};
     socket->Aim(*destination);
-    return RunEchoExchange(*socket, identifier, MillisecondTick, pauser, diagnostics);
+    return RunEchoExchange(*socket, {*destination, identifier}, MillisecondTick, watch,
+                           diagnostics);
 }
 
-PingResult PingByPingTool(const std::string& addressText) {
+PingResult PingByPingTool(const std::string& addressText, const PingWatch& watch) {
     // Only a well-formed address reaches the tool's argument list.
     if (!ParseIPv4(addressText))
         return PingResult::EchoReplyOrImpossible;
@@ -75,13 +74,20 @@ PingResult PingByPingTool(const std::string& addressText) {
         return PingToolResult(PingToolEnd::NotStarted, 0, {});
 
     PingToolEnd end = PingToolEnd::Exited;
-    if (!tool.waitForFinished(kToolDeadlineSeconds * 1000 + kToolGraceMs)) {
-        tool.kill();
-        tool.waitForFinished();
-        end = PingToolEnd::Overran;
-    } else if (tool.exitStatus() == QProcess::CrashExit) {
-        end = PingToolEnd::Crashed;
+    QDeadlineTimer deadline(kToolDeadlineSeconds * 1000 + kToolGraceMs);
+    while (tool.state() != QProcess::NotRunning &&
+           !tool.waitForFinished(static_cast<int>(kEchoWatchInterval.count()))) {
+        const bool known = watch && watch();
+        if (known || deadline.hasExpired()) {
+            tool.kill();
+            tool.waitForFinished();
+            return known ? PingResult::NoAnswer
+                         : PingToolResult(PingToolEnd::Overran, 0,
+                                          tool.readAllStandardOutput().toStdString());
+        }
     }
+    if (tool.exitStatus() == QProcess::CrashExit)
+        end = PingToolEnd::Crashed;
     return PingToolResult(end, tool.exitCode(), tool.readAllStandardOutput().toStdString());
 }
 

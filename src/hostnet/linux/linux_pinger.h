@@ -15,22 +15,22 @@ namespace tolvane {
 class LinuxPinger : public Pinger {
 public:
     // Diagnostics of accepted echo replies go to `diagnostics`.
-    LinuxPinger(Pauser& pauser, std::ostream& diagnostics);
+    explicit LinuxPinger(std::ostream& diagnostics);
 
-    PingResult PingOnce(const std::string& addressText) override;
+    PingOutcome PingOnce(const std::string& addressText, const PingWatch& watch) override;
 
 private:
-    Pauser& pauser_;
     std::ostream& diagnostics_;
 };
 
-// One ping over an ICMP socket: 3000 ms receive and 1000 ms send time-outs, at most four
-// requests. None when the process may open neither kind of ICMP socket.
-std::optional<PingResult> PingByEcho(const std::string& addressText, Pauser& pauser,
-                                     std::ostream& diagnostics);
+// One ping over an ICMP socket (RunEchoExchange) with a 1000 ms send time-out. None when the
+// process may open neither kind of ICMP socket.
+std::optional<PingOutcome> PingByEcho(const std::string& addressText, const PingWatch& watch,
+                                      std::ostream& diagnostics);
 
 // One ping by the system ping tool, started without a shell, its output read through a pipe.
-// It sends one request a second until the first answer or for at most 5 s.
-PingResult PingByPingTool(const std::string& addressText);
+// It sends one request a second until the first answer or for at most 5 s; a watch that knows
+// the answer stops it with NoAnswer.
+PingResult PingByPingTool(const std::string& addressText, const PingWatch& watch);
 
 }  // namespace tolvane

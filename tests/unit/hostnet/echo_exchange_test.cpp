@@ -16,12 +16,36 @@ using Send = EchoChannel::SendOutcome;
 using Receive = EchoChannel::ReceiveOutcome;
 
 constexpr std::uint16_t kOwnId = 0x0102;
+constexpr std::uint32_t kTarget = 0x0A000002u;     // 10.0.0.2
+constexpr std::uint32_t kNeighbour = 0x0A000003u;  // 10.0.0.3
+constexpr std::uint32_t kThisPc = 0x0A000001u;     // 10.0.0.1
 
-// A reply to the request that was sent, with the identifier replaced.
-Bytes ReplyTo(const Bytes& request, std::uint16_t identifier, EchoShape shape) {
-    Bytes message = request;
+// What arrives for a receive.
+enum class Arrival {
+    ReplyToLast,      // an echo reply to the last request
+    ForeignReply,     // the same reply, but from another host
+    OtherProcess,     // a reply to the last request's sequence under another identifier
+    LateReply,        // a reply to an earlier ping's request with the same sequence
+    ErrorFromTarget,  // an ICMP error reported by the target
+    ErrorFromThisPc,  // an ICMP error from this PC's own stack (resolution failed)
+    Silence,          // nothing until the last request's wait is over
+    Failure
+};
+
+struct Step {
+    std::optional<Send> send;
+    std::optional<Arrival> arrival;
+};
+
+Step Sends(Send outcome) {
+    return {outcome, std::nullopt};
+}
+Step Gets(Arrival arrival) {
+    return {std::nullopt, arrival};
+}
+
+Bytes AsReply(Bytes message, EchoShape shape) {
     message[0] = 0;
-    qToLittleEndian(identifier, message.data() + 4);
     if (shape == EchoShape::BareIcmp)
         return message;
     Bytes datagram(20, 0);
@@ -30,21 +54,8 @@ Bytes ReplyTo(const Bytes& request, std::uint16_t identifier, EchoShape shape) {
     return datagram;
 }
 
-// What the channel does next: a send outcome, or a receive outcome (a Datagram answers the
-// last request with `replyIdentifier`).
-struct Step {
-    std::optional<Send> send;
-    std::optional<Receive> receive;
-    std::uint16_t replyIdentifier = kOwnId;
-};
-
-Step Sends(Send outcome) {
-    return {outcome, std::nullopt};
-}
-Step Receives(Receive outcome, std::uint16_t id = kOwnId) {
-    return {std::nullopt, outcome, id};
-}
-
+// A channel that plays a script against a fake millisecond clock: silence lets the clock run
+// through the waits, everything else takes 1 ms.
 class ScriptedChannel : public EchoChannel {
 public:
     ScriptedChannel(EchoShape shape, std::vector<Step> script)
@@ -53,26 +64,57 @@ public:
     EchoShape Shape() const override { return shape_; }
     SendOutcome Send(std::span<const std::uint8_t> request) override {
         requests.emplace_back(request.begin(), request.end());
+        sentAt_ = clock;
         const Step step = Next();
         if (!step.send)
             ADD_FAILURE() << "receive scripted, send made";
         return step.send.value_or(SendOutcome::Failed);
     }
-    ReceiveOutcome Receive(Bytes& datagram, std::uint32_t& sender) override {
-        ++receives;
-        const Step step = Next();
-        if (!step.receive)
+    ReceiveOutcome Receive(std::chrono::milliseconds wait, Bytes& datagram,
+                           std::uint32_t& sender) override {
+        if (script_.empty() || script_.front().send) {
             ADD_FAILURE() << "send scripted, receive made";
-        if (step.receive == ReceiveOutcome::Datagram) {
-            datagram = ReplyTo(requests.back(), step.replyIdentifier, shape_);
-            sender = 0x0A000002u;
+            return ReceiveOutcome::Failed;
         }
-        return step.receive.value_or(ReceiveOutcome::Failed);
+        const Arrival arrival = *script_.front().arrival;
+        if (arrival == Arrival::Silence) {
+            clock += static_cast<std::uint32_t>(wait.count());
+            if (clock - sentAt_ >= kEchoReplyWait.count())
+                script_.pop_front();
+            return ReceiveOutcome::TimedOut;
+        }
+        script_.pop_front();
+        ++clock;
+        sender = kTarget;
+        Bytes message = requests.back();
+        switch (arrival) {
+            case Arrival::ForeignReply:
+                sender = kNeighbour;
+                break;
+            case Arrival::OtherProcess:
+                qToLittleEndian(std::uint16_t{0x0999}, message.data() + 4);
+                break;
+            case Arrival::LateReply:
+                qToLittleEndian(qFromLittleEndian<std::uint32_t>(message.data() + 8) - 1500,
+                                message.data() + 8);
+                break;
+            case Arrival::ErrorFromTarget:
+                return ReceiveOutcome::IcmpError;
+            case Arrival::ErrorFromThisPc:
+                sender = kThisPc;
+                return ReceiveOutcome::IcmpError;
+            case Arrival::Failure:
+                return ReceiveOutcome::Failed;
+            default:
+                break;
+        }
+        datagram = AsReply(message, shape_);
+        return ReceiveOutcome::Datagram;
     }
     bool Finished() const { return script_.empty(); }
 
     std::vector<Bytes> requests;
-    int receives = 0;
+    std::uint32_t clock = 5000;
 
 private:
     Step Next() {
@@ -87,40 +129,31 @@ private:
 
     EchoShape shape_;
     std::deque<Step> script_;
-};
-
-struct RecordingPauser : Pauser {
-    std::vector<std::chrono::milliseconds> pauses;
-    void Pause(std::chrono::milliseconds duration) override { pauses.push_back(duration); }
+    std::uint32_t sentAt_ = 0;
 };
 
 struct ExchangeCase {
     const char* name;
     EchoShape shape;
     std::vector<Step> script;
-    PingResult expected;
-    int expectedPauses;  // each of 1000 ms
+    PingOutcome expected;
     friend void PrintTo(const ExchangeCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class EchoExchangeTest : public testing::TestWithParam<ExchangeCase> {};
 
-TEST_P(EchoExchangeTest, FollowsTheScriptToItsResult) {
+TEST_P(EchoExchangeTest, FollowsTheScriptToItsOutcome) {
     const ExchangeCase& c = GetParam();
     ScriptedChannel channel(c.shape, c.script);
-    RecordingPauser pauser;
     std::ostringstream diagnostics;
     const std::optional<std::uint16_t> identifier =
         c.shape == EchoShape::WithIpHeader ? std::optional<std::uint16_t>(kOwnId) : std::nullopt;
-    std::uint32_t clock = 5000;
 
-    EXPECT_EQ(RunEchoExchange(
-                  channel, identifier, [&clock] { return clock++; }, pauser, diagnostics),
-              c.expected);
+    EXPECT_EQ(
+        RunEchoExchange(
+            channel, {kTarget, identifier}, [&channel] { return channel.clock; }, {}, diagnostics),
+        c.expected);
     EXPECT_TRUE(channel.Finished());
-    EXPECT_EQ(pauser.pauses,
-              std::vector<std::chrono::milliseconds>(static_cast<std::size_t>(c.expectedPauses),
-                                                     std::chrono::milliseconds(1000)));
     ASSERT_LE(channel.requests.size(), static_cast<std::size_t>(kMaxEchoSends));
     for (std::size_t i = 0; i < channel.requests.size(); ++i) {
         const Bytes& request = channel.requests[i];
@@ -134,71 +167,107 @@ TEST_P(EchoExchangeTest, FollowsTheScriptToItsResult) {
 
 const Step kSent = Sends(Send::Sent);
 const Step kSendTimedOut = Sends(Send::TimedOut);
-const Step kSilence = Receives(Receive::TimedOut);
+const Step kSilence = Gets(Arrival::Silence);
+const PingOutcome kReply{PingResult::EchoReplyOrImpossible};
+const PingOutcome kImpossible{PingResult::EchoReplyOrImpossible};
+const PingOutcome kNoAnswer{PingResult::NoAnswer};
 
 INSTANTIATE_TEST_SUITE_P(
     Scripts, EchoExchangeTest,
     testing::Values(
-        ExchangeCase{"ReplyMeansInUseAfterAPause",
+        ExchangeCase{"ReplyMeansInUse",
                      EchoShape::WithIpHeader,
-                     {kSent, Receives(Receive::Datagram)},
-                     PingResult::EchoReplyOrImpossible,
-                     1},
+                     {kSent, Gets(Arrival::ReplyToLast)},
+                     kReply},
         ExchangeCase{"ReplyAfterTwoSilentRequests",
                      EchoShape::WithIpHeader,
-                     {kSent, kSilence, kSent, kSilence, kSent, Receives(Receive::Datagram)},
-                     PingResult::EchoReplyOrImpossible,
-                     1},
+                     {kSent, kSilence, kSent, kSilence, kSent, Gets(Arrival::ReplyToLast)},
+                     kReply},
         ExchangeCase{"FourSilentRequestsMeanNoAnswer",
                      EchoShape::WithIpHeader,
                      {kSent, kSilence, kSent, kSilence, kSent, kSilence, kSent, kSilence},
-                     PingResult::NoAnswer,
-                     0},
-        ExchangeCase{"ReplyToAnotherProcessDecidesNoAnswer",
+                     kNoAnswer},
+        ExchangeCase{
+            "ForeignRepliesArePassedOver",
+            EchoShape::WithIpHeader,
+            {kSent, Gets(Arrival::ForeignReply), Gets(Arrival::ForeignReply), kSilence, kSent,
+             kSilence, kSent, kSilence, kSent, Gets(Arrival::ForeignReply), kSilence},
+            kNoAnswer},
+        ExchangeCase{"ReadingGoesOnPastAForeignReplyToTheRealOne",
+                     EchoShape::BareIcmp,
+                     {kSent, Gets(Arrival::ForeignReply), Gets(Arrival::ReplyToLast)},
+                     kReply},
+        ExchangeCase{"ReplyToAnotherProcessIsPassedOver",
                      EchoShape::WithIpHeader,
-                     {kSent, Receives(Receive::Datagram, 0x0999)},
-                     PingResult::NoAnswer,
-                     0},
+                     {kSent, Gets(Arrival::OtherProcess), kSilence, kSent, kSilence, kSent,
+                      kSilence, kSent, kSilence},
+                     kNoAnswer},
+        ExchangeCase{"LateReplyToAnEarlierPingIsPassedOver",
+                     EchoShape::BareIcmp,
+                     {kSent, Gets(Arrival::LateReply), kSilence, kSent, kSilence, kSent, kSilence,
+                      kSent, kSilence},
+                     kNoAnswer},
+        ExchangeCase{"LateReplyToAnEarlierRequestOfThisPingCounts",
+                     EchoShape::WithIpHeader,
+                     {kSent, kSilence, kSent, Gets(Arrival::ReplyToLast)},
+                     kReply},
         ExchangeCase{"DatagramSocketIgnoresTheIdentifier",
                      EchoShape::BareIcmp,
-                     {kSent, Receives(Receive::Datagram, 0x0999)},
-                     PingResult::EchoReplyOrImpossible,
-                     1},
-        ExchangeCase{"UnreachableMeansNoAnswer",
+                     {kSent, Gets(Arrival::OtherProcess)},
+                     kReply},
+        ExchangeCase{"ErrorFromTheTargetShowsAHost",
+                     EchoShape::WithIpHeader,
+                     {kSent, Gets(Arrival::ErrorFromTarget)},
+                     {PingResult::NoAnswer, IcmpErrorOrigin::Target}},
+        ExchangeCase{"ErrorFromThisPcMeansNoAnswer",
                      EchoShape::BareIcmp,
-                     {kSent, Receives(Receive::Unreachable)},
-                     PingResult::NoAnswer,
-                     0},
+                     {kSent, Gets(Arrival::ErrorFromThisPc)},
+                     {PingResult::NoAnswer, IcmpErrorOrigin::Elsewhere}},
         ExchangeCase{"ReceiveErrorMeansImpossible",
                      EchoShape::BareIcmp,
-                     {kSent, Receives(Receive::Failed)},
-                     PingResult::EchoReplyOrImpossible,
-                     0},
-        ExchangeCase{"FailedSendIsFollowedByTheReceive",
-                     EchoShape::WithIpHeader,
-                     {Sends(Send::Failed), Receives(Receive::Datagram)},
-                     PingResult::EchoReplyOrImpossible,
-                     1},
+                     {kSent, Gets(Arrival::Failure)},
+                     kImpossible},
         ExchangeCase{"SendTimeOutsAreResentFourTimesInAll",
                      EchoShape::WithIpHeader,
                      {kSendTimedOut, kSendTimedOut, kSendTimedOut, kSendTimedOut},
-                     PingResult::EchoReplyOrImpossible,
-                     0},
+                     kImpossible},
         ExchangeCase{"SendTimeOutsCountTowardsTheFourRequests",
                      EchoShape::WithIpHeader,
                      {kSendTimedOut, kSent, kSilence, kSendTimedOut, kSent, kSilence},
-                     PingResult::NoAnswer,
-                     0}),
+                     kNoAnswer}),
     [](const testing::TestParamInfo<ExchangeCase>& info) { return std::string(info.param.name); });
 
-TEST(EchoExchangeDiagnosticsTest, AcceptedReplyWritesOneLine) {
-    ScriptedChannel channel(EchoShape::WithIpHeader, {kSent, Receives(Receive::Datagram)});
-    RecordingPauser pauser;
+// A request whose send failed is never answered: a reply echoing it is someone else's.
+TEST(EchoExchangeTest, FailedSendIsFollowedByTheWaitButNotAnswered) {
+    ScriptedChannel channel(EchoShape::WithIpHeader,
+                            {Sends(Send::Failed), Gets(Arrival::ReplyToLast), kSilence, kSent,
+                             Gets(Arrival::ReplyToLast)});
     std::ostringstream diagnostics;
-    std::uint32_t clock = 40;
+    EXPECT_EQ(
+        RunEchoExchange(
+            channel, {kTarget, kOwnId}, [&channel] { return channel.clock; }, {}, diagnostics),
+        kReply);
+    EXPECT_EQ(channel.requests.size(), 2u);
+}
+
+TEST(EchoExchangeTest, WatchThatKnowsTheAnswerEndsTheWait) {
+    ScriptedChannel channel(EchoShape::BareIcmp, {kSent, kSilence});
+    std::ostringstream diagnostics;
+    int asked = 0;
+    EXPECT_EQ(RunEchoExchange(
+                  channel, {kTarget, std::nullopt}, [&channel] { return channel.clock; },
+                  [&asked] { return ++asked == 3; }, diagnostics),
+              kNoAnswer);
+    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(channel.clock, 5000u + 3 * kEchoWatchInterval.count());
+}
+
+TEST(EchoExchangeDiagnosticsTest, AcceptedReplyWritesOneLine) {
+    ScriptedChannel channel(EchoShape::WithIpHeader, {kSent, Gets(Arrival::ReplyToLast)});
+    std::ostringstream diagnostics;
     RunEchoExchange(
-        channel, kOwnId, [&clock] { return clock += 10; }, pauser, diagnostics);
-    EXPECT_EQ(diagnostics.str(), "64 bytes from 10.0.0.2: icmp_seq = 0.  time: 10 ms \n");
+        channel, {kTarget, kOwnId}, [&channel] { return channel.clock; }, {}, diagnostics);
+    EXPECT_EQ(diagnostics.str(), "64 bytes from 10.0.0.2: icmp_seq = 0.  time: 1 ms \n");
 }
 
 }  // namespace

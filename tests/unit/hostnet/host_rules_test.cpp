@@ -237,5 +237,36 @@ TEST(RestrictToInterfaceTest, UnknownInterfaceLeavesNoAddress) {
     EXPECT_EQ(PickHostMac(restricted), MacAddress{});
 }
 
+struct LinkCase {
+    const char* name;
+    std::uint32_t address;
+    std::optional<std::string> expected;
+    friend void PrintTo(const LinkCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class DirectlyConnectedInterfaceTest : public testing::TestWithParam<LinkCase> {};
+
+TEST_P(DirectlyConnectedInterfaceTest, FindsTheSubnetThatHoldsTheAddress) {
+    const std::vector<AddressRow> rows{{"lo", kLoopback, kMask8},
+                                       {"eth0", kLan, 0xFFFFFF00u},
+                                       {"docker0", kBridge, kMask16},
+                                       {"tun0", kVpn, 0xFFFFFFFFu},
+                                       {"wg0", 0x0A090001u, 0xFFFFFFFEu}};
+    EXPECT_EQ(DirectlyConnectedInterface(rows, GetParam().address), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, DirectlyConnectedInterfaceTest,
+                         testing::Values(LinkCase{"LanNeighbour", 0xC0A801FDu, "eth0"},
+                                         LinkCase{"SecondSubnet", 0xAC110505u, "docker0"},
+                                         LinkCase{"OutsideEverySubnet", 0x08080808u, std::nullopt},
+                                         LinkCase{"OwnAddress", kLan, std::nullopt},
+                                         LinkCase{"NetworkAddress", 0xC0A80100u, std::nullopt},
+                                         LinkCase{"BroadcastAddress", 0xC0A801FFu, std::nullopt},
+                                         LinkCase{"LoopbackSubnet", 0x7F000005u, std::nullopt},
+                                         LinkCase{"PointToPointPeer", 0x0A090000u, std::nullopt}),
+                         [](const testing::TestParamInfo<LinkCase>& info) {
+                             return std::string(info.param.name);
+                         });
+
 }  // namespace
 }  // namespace tolvane

@@ -40,6 +40,7 @@ TEST_F(NameServerFilesTest, ReadsTheFirstTwoServersOfResolvConf) {
     paths.resolvConf =
         Write("resolv.conf", "nameserver 10.1.0.1\nnameserver 10.1.0.2\nnameserver 10.1.0.3\n");
     paths.resolvedUpstream = Missing("upstream.conf");
+    paths.networkManagerUpstream = Missing("no-stub.conf");
     const DnsServers servers = Query(paths);
     EXPECT_EQ(servers.dns1, 0x0A010001u);
     EXPECT_EQ(servers.dns2, 0x0A010002u);
@@ -49,9 +50,21 @@ TEST_F(NameServerFilesTest, StubResolvConfReadsTheUpstreamList) {
     LinuxFactPaths paths;
     paths.resolvConf = Write("resolv.conf", "nameserver 127.0.0.53\noptions edns0\n");
     paths.resolvedUpstream = Write("upstream.conf", "nameserver 10.2.0.1\n");
+    paths.networkManagerUpstream = Write("no-stub.conf", "nameserver 10.3.0.1\n");
     const DnsServers servers = Query(paths);
     EXPECT_EQ(servers.dns1, 0x0A020001u);
     EXPECT_EQ(servers.dns2, 0u);
+}
+
+TEST_F(NameServerFilesTest, LocalDnsmasqReadsNetworkManagersUpstreamList) {
+    LinuxFactPaths paths;
+    paths.resolvConf = Write("resolv.conf", "nameserver 127.0.1.1\n");
+    paths.resolvedUpstream = Missing("upstream.conf");
+    paths.networkManagerUpstream =
+        Write("no-stub.conf", "nameserver 10.3.0.1\nnameserver 10.3.0.2\n");
+    const DnsServers servers = Query(paths);
+    EXPECT_EQ(servers.dns1, 0x0A030001u);
+    EXPECT_EQ(servers.dns2, 0x0A030002u);
 }
 
 TEST_F(NameServerFilesTest, UnreadableResolvConfGivesZeros) {

@@ -49,36 +49,59 @@ TEST(ParseNameServersTest, TakesIPv4NameServersInFileOrder) {
 struct ChooseCase {
     const char* name;
     const char* resolvConf;
-    std::optional<std::string> upstream;
+    std::vector<std::optional<std::string>> upstream;
     std::vector<std::uint32_t> expected;
     friend void PrintTo(const ChooseCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class ChooseNameServersTest : public testing::TestWithParam<ChooseCase> {};
 
-TEST_P(ChooseNameServersTest, LooksPastTheResolvedStub) {
+TEST_P(ChooseNameServersTest, NeverGivesALoopbackServer) {
     EXPECT_EQ(ChooseNameServers(GetParam().resolvConf, GetParam().upstream), GetParam().expected);
 }
 
 constexpr const char* kStub = "nameserver 127.0.0.53\noptions edns0 trust-ad\nsearch .\n";
+const std::optional<std::string> kUnreadable;
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ChooseNameServersTest,
-    testing::Values(ChooseCase{"StubUsesUpstream",
-                               kStub,
-                               "nameserver 10.0.0.1\nnameserver 10.0.0.2\n",
-                               {0x0A000001u, 0x0A000002u}},
-                    ChooseCase{"StubWithoutUpstreamFileGivesNone", kStub, std::nullopt, {}},
-                    ChooseCase{"StubWithEmptyUpstreamGivesNone", kStub, "# no servers known\n", {}},
-                    ChooseCase{"StubBesideARealServerStays",
-                               "nameserver 127.0.0.53\nnameserver 10.0.0.9\n",
-                               "nameserver 10.0.0.1\n",
-                               {0x7F000035u, 0x0A000009u}},
-                    ChooseCase{"PlainServersIgnoreUpstream",
-                               "nameserver 10.0.0.9\n",
-                               "nameserver 10.0.0.1\n",
-                               {0x0A000009u}},
-                    ChooseCase{"NoServers", "search lan\n", "nameserver 10.0.0.1\n", {}}),
+    testing::Values(
+        ChooseCase{"StubUsesUpstream",
+                   kStub,
+                   {"nameserver 10.0.0.1\nnameserver 10.0.0.2\n", kUnreadable},
+                   {0x0A000001u, 0x0A000002u}},
+        ChooseCase{"StubWithoutUpstreamFilesGivesNone", kStub, {kUnreadable, kUnreadable}, {}},
+        ChooseCase{"StubWithEmptyUpstreamGivesNone", kStub, {"# no servers known\n"}, {}},
+        ChooseCase{"UnreadableFirstListFallsToTheSecond",
+                   "nameserver 127.0.1.1\n",
+                   {kUnreadable, "nameserver 10.0.0.7\n"},
+                   {0x0A000007u}},
+        ChooseCase{"ListOfOnlyTheStubFallsToTheNext",
+                   kStub,
+                   {"nameserver 127.0.0.53\n", "nameserver 10.0.0.7\n"},
+                   {0x0A000007u}},
+        ChooseCase{"LocalDnsmasqWithoutUpstreamGivesNone", "nameserver 127.0.1.1\n", {}, {}},
+        ChooseCase{"LoopbackServerBesideARealOneIsDropped",
+                   "nameserver 127.0.0.1\nnameserver 10.0.0.9\n",
+                   {kUnreadable},
+                   {0x0A000009u}},
+        ChooseCase{"StubBesideARealServerGivesWayToItsUpstreamInPlace",
+                   "nameserver 127.0.0.53\nnameserver 10.0.0.9\n",
+                   {"nameserver 10.0.0.1\n"},
+                   {0x0A000001u, 0x0A000009u}},
+        ChooseCase{"RealServerBeforeTheStubStaysFirst",
+                   "nameserver 10.0.0.9\nnameserver 127.0.0.53\n",
+                   {"nameserver 10.0.0.1\n"},
+                   {0x0A000009u, 0x0A000001u}},
+        ChooseCase{"UpstreamLoopbackEntriesAndRepeatsAreDropped",
+                   "nameserver 127.0.0.53\nnameserver 10.0.0.1\nnameserver 127.0.0.1\n",
+                   {"nameserver 127.0.0.1\nnameserver 10.0.0.1\nnameserver 10.0.0.2\n"},
+                   {0x0A000001u, 0x0A000002u}},
+        ChooseCase{"PlainServersIgnoreUpstream",
+                   "nameserver 10.0.0.9\n",
+                   {"nameserver 10.0.0.1\n"},
+                   {0x0A000009u}},
+        ChooseCase{"NoServers", "search lan\n", {"nameserver 10.0.0.1\n"}, {}}),
     [](const testing::TestParamInfo<ChooseCase>& info) { return std::string(info.param.name); });
 
 // As the kernel prints it: tab separated, trailing blanks, addresses as native words of their
