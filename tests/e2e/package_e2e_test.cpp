@@ -34,10 +34,9 @@ protected:
     // The unpacked program in "pc", with a runtime directory of its own so that its
     // single-instance lock meets no other test's.
     ProcessResult runInPc(const TestBed& bed, const QStringList& arguments, int timeoutMs) {
-        const QStringList command{QStringLiteral("env"),
-                                  QStringLiteral("XDG_RUNTIME_DIR=") + runtime_.path(),
-                                  QStringLiteral("LANGUAGE="), QStringLiteral("LC_ALL=C"),
-                                  program_};
+        const QStringList command{
+            QStringLiteral("env"), QStringLiteral("XDG_RUNTIME_DIR=") + runtime_.path(),
+            QStringLiteral("LANGUAGE="), QStringLiteral("LC_ALL=C"), program_};
         return bed.run(QStringLiteral("pc"), command + arguments, timeoutMs);
     }
 
@@ -65,9 +64,8 @@ TEST_F(PackageE2e, UnpackedProgramListsTheCameraOfTheBed) {
         {"--profile", "static", "--mac", "02:77:10:00:00:01", "--ip", "10.77.0.101"});
     ASSERT_TRUE(camera.waitUntilListening()) << camera.problem().toStdString();
 
-    const ProcessResult result =
-        runInPc(bed, {QStringLiteral("--list"), QStringLiteral("--seconds"), QStringLiteral("1")},
-                16000);
+    const ProcessResult result = runInPc(
+        bed, {QStringLiteral("--list"), QStringLiteral("--seconds"), QStringLiteral("1")}, 16000);
 
     ASSERT_TRUE(result.finished);
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
