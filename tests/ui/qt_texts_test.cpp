@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -61,8 +62,10 @@ TEST_P(QtTextsTest, LineEditContextMenuIsTranslated) {
     for (const QAction* action : menu->actions()) {
         texts << action->text().section(QLatin1Char('\t'), 0, 0);
     }
-    EXPECT_TRUE(texts.contains(QString::fromUtf8(GetParam().undo))) << texts.join(u'|');
-    EXPECT_TRUE(texts.contains(QString::fromUtf8(GetParam().selectAll))) << texts.join(u'|');
+    EXPECT_TRUE(texts.contains(QString::fromUtf8(GetParam().undo)))
+        << texts.join(u'|').toStdString();
+    EXPECT_TRUE(texts.contains(QString::fromUtf8(GetParam().selectAll)))
+        << texts.join(u'|').toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
