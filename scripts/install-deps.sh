@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs everything Tolvane's build, tests, fuzzing, benchmarks and screenshots need on
+# Installs everything Tolvane's build, tests, package, fuzzing, benchmarks and screenshots need on
 # Debian 12. Idempotent: packages already present are left as they are.
 set -euo pipefail
 
@@ -12,6 +12,7 @@ packages=(
   iproute2 iputils-ping util-linux procps libcap2-bin
   xvfb xauth fonts-noto-cjk fonts-dejavu-core
   python3
+  qt6-translations-l10n desktop-file-utils appstream lintian
 )
 
 missing=()

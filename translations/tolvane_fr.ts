@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>&lt;p&gt;The camera&apos;s network settings will be based on this computer&apos;s network settings.&lt;/p&gt;&lt;p&gt;Confirm the settings below, change them if needed, and press &quot;O K&quot;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Les paramètres réseau de la caméra seront établis d’après les paramètres réseau de cet ordinateur.&lt;/p&gt;&lt;p&gt;Vérifiez les paramètres ci-dessous, modifiez-les si nécessaire, puis appuyez sur «&#xa0;OK&#xa0;».&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Les paramètres réseau de la caméra seront établis d’après les paramètres réseau de cet ordinateur.&lt;/p&gt;&lt;p&gt;Vérifiez les paramètres ci-dessous, modifiez-les si nécessaire, puis cliquez sur «&#xa0;OK&#xa0;».&lt;/p&gt;</translation>
     </message>
     <message>
         <source>On some computers the settings shown here may not be correct.</source>
@@ -108,7 +108,7 @@ This program cannot set up a camera more than 20 minutes after its restart.</sou
         <translation>Aucune caméra n’est encore listée. Vérifiez les points suivants&#xa0;:
 - La caméra est sous tension et connectée au réseau de cet ordinateur.
 - Les pare-feu de cet ordinateur sont désactivés pendant l’installation.
-Si la caméra n’apparaît toujours pas, saisissez l’adresse MAC imprimée près de son port LAN et appuyez sur «&#xa0;Configurer la caméra&#xa0;».
+Si la caméra n’apparaît toujours pas, saisissez l’adresse MAC imprimée près de son port LAN et cliquez sur «&#xa0;Configurer la caméra&#xa0;».
 Ce programme ne peut pas configurer une caméra plus de 20&#xa0;minutes après son redémarrage.</translation>
     </message>
     <message>
@@ -124,7 +124,7 @@ Ce programme ne peut pas configurer une caméra plus de 20&#xa0;minutes après s
 This program cannot set up a camera more than 20 minutes after its restart; restart the camera first.
 Install several cameras one at a time.
 If a camera&apos;s IP address overlaps another&apos;s, switch that camera off and on again so that it gets a different address.</source>
-        <translation>Choisissez la caméra d’après son adresse MAC, puis appuyez sur «&#xa0;Exécuter&#xa0;».
+        <translation>Choisissez la caméra d’après son adresse MAC, puis cliquez sur «&#xa0;Exécuter&#xa0;».
 Ce programme ne peut pas configurer une caméra plus de 20&#xa0;minutes après son redémarrage&#xa0;; redémarrez d’abord la caméra.
 Installez les caméras une par une.
 Si l’adresse IP d’une caméra est en conflit avec celle d’un autre appareil, éteignez puis rallumez cette caméra pour qu’elle obtienne une autre adresse.</translation>

@@ -93,7 +93,7 @@ Accès depuis Internet</translation>
         <source><byte value="xd"/>
 Tolvane Wizard in progress</source>
         <translation><byte value="xd"/>
-Assistant Tolvane en cours</translation>
+Assistant Tolvane en cours d’exécution</translation>
     </message>
     <message id="tolvane-120">
         <source><byte value="xd"/>
@@ -209,23 +209,23 @@ Veuillez patienter.</translation>
     </message>
     <message id="tolvane-141">
         <source>Error - DDNS registration</source>
-        <translation>Erreur - Enregistrement DDNS</translation>
+        <translation>Erreur&#xa0;: enregistrement DDNS</translation>
     </message>
     <message id="tolvane-142">
         <source>Error - Access test</source>
-        <translation>Erreur - Test d’accès</translation>
+        <translation>Erreur&#xa0;: test d’accès</translation>
     </message>
     <message id="tolvane-143">
         <source>Error - Port number refreshing</source>
-        <translation>Erreur - Actualisation du numéro de port</translation>
+        <translation>Erreur&#xa0;: actualisation du numéro de port</translation>
     </message>
     <message id="tolvane-144">
         <source>Error - UPnP configuration</source>
-        <translation>Erreur - Configuration UPnP</translation>
+        <translation>Erreur&#xa0;: configuration UPnP</translation>
     </message>
     <message id="tolvane-145">
         <source>Error - Netework configuration</source>
-        <translation>Erreur - Configuration réseau</translation>
+        <translation>Erreur&#xa0;: configuration réseau</translation>
     </message>
     <message id="tolvane-146">
         <source>Firmware version up in progress</source>
@@ -257,11 +257,11 @@ Veuillez patienter.</translation>
     </message>
     <message id="tolvane-153">
         <source>Error - Router connection</source>
-        <translation>Erreur - Connexion au routeur</translation>
+        <translation>Erreur&#xa0;: connexion au routeur</translation>
     </message>
     <message id="tolvane-154">
         <source>Changing configuration by user</source>
-        <translation>Configuration en cours de modification par l’utilisateur</translation>
+        <translation>Modification par l’utilisateur en cours</translation>
     </message>
     <message id="tolvane-155">
         <source>Enable to access from the Internet</source>
@@ -281,7 +281,7 @@ Veuillez patienter.</translation>
     </message>
     <message id="tolvane-159">
         <source>Error - Port number refreshing</source>
-        <translation>Erreur - Actualisation du numéro de port</translation>
+        <translation>Erreur&#xa0;: actualisation du numéro de port</translation>
     </message>
     <message id="tolvane-160">
         <source>Do you wish to re-setup the camera?</source>
@@ -313,7 +313,7 @@ Veuillez patienter.</translation>
         <source>IP address is not assigned to this computer.<byte value="xd"/>
 Please configure the network settings for this computer and restart this program again.</source>
         <translation>Aucune adresse IP n’est attribuée à cet ordinateur.<byte value="xd"/>
-Configurez les paramètres réseau de cet ordinateur, puis redémarrez ce programme.</translation>
+Configurez les paramètres réseau de cet ordinateur, puis relancez ce programme.</translation>
     </message>
     <message id="tolvane-167">
         <source>Please select a desired Network Camera</source>

@@ -209,23 +209,23 @@ Please wait for a while.</source>
     </message>
     <message id="tolvane-141">
         <source>Error - DDNS registration</source>
-        <translation>エラー - DDNS登録</translation>
+        <translation>DDNS登録エラー</translation>
     </message>
     <message id="tolvane-142">
         <source>Error - Access test</source>
-        <translation>エラー - アクセステスト</translation>
+        <translation>アクセステストエラー</translation>
     </message>
     <message id="tolvane-143">
         <source>Error - Port number refreshing</source>
-        <translation>エラー - ポート番号の更新</translation>
+        <translation>ポート番号の更新エラー</translation>
     </message>
     <message id="tolvane-144">
         <source>Error - UPnP configuration</source>
-        <translation>エラー - UPnP設定</translation>
+        <translation>UPnP設定エラー</translation>
     </message>
     <message id="tolvane-145">
         <source>Error - Netework configuration</source>
-        <translation>エラー - ネットワーク設定</translation>
+        <translation>ネットワーク設定エラー</translation>
     </message>
     <message id="tolvane-146">
         <source>Firmware version up in progress</source>
@@ -257,7 +257,7 @@ Please wait for a while.</source>
     </message>
     <message id="tolvane-153">
         <source>Error - Router connection</source>
-        <translation>エラー - ルーター接続</translation>
+        <translation>ルーター接続エラー</translation>
     </message>
     <message id="tolvane-154">
         <source>Changing configuration by user</source>
@@ -281,7 +281,7 @@ Please wait for a while.</source>
     </message>
     <message id="tolvane-159">
         <source>Error - Port number refreshing</source>
-        <translation>エラー - ポート番号の更新</translation>
+        <translation>ポート番号の更新エラー</translation>
     </message>
     <message id="tolvane-160">
         <source>Do you wish to re-setup the camera?</source>
@@ -345,7 +345,7 @@ Use the address below to access the camera.<byte value="xd"/>
   Local Network Access : </source>
         <translation>設定が完了しました。<byte value="xd"/>
 カメラには以下のアドレスでアクセスしてください。<byte value="xd"/>
-  ローカルネットワークからのアクセス : </translation>
+  ローカルネットワークからのアクセス：</translation>
     </message>
     <message id="tolvane-173">
         <source>This camera is in DHCP or Static Connection mode. 
@@ -371,7 +371,7 @@ click &quot;Automatic Setup(Local Access Only)&quot; in the next window.</source
         <source><byte value="xd"/>
 Start camera&apos;s network configuration based on this computer&apos;s network settings. It may take up to 1 minute.</source>
         <translation><byte value="xd"/>
-このコンピューターのネットワーク設定に基づいて、カメラのネットワーク設定を開始します。完了まで最大1分ほどかかります。</translation>
+このコンピューターのネットワーク設定に基づいて、カメラのネットワーク設定を開始します。完了まで最大1分かかる場合があります。</translation>
     </message>
     <message id="tolvane-178">
         <source>ENGLISH</source>

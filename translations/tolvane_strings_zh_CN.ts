@@ -99,7 +99,7 @@ Tolvane 向导正在运行</translation>
         <source><byte value="xd"/>
 Start camera&apos;s network configuration based on this computer&apos;s network settings</source>
         <translation><byte value="xd"/>
-开始根据本计算机的网络设置配置摄像机网络</translation>
+正在根据本计算机的网络设置配置摄像机的网络</translation>
     </message>
     <message id="tolvane-121">
         <source>Failed to get network settings from DHCP server<byte value="xd"/>
@@ -161,7 +161,7 @@ Please wait for a while.</source>
     </message>
     <message id="tolvane-129">
         <source>Unlimited</source>
-        <translation>不限制</translation>
+        <translation>无限制</translation>
     </message>
     <message id="tolvane-130">
         <source>10Mbps</source>
@@ -329,7 +329,7 @@ Please configure the network settings for this computer and restart this program
     </message>
     <message id="tolvane-170">
         <source>Invalid value</source>
-        <translation>无效值</translation>
+        <translation>输入的值无效。</translation>
     </message>
     <message id="tolvane-171">
         <source><byte value="xd"/>
@@ -361,7 +361,7 @@ click &quot;Automatic Setup(Local Access Only)&quot; in the next window.</source
     </message>
     <message id="tolvane-175">
         <source>IPsec is already off.</source>
-        <translation>IPsec 已关闭。</translation>
+        <translation>IPsec 已处于关闭状态。</translation>
     </message>
     <message id="tolvane-176">
         <source>Illegal Mac address.</source>
@@ -371,7 +371,7 @@ click &quot;Automatic Setup(Local Access Only)&quot; in the next window.</source
         <source><byte value="xd"/>
 Start camera&apos;s network configuration based on this computer&apos;s network settings. It may take up to 1 minute.</source>
         <translation><byte value="xd"/>
-开始根据本计算机的网络设置配置摄像机网络。最多可能需要 1 分钟。</translation>
+正在根据本计算机的网络设置配置摄像机的网络。最多可能需要 1 分钟。</translation>
     </message>
     <message id="tolvane-178">
         <source>ENGLISH</source>

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
 
@@ -14,6 +15,18 @@ namespace {
 // Catalogues embedded under :/i18n for each translated language: the numbered string table
 // (keyed by id), the control texts of the windows, and Qt's own standard button texts.
 constexpr const char* kCatalogues[] = {"tolvane_strings_", "tolvane_", "tolvane_qt_"};
+
+// Qt's own catalogue (the qt6-translations-l10n package) translates Qt's texts: standard buttons
+// under every platform theme, the text fields' context menu. It is optional: without it our
+// tolvane_qt_ catalogue still translates the standard buttons.
+std::unique_ptr<QTranslator> loadQtCatalogue(UiLanguage language) {
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QLatin1String("qtbase_") + languageCode(language),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        return nullptr;
+    }
+    return translator;
+}
 
 std::vector<QPointer<QTranslator>>& installedTranslators() {
     static std::vector<QPointer<QTranslator>> translators;
@@ -84,6 +97,10 @@ bool installLanguage(UiLanguage language) {
                 return false;
             }
             loaded.push_back(std::move(translator));
+        }
+        // Installed last, so it is asked first; what it lacks falls through to ours.
+        if (auto qtCatalogue = loadQtCatalogue(language)) {
+            loaded.push_back(std::move(qtCatalogue));
         }
     }
     auto& installed = installedTranslators();

@@ -23,7 +23,8 @@ UiLanguage languageFromLocaleName(QStringView name);
 UiLanguage languageFromEnvironment(const QProcessEnvironment& environment);
 
 // Replaces the translators of the application by those of `language` (string table, control
-// texts, standard buttons); English needs none. False, with the previous language left in place,
+// texts, standard buttons, and Qt's own catalogue from Qt's translations folder when it is
+// installed); English needs none. False, with the previous language left in place,
 // when there is no application object or a catalogue cannot be loaded.
 bool installLanguage(UiLanguage language);
 
