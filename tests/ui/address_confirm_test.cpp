@@ -2,11 +2,11 @@
 
 #include <ostream>
 
-#include "text/string_table.h"
 #include "main_dialog_fixture.h"
+#include "rules/address_confirm_rule.h"
+#include "text/string_table.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/prompts/address_confirm_dialog.h"
-#include "rules/address_confirm_rule.h"
 #include "ui/prompts/progress_dialog.h"
 
 namespace tolvane {
@@ -73,7 +73,8 @@ TEST_P(AddressConfirmDialogOk, EndsOrComplainsAndRestoresTheRefusedBox) {
     EXPECT_EQ(cameras.setupSettings.mask, GetParam().storedMask);
     EXPECT_EQ(dialog.addressField()->value(), GetParam().storedIp);
     EXPECT_EQ(dialog.maskField()->value(), GetParam().storedMask);
-    const QStringList expected = GetParam().accepted ? QStringList{} : QStringList{uiText(170)};
+    const QStringList expected =
+        GetParam().accepted ? QStringList{} : QStringList{uiText(StringId::InvalidValue)};
     EXPECT_EQ(prompter.messageTexts(), expected);
 }
 

@@ -12,6 +12,7 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 
+#include "camera/camera_codes.h"
 #include "fake_host_info.h"
 #include "recording_launcher.h"
 #include "scripted_prompter.h"
@@ -64,7 +65,7 @@ protected:
     }
 
     // A camera that answered since the last list rebuild.
-    CameraRecord& addCamera(std::uint16_t statusCode = 0xC100) {
+    CameraRecord& addCamera(std::uint16_t statusCode = kEasySetupStatus) {
         const int index = cameras.appendCamera();
         CameraRecord& record = cameras.cameraTable[static_cast<std::size_t>(index)];
         record.mac = {0x02, 0x00, 0x00, 0x00, 0x10, static_cast<std::uint8_t>(index)};

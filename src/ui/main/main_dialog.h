@@ -7,11 +7,11 @@
 #include <QDialog>
 
 #include "camera/camera_table.h"
-#include "hostnet/host_info.h"
-#include "protocol/camera_socket.h"
 #include "flow/browser_launcher.h"
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
+#include "hostnet/host_info.h"
+#include "protocol/camera_socket.h"
 #include "ui/main/prompter.h"
 
 class QComboBox;
@@ -106,13 +106,13 @@ public:
     void runAddressConfirm() override;
     void runAccessChoice() override;
     void runMessageDialog() override;
-    void showMessageBox(int stringId) override;
+    void showMessageBox(StringId stringId) override;
     void shellLaunch(const QString& url) override;
     void browserRestartLaunch(const QString& url) override;
     void pause(int ms) override;
     HostInfo& hostInfo() override { return *hostInfo_; }
     UiLanguage uiLanguage() const override;
-    QString text(int stringId) const override;
+    QString text(StringId stringId) const override;
     QString macFieldText() const override;
 
     // Closing the window stops the timers and closes the socket; Esc and the close box do
@@ -133,7 +133,7 @@ private:
     void onListDoubleClicked();
     void onExecuteClicked();
     void onViewChanged();
-    void showMessage(int stringId);
+    void showMessage(StringId stringId);
 
     CameraTable& cameras_;
     std::unique_ptr<HostInfo> hostInfo_;

@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "text/string_table.h"
 #include "flow/flow_cancel.h"
+#include "rules/address_confirm_rule.h"
+#include "text/string_table.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/main/main_dialog.h"
-#include "rules/address_confirm_rule.h"
 #include "ui/prompts/progress_dialog.h"
 #include "ui/prompts/text_panel.h"
 
@@ -81,7 +81,7 @@ void AddressConfirmDialog::accept() {
     if (outcome.maskRefused) {
         maskField_->setValue(settings.mask);
     }
-    owner_.prompter().messageBox(this, uiText(170), MessageIcon::None);
+    owner_.prompter().messageBox(this, uiText(StringId::InvalidValue), MessageIcon::None);
 }
 
 void AddressConfirmDialog::reject() {

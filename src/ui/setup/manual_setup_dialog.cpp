@@ -12,8 +12,8 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "text/string_table.h"
 #include "flow/setup_flow.h"
+#include "text/string_table.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/main/main_dialog.h"
 #include "ui/prompts/progress_dialog.h"
@@ -211,13 +211,13 @@ void ManualSetupDialog::OnSave() {
     const std::optional<SavePlan> plan =
         applyManualSetup(fields(), *camera, cameras.setupRecord, bandwidthEntryTexts());
     if (!plan) {
-        owner().prompter().messageBox(this, uiText(170), MessageIcon::None);
+        owner().prompter().messageBox(this, uiText(StringId::InvalidValue), MessageIcon::None);
         return;
     }
 
     // A short-lived progress dialog of this dialog's own, outside the opener: it is what the
     // user sees while the address check blocks.
-    owner().context().progressText = uiText(124);
+    owner().context().progressText = uiText(StringId::SetupInProgress);
     auto* progress = new ProgressDialog(owner());
     progress->showProgressText();
     // Lets it paint before the check blocks this thread; clicks wait until the check is over.
@@ -225,7 +225,8 @@ void ManualSetupDialog::OnSave() {
 
     if (plan->checkAddress &&
         !owner().hostInfo().CheckAddressFree(plan->newAddress, plan->currentAddress)) {
-        owner().prompter().messageBox(this, uiText(122), MessageIcon::Exclamation);
+        owner().prompter().messageBox(this, uiText(StringId::AddressesOverlapped),
+                                      MessageIcon::Exclamation);
         progress->closeProgress();
         return;
     }

@@ -9,10 +9,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "camera/camera_codes.h"
+#include "flow/setup_flow.h"
+#include "setup_dialog_fixture.h"
 #include "text/language_setup.h"
 #include "text/string_table.h"
-#include "setup_dialog_fixture.h"
-#include "flow/setup_flow.h"
 #include "ui/setup/manual_setup_dialog.h"
 #include "ui/setup/reset_ipsec_dialog.h"
 
@@ -97,39 +98,38 @@ TEST_P(ControlDialogEnableTest, ButtonsFollowTheCamera) {
     EXPECT_TRUE(dialog->closeButton()->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cameras, ControlDialogEnableTest,
-                         testing::Values(EnableCase{"SetupClosedLeavesWebPageAndClose",
-                                                    [](CameraRecord& r) {
-                                                        r.setupFlags = 0x0001;
-                                                        r.ipsecEnabled = 1;
-                                                    },
-                                                    false, false, false, true, false},
-                                         EnableCase{"FactoryModeOffersManualOnly",
-                                                    [](CameraRecord& r) { r.networkMode = 0xFF; },
-                                                    true, false, true, false, false},
-                                         EnableCase{"AutomaticModeWithIpsec",
-                                                    [](CameraRecord& r) {
-                                                        r.networkMode = 0x80;
-                                                        r.ipsecEnabled = 1;
-                                                    },
-                                                    true, true, true, true, true}),
-                         [](const testing::TestParamInfo<EnableCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Cameras, ControlDialogEnableTest,
+    testing::Values(EnableCase{"SetupClosedLeavesWebPageAndClose",
+                               [](CameraRecord& r) {
+                                   r.setupFlags = 0x0001;
+                                   r.ipsecEnabled = 1;
+                               },
+                               false, false, false, true, false},
+                    EnableCase{"FactoryModeOffersManualOnly",
+                               [](CameraRecord& r) { r.networkMode = kFactoryMode; }, true, false,
+                               true, false, false},
+                    EnableCase{"AutomaticModeWithIpsec",
+                               [](CameraRecord& r) {
+                                   r.networkMode = 0x80;
+                                   r.ipsecEnabled = 1;
+                               },
+                               true, true, true, true, true}),
+    [](const testing::TestParamInfo<EnableCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ControlDialogTest, LocalSetupAsksThenResetsToDefaultLocalSettings) {
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
-    EXPECT_EQ(prompter.questions, QStringList{uiText(160)});
-    EXPECT_EQ(main->context().messageText, uiText(109));
+    EXPECT_EQ(prompter.questions, QStringList{uiText(StringId::AskResetup)});
+    EXPECT_EQ(main->context().messageText, uiText(StringId::AccessFromInternet));
     EXPECT_EQ(main->context().internetAccess, 0);
     EXPECT_EQ(main->context().flowState, kSetupSendRecord);
     EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
     const CameraRecord& r = cameras.setupRecord;
-    EXPECT_EQ(r.ipAddress, 0xC0A800FDu);
+    EXPECT_EQ(r.ipAddress, kFallbackAddress);
     EXPECT_EQ(r.subnetMask, 0xFFFFFF00u);
-    EXPECT_EQ(r.networkMode, 0xFF);
-    EXPECT_EQ(r.statusCode, 0x0F00);
+    EXPECT_EQ(r.networkMode, kFactoryMode);
+    EXPECT_EQ(r.statusCode, kNetworkSetupOperation);
     EXPECT_FALSE(main->inputEnabled());  // until the requested progress dialog has come and gone
 }
 
@@ -142,7 +142,7 @@ TEST_F(ControlDialogTest, LocalSetupAnsweredNoClosesWithoutAFlow) {
 }
 
 TEST_F(ControlDialogTest, LocalSetupOfAFactoryCameraStartsTheWizard) {
-    camera().networkMode = 0xFF;
+    camera().networkMode = kFactoryMode;
     main->context().addressConfirmed = 1;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_TRUE(prompter.questions.isEmpty());
@@ -168,7 +168,7 @@ TEST_F(ControlDialogTest, InternetSetupWhileConfiguringExplainsAndStaysOpen) {
     camera().networkMode = 0x80;
     EXPECT_FALSE(clickCloses(&ControlDialog::autoSetupInternetButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(165));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::ConfigurationInProgressWait));
     EXPECT_EQ(main->context().flowState, 0);
     EXPECT_NE(main->controlDialog(), nullptr);
 }
@@ -177,7 +177,7 @@ TEST_F(ControlDialogTest, InternetSetupOfAConfiguredCameraAsksThenResetsForInter
     camera().networkMode = 0x80;
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
-    EXPECT_EQ(prompter.questions, QStringList{uiText(160)});
+    EXPECT_EQ(prompter.questions, QStringList{uiText(StringId::AskResetup)});
     EXPECT_EQ(main->context().internetAccess, 1);
     EXPECT_EQ(main->context().flowState, kInternetSend);
     EXPECT_EQ(main->context().progressShowsCancel, 0);
@@ -185,7 +185,7 @@ TEST_F(ControlDialogTest, InternetSetupOfAConfiguredCameraAsksThenResetsForInter
 
 TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
     camera().networkMode = 0x00;
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
     EXPECT_TRUE(prompter.questions.isEmpty());
     EXPECT_EQ(main->context().internetAccess, 1);
@@ -193,11 +193,11 @@ TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
 }
 
 TEST_F(ControlDialogTest, ManualSetupOfAFactoryCameraWithoutNameIsRefused) {
-    camera().networkMode = 0xFF;
+    camera().networkMode = kFactoryMode;
     camera().cameraNameEditable = 0;
     EXPECT_FALSE(clickCloses(&ControlDialog::manualSetupButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(187));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::SelectAutomaticSetupFirst));
     EXPECT_EQ(main->context().dialogRequest, kNoDialog);
 }
 
@@ -212,7 +212,7 @@ TEST_F(ControlDialogTest, WebPageWhileConfiguringExplainsAndStaysOpen) {
     camera().statusCode = 0x0300;
     EXPECT_FALSE(clickCloses(&ControlDialog::openWebPageButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(165));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::ConfigurationInProgressWait));
     EXPECT_TRUE(launcher.urls.isEmpty());
 }
 
@@ -267,7 +267,7 @@ TEST_F(ControlDialogTest, ResetIpsecAfterIpsecWentOffExplains) {
     dialog->resetIpsecButton()->click();
     EXPECT_EQ(main->controlDialog(), dialog);
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(175));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::IpsecAlreadyOff));
 }
 
 TEST_F(ControlDialogTest, ResetIpsecOpensItsDialogOnTheNextTick) {

@@ -9,9 +9,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "text/string_table.h"
-#include "setup_dialog_fixture.h"
+#include "camera/camera_codes.h"
 #include "flow/setup_flow.h"
+#include "setup_dialog_fixture.h"
+#include "text/string_table.h"
 #include "ui/main/ipv4_address_edit.h"
 #include "ui/prompts/progress_dialog.h"
 
@@ -62,18 +63,18 @@ TEST_F(ManualSetupDialogTest, OpensFilledFromTheCamera) {
     EXPECT_EQ(dialog->saveButton()->text(), "Save");
     EXPECT_EQ(dialog->closeButton()->text(), "Close");
     EXPECT_FALSE(dialog->advice()->text().isEmpty());
-    EXPECT_EQ(cameras.setupRecord.statusCode, 0x0F00);
+    EXPECT_EQ(cameras.setupRecord.statusCode, kNetworkSetupOperation);
     EXPECT_EQ(cameras.setupRecord.mac, camera().mac);
 }
 
 TEST_F(ManualSetupDialogTest, FactoryCameraOpensStaticWithModeTwelveHex) {
-    camera().networkMode = 0xFF;
+    camera().networkMode = kFactoryMode;
     camera().bandwidthLimit = 100000;
     camera().cameraNameEditable = 0;
     ManualSetupDialog* dialog = open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->staticButton()->isChecked());
-    EXPECT_EQ(cameras.setupRecord.networkMode, 0x12);
+    EXPECT_EQ(cameras.setupRecord.networkMode, kFactoryStaticMode);
     EXPECT_EQ(dialog->bandwidthList()->currentText(), "0.5Mbps");
     EXPECT_FALSE(dialog->cameraNameField()->isEnabled());
 }
@@ -168,13 +169,13 @@ TEST_F(ManualSetupDialogTest, SaveOfAStaticAddressChecksItAndStartsTheFlow) {
     EXPECT_EQ(hostInfo->checks[0].ownAddress, 0xC0A8000Au);
     EXPECT_EQ(main->manualSetupDialog(), nullptr);
     EXPECT_EQ(main->context().flowState, kSetupSendRecord);
-    EXPECT_EQ(main->context().progressText, uiText(124));
+    EXPECT_EQ(main->context().progressText, uiText(StringId::SetupInProgress));
     EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
     EXPECT_EQ(main->context().progressShowsCancel, 1);
     EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
 
     const CameraRecord& r = cameras.setupRecord;
-    EXPECT_EQ(r.statusCode, 0x0F00);
+    EXPECT_EQ(r.statusCode, kNetworkSetupOperation);
     EXPECT_EQ(r.ipAddress, 0xC0A80014u);
     EXPECT_EQ(r.subnetMask, 0xFFFFFF00u);
     EXPECT_EQ(r.gateway, 0xC0A80001u);
@@ -202,7 +203,7 @@ TEST_F(ManualSetupDialogTest, SaveOfDhcpNeedsNoAddressCheck) {
     EXPECT_TRUE(hostInfo->checks.empty());
     EXPECT_EQ(main->context().flowState, kSetupSendRecord);
     EXPECT_EQ(cameras.setupRecord.networkMode, 0x01);
-    EXPECT_EQ(cameras.setupRecord.ipAddress, 0xC0A800FDu);
+    EXPECT_EQ(cameras.setupRecord.ipAddress, kFallbackAddress);
     EXPECT_EQ(cameras.setupRecord.gateway, 0u);
 }
 
@@ -212,7 +213,7 @@ TEST_F(ManualSetupDialogTest, SaveOfAnInvalidFieldSaysSoAndStaysOpen) {
     dialog->cameraNameField()->setText("My Camera");
     dialog->saveButton()->click();
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(170));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::InvalidValue));
     EXPECT_EQ(main->manualSetupDialog(), dialog);
     EXPECT_EQ(dialog->cameraNameField()->text(), "My Camera");
     EXPECT_EQ(main->context().flowState, 0);
@@ -228,7 +229,7 @@ TEST_F(ManualSetupDialogTest, SaveOfAnAddressInUseSaysSoAndStaysOpen) {
     dialog->ipAddressField()->setValue(0xC0A80014u);
     dialog->saveButton()->click();
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(122));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::AddressesOverlapped));
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(main->manualSetupDialog(), dialog);
     EXPECT_EQ(main->context().flowState, 0);

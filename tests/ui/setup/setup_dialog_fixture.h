@@ -6,8 +6,9 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "main_dialog_fixture.h"
+#include "camera/camera_codes.h"
 #include "flow/flow_context.h"
+#include "main_dialog_fixture.h"
 
 namespace tolvane::test {
 
@@ -20,7 +21,7 @@ protected:
         main = makeMainDialog([this](FakeHostInfo& host) { hostInfo = &host; });
         for (int id = kPollTimer; id <= kWizardTimer; ++id)
             main->stopTimer(id);
-        CameraRecord& record = addCamera(0x8D00);
+        CameraRecord& record = addCamera(kConfiguredModeStatus);
         record.ipAddress = 0xC0A8000Au;
         record.subnetMask = 0xFFFFFF00u;
         record.staticIpAddress = 0xC0A8000Au;
