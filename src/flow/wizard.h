@@ -57,7 +57,7 @@ private:
     void openNewAddress();
     void showCompletionAndChoice(const CameraRecord& camera);
     void confirmFallback();
-    void refreshProgress(int stringId);
+    void refreshProgress(StringId stringId);
 
     FlowContext& context_;
     CameraTable& cameras_;
