@@ -37,9 +37,10 @@ public:
                           QObject* parent = nullptr);
     ~CameraSocket() override;
 
-    void setMode(int mode);
-    int mode() const { return mode_; }
-    int replyState() const { return replyState_; }
+    // Any mode but AwaitingAck is taken as Discovery; the reply state starts again at None.
+    void setMode(SocketMode mode);
+    SocketMode mode() const { return mode_; }
+    ReplyState replyState() const { return replyState_; }
     bool busy() const { return busy_; }
 
     bool sendSearch();
@@ -66,8 +67,8 @@ private:
     PacketBuilder builder_;
     QUdpSocket* socket_ = nullptr;
     int interfaceIndex_ = 0;
-    int mode_ = kDiscoveryMode;
-    int replyState_ = kNoReply;
+    SocketMode mode_ = SocketMode::Discovery;
+    ReplyState replyState_ = ReplyState::None;
     bool busy_ = false;
 };
 
