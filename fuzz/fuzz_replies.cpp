@@ -31,7 +31,8 @@ CameraTable nearlyFullTable() {
 
 void applyInBothModes(const PacketBuilder& builder) {
     CameraTable table = nearlyFullTable();
-    for (tolvane::SocketMode mode : {tolvane::SocketMode::Discovery, tolvane::SocketMode::AwaitingAck}) {
+    for (tolvane::SocketMode mode :
+         {tolvane::SocketMode::Discovery, tolvane::SocketMode::AwaitingAck}) {
         tolvane::ReplyState replyState = tolvane::ReplyState::None;
         applyReply(builder, table, mode, replyState);
         applyReply(builder, table, mode, replyState);

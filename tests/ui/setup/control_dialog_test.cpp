@@ -22,7 +22,7 @@ namespace {
 class ControlDialogTest : public test::SetupDialogFixture {
 protected:
     ControlDialog* open() {
-        request(kControlDialogRequest);
+        request(DialogKind::Control);
         return main->controlDialog();
     }
 
@@ -122,9 +122,9 @@ TEST_F(ControlDialogTest, LocalSetupAsksThenResetsToDefaultLocalSettings) {
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_EQ(prompter.questions, QStringList{uiText(160)});
     EXPECT_EQ(main->context().messageText, uiText(109));
-    EXPECT_EQ(main->context().internetAccess, 0);
-    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
+    EXPECT_FALSE(main->context().internetAccess);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::SendRecord);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::Progress);
     const CameraRecord& r = cameras.setupRecord;
     EXPECT_EQ(r.ipAddress, 0xC0A800FDu);
     EXPECT_EQ(r.subnetMask, 0xFFFFFF00u);
@@ -137,19 +137,19 @@ TEST_F(ControlDialogTest, LocalSetupAnsweredNoClosesWithoutAFlow) {
     prompter.yesNoAnswers = {false};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_EQ(prompter.questions.size(), 1);
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::None);
 }
 
 TEST_F(ControlDialogTest, LocalSetupOfAFactoryCameraStartsTheWizard) {
     camera().networkMode = 0xFF;
-    main->context().addressConfirmed = 1;
+    main->context().addressConfirmed = true;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_TRUE(prompter.questions.isEmpty());
-    EXPECT_EQ(main->context().addressConfirmed, 0);
-    EXPECT_EQ(main->context().flowState, 1);
-    EXPECT_TRUE(main->timerActive(kWizardTimer));
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
+    EXPECT_FALSE(main->context().addressConfirmed);
+    EXPECT_EQ(main->context().flowState, WizardState::WatchCamera);
+    EXPECT_TRUE(main->timerActive(TimerId::Wizard));
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::Progress);
 }
 
 TEST_F(ControlDialogTest, LocalSetupOfASetUpCameraOpensItsRootPage) {
@@ -160,7 +160,7 @@ TEST_F(ControlDialogTest, LocalSetupOfASetUpCameraOpensItsRootPage) {
     ASSERT_EQ(hostInfo->checks.size(), 1u);
     EXPECT_EQ(hostInfo->checks[0].address, 0xC0A8000Au);
     EXPECT_EQ(hostInfo->checks[0].ownAddress, 0xC0A8000Au);
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
 }
 
 TEST_F(ControlDialogTest, InternetSetupWhileConfiguringExplainsAndStaysOpen) {
@@ -169,7 +169,7 @@ TEST_F(ControlDialogTest, InternetSetupWhileConfiguringExplainsAndStaysOpen) {
     EXPECT_FALSE(clickCloses(&ControlDialog::autoSetupInternetButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, uiText(165));
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
     EXPECT_NE(main->controlDialog(), nullptr);
 }
 
@@ -178,9 +178,9 @@ TEST_F(ControlDialogTest, InternetSetupOfAConfiguredCameraAsksThenResetsForInter
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
     EXPECT_EQ(prompter.questions, QStringList{uiText(160)});
-    EXPECT_EQ(main->context().internetAccess, 1);
-    EXPECT_EQ(main->context().flowState, kInternetSend);
-    EXPECT_EQ(main->context().progressShowsCancel, 0);
+    EXPECT_TRUE(main->context().internetAccess);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::SendInternetResetup);
+    EXPECT_FALSE(main->context().progressShowsCancel);
 }
 
 TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
@@ -188,8 +188,8 @@ TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
     camera().statusCode = 0x8000;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
     EXPECT_TRUE(prompter.questions.isEmpty());
-    EXPECT_EQ(main->context().internetAccess, 1);
-    EXPECT_EQ(main->context().flowState, 1);
+    EXPECT_TRUE(main->context().internetAccess);
+    EXPECT_EQ(main->context().flowState, WizardState::WatchCamera);
 }
 
 TEST_F(ControlDialogTest, ManualSetupOfAFactoryCameraWithoutNameIsRefused) {
@@ -198,13 +198,13 @@ TEST_F(ControlDialogTest, ManualSetupOfAFactoryCameraWithoutNameIsRefused) {
     EXPECT_FALSE(clickCloses(&ControlDialog::manualSetupButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, uiText(187));
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::None);
 }
 
 TEST_F(ControlDialogTest, ManualSetupOpensOnTheNextTick) {
     ASSERT_TRUE(clickCloses(&ControlDialog::manualSetupButton));
-    EXPECT_EQ(main->context().dialogRequest, kManualSetupDialogRequest);
-    main->onTimer(kDialogTimer);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::ManualSetup);
+    main->onTimer(TimerId::Dialog);
     EXPECT_NE(main->manualSetupDialog(), nullptr);
 }
 
@@ -273,8 +273,8 @@ TEST_F(ControlDialogTest, ResetIpsecAfterIpsecWentOffExplains) {
 TEST_F(ControlDialogTest, ResetIpsecOpensItsDialogOnTheNextTick) {
     camera().ipsecEnabled = 1;
     ASSERT_TRUE(clickCloses(&ControlDialog::resetIpsecButton));
-    EXPECT_EQ(main->context().dialogRequest, kResetIpsecDialogRequest);
-    main->onTimer(kDialogTimer);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::ResetIpsec);
+    main->onTimer(TimerId::Dialog);
     EXPECT_NE(main->resetIpsecDialog(), nullptr);
 }
 
@@ -287,7 +287,7 @@ TEST_F(ControlDialogTest, CloseAndEscapeEndTheDialog) {
     EXPECT_EQ(main->controlDialog(), nullptr);
     settle();
     EXPECT_TRUE(main->canOpenDialog());
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
     EXPECT_TRUE(launcher.urls.isEmpty());
 }
 

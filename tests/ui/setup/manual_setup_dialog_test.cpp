@@ -21,7 +21,7 @@ namespace {
 class ManualSetupDialogTest : public test::SetupDialogFixture {
 protected:
     ManualSetupDialog* open() {
-        request(kManualSetupDialogRequest);
+        request(DialogKind::ManualSetup);
         return main->manualSetupDialog();
     }
 };
@@ -167,11 +167,11 @@ TEST_F(ManualSetupDialogTest, SaveOfAStaticAddressChecksItAndStartsTheFlow) {
     EXPECT_EQ(hostInfo->checks[0].address, 0xC0A80014u);
     EXPECT_EQ(hostInfo->checks[0].ownAddress, 0xC0A8000Au);
     EXPECT_EQ(main->manualSetupDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::SendRecord);
     EXPECT_EQ(main->context().progressText, uiText(124));
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
-    EXPECT_EQ(main->context().progressShowsCancel, 1);
-    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::Progress);
+    EXPECT_TRUE(main->context().progressShowsCancel);
+    EXPECT_TRUE(main->timerActive(TimerId::SetupFlow));
 
     const CameraRecord& r = cameras.setupRecord;
     EXPECT_EQ(r.statusCode, 0x0F00);
@@ -188,7 +188,7 @@ TEST_F(ManualSetupDialogTest, SaveOfAStaticAddressChecksItAndStartsTheFlow) {
     // The short-lived progress dialog goes; the flow's own opens at the opener's next tick.
     settle();
     EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
-    main->onTimer(kDialogTimer);
+    main->onTimer(TimerId::Dialog);
     ASSERT_NE(main->progressDialog(), nullptr);
     EXPECT_EQ(main->progressDialog()->shownText(), "\nCamera setup in progress");
 }
@@ -200,7 +200,7 @@ TEST_F(ManualSetupDialogTest, SaveOfDhcpNeedsNoAddressCheck) {
     dialog->dhcpButton()->click();
     dialog->saveButton()->click();
     EXPECT_TRUE(hostInfo->checks.empty());
-    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::SendRecord);
     EXPECT_EQ(cameras.setupRecord.networkMode, 0x01);
     EXPECT_EQ(cameras.setupRecord.ipAddress, 0xC0A800FDu);
     EXPECT_EQ(cameras.setupRecord.gateway, 0u);
@@ -215,8 +215,8 @@ TEST_F(ManualSetupDialogTest, SaveOfAnInvalidFieldSaysSoAndStaysOpen) {
     EXPECT_EQ(prompter.messages[0].text, uiText(170));
     EXPECT_EQ(main->manualSetupDialog(), dialog);
     EXPECT_EQ(dialog->cameraNameField()->text(), "My Camera");
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::None);
     settle();
     EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
 }
@@ -231,7 +231,7 @@ TEST_F(ManualSetupDialogTest, SaveOfAnAddressInUseSaysSoAndStaysOpen) {
     EXPECT_EQ(prompter.messages[0].text, uiText(122));
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(main->manualSetupDialog(), dialog);
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
     settle();
     EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
     EXPECT_FALSE(main->inputEnabled());
@@ -251,8 +251,8 @@ TEST_F(ManualSetupDialogTest, CloseAndEscapeSendNothing) {
     EXPECT_EQ(main->manualSetupDialog(), dialog);
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_EQ(main->manualSetupDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::None);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ protected:
     void SetUp() override {
         SetupDialogFixture::SetUp();
         camera().ipsecEnabled = 1;
-        request(kResetIpsecDialogRequest);
+        request(DialogKind::ResetIpsec);
         dialog = main->resetIpsecDialog();
         ASSERT_NE(dialog, nullptr);
     }
@@ -37,33 +37,33 @@ TEST_F(ResetIpsecDialogTest, AsksWithResetAsTheDefault) {
 TEST_F(ResetIpsecDialogTest, ResetStartsTheIpsecFlowWithoutCancel) {
     dialog->resetButton()->click();
     EXPECT_EQ(main->resetIpsecDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, kIpsecSend);
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
-    EXPECT_EQ(main->context().progressShowsCancel, 0);
-    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
+    EXPECT_EQ(main->context().flowState, SetupFlowState::SendIpsecOff);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::Progress);
+    EXPECT_FALSE(main->context().progressShowsCancel);
+    EXPECT_TRUE(main->timerActive(TimerId::SetupFlow));
     settle();
-    main->onTimer(kDialogTimer);
+    main->onTimer(TimerId::Dialog);
     EXPECT_NE(main->progressDialog(), nullptr);
 }
 
 TEST_F(ResetIpsecDialogTest, CancelEndsWithoutAFlow) {
     dialog->cancelButton()->click();
     EXPECT_EQ(main->resetIpsecDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_EQ(main->context().dialogRequest, kNoDialog);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::None);
     EXPECT_TRUE(main->inputEnabled());
 }
 
 TEST_F(ResetIpsecDialogTest, EscapeEndsWithoutAFlow) {
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_EQ(main->resetIpsecDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
 }
 
 TEST_F(ResetIpsecDialogTest, CloseBoxEndsWithoutAFlow) {
     dialog->close();
     EXPECT_EQ(main->resetIpsecDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         MainDialogFixture::SetUp();
         main = makeMainDialog([this](FakeHostInfo& host) { hostInfo = &host; });
-        for (int id = kPollTimer; id <= kWizardTimer; ++id)
+        for (TimerId id : kAllTimers)
             main->stopTimer(id);
         CameraRecord& record = addCamera(0x8D00);
         record.ipAddress = 0xC0A8000Au;
@@ -43,9 +43,9 @@ protected:
     CameraRecord& camera() { return cameras.cameraTable[0]; }
 
     // Files a request and lets the opener serve it, as timer 1 does.
-    void request(int kind) {
-        main->setDialogRequest(kind, 1);
-        main->onTimer(kDialogTimer);
+    void request(DialogKind kind) {
+        main->setDialogRequest(kind, true);
+        main->onTimer(TimerId::Dialog);
     }
 
     // Runs what the event loop would run next: posted calls and deferred deletions.

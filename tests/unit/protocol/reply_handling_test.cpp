@@ -101,7 +101,8 @@ Bytes truncated(std::size_t size) {
 }
 
 const ReplyCase kReplyCases[] = {
-    {"SearchReplyAddsCamera", [] { return searchReply().bytes(); }, SocketMode::Discovery, 1, ReplyState::None,
+    {"SearchReplyAddsCamera", [] { return searchReply().bytes(); }, SocketMode::Discovery, 1,
+     ReplyState::None,
      [](const CameraRecord& r) {
          EXPECT_EQ(r.mac, (MacAddress{0x00, 0x80, 0x45, 0x00, 0x00, 0x01}));
          EXPECT_EQ(r.ipAddress, 0xC0A80064u);
@@ -140,12 +141,14 @@ const ReplyCase kReplyCases[] = {
      },
      SocketMode::Discovery, 0, ReplyState::None},
     // The 1500-byte buffer holds an item area of at most 1448 bytes with its trailer.
-    {"ItemAreaFillingTheBufferIsAccepted", [] { return replyWithItemArea(1448); }, SocketMode::Discovery,
-     1, ReplyState::None},
-    {"ChecksumPastTheBufferIsDropped", [] { return replyWithItemArea(1449); }, SocketMode::Discovery, 0,
+    {"ItemAreaFillingTheBufferIsAccepted", [] { return replyWithItemArea(1448); },
+     SocketMode::Discovery, 1, ReplyState::None},
+    {"ChecksumPastTheBufferIsDropped", [] { return replyWithItemArea(1449); },
+     SocketMode::Discovery, 0, ReplyState::None},
+    {"LengthField1470IsDropped", [] { return replyWithItemArea(1470); }, SocketMode::Discovery, 0,
      ReplyState::None},
-    {"LengthField1470IsDropped", [] { return replyWithItemArea(1470); }, SocketMode::Discovery, 0, ReplyState::None},
-    {"LengthField1471IsDropped", [] { return replyWithItemArea(1471); }, SocketMode::Discovery, 0, ReplyState::None},
+    {"LengthField1471IsDropped", [] { return replyWithItemArea(1471); }, SocketMode::Discovery, 0,
+     ReplyState::None},
     {"LengthFieldPastTheBytesReceivedIsDropped",
      [] {
          CraftedReply reply = searchReply();
@@ -162,7 +165,8 @@ const ReplyCase kReplyCases[] = {
      },
      SocketMode::Discovery, 1, ReplyState::None},
     {"EmptyDatagramIsDropped", [] { return Bytes{}; }, SocketMode::Discovery, 0, ReplyState::None},
-    {"TruncatedInHeaderIsDropped", [] { return truncated(30); }, SocketMode::Discovery, 0, ReplyState::None},
+    {"TruncatedInHeaderIsDropped", [] { return truncated(30); }, SocketMode::Discovery, 0,
+     ReplyState::None},
     {"TruncatedBeforeChecksumIsDropped", [] { return truncated(searchReply().bytes().size() - 1); },
      SocketMode::Discovery, 0, ReplyState::None},
     {"ItemRunningPastTheEndKeepsEarlierItems",
@@ -182,7 +186,8 @@ const ReplyCase kReplyCases[] = {
          reply.endMarker = {0x00, 0x00};
          return reply.bytes();
      },
-     SocketMode::Discovery, 1, ReplyState::None, [](const CameraRecord& r) { EXPECT_EQ(r.statusCode, 0xC100); }},
+     SocketMode::Discovery, 1, ReplyState::None,
+     [](const CameraRecord& r) { EXPECT_EQ(r.statusCode, 0xC100); }},
     {"HugeTextItemsStayInsideTheirFields",
      [] {
          CraftedReply reply;
