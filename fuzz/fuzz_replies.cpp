@@ -33,8 +33,8 @@ void applyInBothModes(const PacketBuilder& builder) {
     CameraTable table = nearlyFullTable();
     for (int mode : {tolvane::kDiscoveryMode, tolvane::kAwaitingAckMode}) {
         int replyState = tolvane::kNoReply;
-        applyReply(builder, table, mode, replyState);
-        applyReply(builder, table, mode, replyState);
+        applyReply(builder, table, mode, table.setupRecord.mac, replyState);
+        applyReply(builder, table, mode, table.setupRecord.mac, replyState);
         releaseAwaitedStatus(table);
     }
 }

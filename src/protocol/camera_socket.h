@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include <QHostAddress>
@@ -74,6 +75,9 @@ private:
     int receiveBufferBytes_ = 0;
     int mode_ = kDiscoveryMode;
     int replyState_ = kNoReply;
+    // The camera MAC of the set-up request sent since the last setMode: the one camera whose
+    // acknowledgement counts.
+    std::optional<MacAddress> setupCameraMac_;
     bool busy_ = false;
 };
 

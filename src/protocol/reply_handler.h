@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "camera/camera_table.h"
 #include "protocol/packet_builder.h"
 
@@ -7,9 +9,11 @@ namespace tolvane {
 
 // Validates the datagram last received into `builder` and applies it by the pair of `mode`
 // and command: a search reply in discovery mode adds or refreshes its camera's record (a
-// twenty-first camera is dropped), a set-up reply while awaiting one sets `replyState` to
-// acknowledged. Anything else changes nothing.
-void applyReply(const PacketBuilder& builder, CameraTable& table, int mode, int& replyState);
+// twenty-first camera is counted as dropped), a set-up reply while awaiting one sets
+// `replyState` to acknowledged when it comes from `setupCameraMac`, the camera the set-up
+// request was addressed to. Anything else changes nothing.
+void applyReply(const PacketBuilder& builder, CameraTable& table, int mode,
+                const std::optional<MacAddress>& setupCameraMac, int& replyState);
 
 // Ends the wait for a status once the selected camera reports it; runs after every
 // notification of the socket.
