@@ -6,7 +6,7 @@
 
 namespace tolvane {
 
-// Text of string `id` (101-187) in the language of the loaded translation; English when none
+// Text of string `id` (101-188) in the language of the loaded translation; English when none
 // is loaded.
 QString uiText(int id);
 

@@ -85,6 +85,7 @@ public:
     QLabel* startupPanel() const { return startupPanel_; }
     QLabel* macLabel() const { return macLabel_; }
     QLabel* listAdvice() const { return listAdvice_; }
+    QLabel* droppedNotice() const { return droppedNotice_; }
     bool timerActive(int id) const;
     int timerInterval(int id) const;
     Qt::TimerType timerType(int id) const;
@@ -129,6 +130,7 @@ private:
     void initialise(SocketEndpoints endpoints);
     void poll();
     void hideStartupPanel();
+    void showDroppedCount();
     void onListSelectionChanged();
     void onListDoubleClicked();
     void onExecuteClicked();
@@ -158,6 +160,8 @@ private:
     QLineEdit* macField_ = nullptr;
     QPushButton* setupByMacButton_ = nullptr;
     QLabel* listAdvice_ = nullptr;
+    // Says that cameras answered beyond the list's capacity; hidden while none did.
+    QLabel* droppedNotice_ = nullptr;
     QComboBox* viewSelector_ = nullptr;
     QPushButton* executeButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
