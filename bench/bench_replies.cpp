@@ -82,7 +82,7 @@ void BM_ValidateDecodeApply(benchmark::State& state) {
     table.hostMac = kHostMac;
     tolvane::ReplyState replyState = tolvane::ReplyState::None;
     for (auto _ : state) {
-        applyReply(builder, table, tolvane::SocketMode::Discovery, replyState);
+        applyReply(builder, table, tolvane::SocketMode::Discovery, std::nullopt, replyState);
         benchmark::DoNotOptimize(table.cameraTable[0].statusCode);
         benchmark::ClobberMemory();
     }
@@ -101,7 +101,7 @@ void BM_ReceiveValidateDecodeApply(benchmark::State& state) {
     tolvane::ReplyState replyState = tolvane::ReplyState::None;
     for (auto _ : state) {
         builder.receive(reply.data(), reply.size());
-        applyReply(builder, table, tolvane::SocketMode::Discovery, replyState);
+        applyReply(builder, table, tolvane::SocketMode::Discovery, std::nullopt, replyState);
         benchmark::DoNotOptimize(table.cameraTable[0].statusCode);
         benchmark::ClobberMemory();
     }

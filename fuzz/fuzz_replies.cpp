@@ -34,8 +34,8 @@ void applyInBothModes(const PacketBuilder& builder) {
     for (tolvane::SocketMode mode :
          {tolvane::SocketMode::Discovery, tolvane::SocketMode::AwaitingAck}) {
         tolvane::ReplyState replyState = tolvane::ReplyState::None;
-        applyReply(builder, table, mode, replyState);
-        applyReply(builder, table, mode, replyState);
+        applyReply(builder, table, mode, table.setupRecord.mac, replyState);
+        applyReply(builder, table, mode, table.setupRecord.mac, replyState);
         releaseAwaitedStatus(table);
     }
 }

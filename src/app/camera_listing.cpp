@@ -112,7 +112,11 @@ QByteArray CameraListing::jsonOutput() const {
             {QStringLiteral("record"), rawFields(record)},
         });
     }
-    return QJsonDocument(cameras).toJson(QJsonDocument::Indented);
+    const QJsonObject listing{
+        {QStringLiteral("cameras"), cameras},
+        {QStringLiteral("dropped"), cameras_.droppedCount()},
+    };
+    return QJsonDocument(listing).toJson(QJsonDocument::Indented);
 }
 
 }  // namespace tolvane

@@ -27,7 +27,8 @@ public:
 
     // One line per camera record: the five cells of its row (IPv4 view) separated by tabs.
     QString textOutput() const;
-    // A JSON array: per record its five cell texts and its raw fields.
+    // A JSON object: "cameras", per record its five cell texts and its raw fields, and
+    // "dropped", the number of cameras that answered but did not fit in the table.
     QByteArray jsonOutput() const;
 
 private:

@@ -75,6 +75,10 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
     loop.exec();
     pollTimer.stop();
 
+    if (cameras.droppedCount() > 0) {
+        err << "tolvane: " << terminalText(StringId::CamerasNotListed).arg(cameras.droppedCount()) << '\n';
+        err.flush();
+    }
     if (options.json) {
         out << QString::fromUtf8(listing.jsonOutput());
     } else {

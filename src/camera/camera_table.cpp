@@ -14,6 +14,11 @@ int CameraTable::appendCamera() {
     return cameraCount++;
 }
 
+void CameraTable::noteDropped(const MacAddress& mac) {
+    if (droppedMacs_.size() < kDroppedMacLimit)
+        droppedMacs_.insert(mac);
+}
+
 CameraRecord* CameraTable::selectedRecord() {
     if (selectedCamera < 0 || selectedCamera >= cameraCount) return nullptr;
     return &cameraTable[selectedCamera];

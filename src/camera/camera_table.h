@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <set>
 
 #include "camera/camera_codes.h"
 #include "camera/camera_record.h"
@@ -33,6 +34,10 @@ public:
     int findCamera(const MacAddress& mac) const;
     // Index of a new last record, or -1 when the table is full.
     int appendCamera();
+    // Remembers a camera that answered while the table was full; the same camera counts once.
+    void noteDropped(const MacAddress& mac);
+    // How many distinct cameras answered but could not be listed.
+    int droppedCount() const { return static_cast<int>(droppedMacs_.size()); }
     // The record at selectedCamera, or null when nothing is selected.
     CameraRecord* selectedRecord();
     const CameraRecord* selectedRecord() const;
@@ -48,6 +53,13 @@ public:
     std::uint32_t hostIp = 0;
     std::uint16_t requestSequence = 0;
     std::uint16_t awaitedStatus = 0;
+
+private:
+    // A flood of forged replies, each with another MAC, must not grow memory without bound:
+    // past this many the count stays where it is.
+    static constexpr std::size_t kDroppedMacLimit = 1000;
+
+    std::set<MacAddress> droppedMacs_;
 };
 
 }  // namespace tolvane

@@ -114,6 +114,7 @@ quint16 CameraSocket::localPort() const {
 void CameraSocket::setMode(SocketMode mode) {
     mode_ = mode == SocketMode::AwaitingAck ? SocketMode::AwaitingAck : SocketMode::Discovery;
     replyState_ = ReplyState::None;
+    setupCameraMac_.reset();
 }
 
 bool CameraSocket::sendSearch() {
@@ -128,9 +129,11 @@ bool CameraSocket::sendSearch() {
 
 bool CameraSocket::sendSetup(std::uint8_t kind) {
     if (kind == kSetupByMacKind) {
+        setupCameraMac_ = table_.targetMac;
         beginRequest(SetupRequest, table_.targetMac, table_.requestSequence);
         appendSetupByMac(builder_, table_.setupSettings);
     } else {
+        setupCameraMac_ = table_.setupRecord.mac;
         beginRequest(SetupRequest, table_.setupRecord.mac, table_.requestSequence);
         builder_.encodeRecord(table_.setupRecord);
     }
@@ -207,7 +210,7 @@ void CameraSocket::readPendingDatagrams() {
 void CameraSocket::OnReceive(std::span<const std::uint8_t> datagram) {
     busy_ = true;
     builder_.receive(datagram.data(), datagram.size());
-    applyReply(builder_, table_, mode_, replyState_);
+    applyReply(builder_, table_, mode_, setupCameraMac_, replyState_);
     busy_ = false;
     releaseAwaitedStatus(table_);
 }

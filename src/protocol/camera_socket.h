@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include <QHostAddress>
@@ -75,6 +76,9 @@ private:
     int receiveBufferBytes_ = 0;
     SocketMode mode_ = SocketMode::Discovery;
     ReplyState replyState_ = ReplyState::None;
+    // The camera MAC of the set-up request sent since the last setMode: the one camera whose
+    // acknowledgement counts.
+    std::optional<MacAddress> setupCameraMac_;
     bool busy_ = false;
 };
 

@@ -7,19 +7,23 @@
 namespace tolvane {
 
 void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
-                ReplyState& replyState) {
+                const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState) {
     if (!builder.validate(table.hostMac))
         return;
     const std::uint16_t command = builder.word(kCommandOffset);
+    MacAddress mac;
+    std::copy_n(builder.buffer.begin() + kCameraMacOffset, mac.size(), mac.begin());
     if (mode == SocketMode::Discovery && command == SearchReply) {
-        MacAddress mac;
-        std::copy_n(builder.buffer.begin() + kCameraMacOffset, mac.size(), mac.begin());
         int index = table.findCamera(mac);
         if (index < 0)
             index = table.appendCamera();
         if (index >= 0)
             builder.decodeItems(table.cameraTable[index]);
-    } else if (mode == SocketMode::AwaitingAck && command == SetupReply) {
+        else
+            table.noteDropped(mac);
+    } else if (mode == SocketMode::AwaitingAck && command == SetupReply && mac == setupCameraMac) {
+        // Another camera's acknowledgement, or one forged by any host on the segment, would
+        // let the restart go out while the camera being set up never took its settings.
         replyState = ReplyState::Acknowledged;
     }
 }

@@ -92,6 +92,7 @@ enum class StringId : int {
     InternetAccess = 185,
     LocalAccess = 186,
     SelectAutomaticSetupFirst = 187,
+    CamerasNotListed = 188,
 };
 
 }  // namespace tolvane

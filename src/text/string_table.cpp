@@ -205,6 +205,9 @@ constexpr StringEntry kStrings[] = {
     {StringId::LocalAccess, QT_TRID_NOOP("tolvane-186")},
     //% "First, select \"Automatic Setup (Local Access Only)\"."
     {StringId::SelectAutomaticSetupFirst, QT_TRID_NOOP("tolvane-187")},
+    //% "More cameras answered than can be listed; not shown: %1. Set up the listed cameras, "
+    //% "disconnect them, and start this program again to list the others."
+    {StringId::CamerasNotListed, QT_TRID_NOOP("tolvane-188")},
 };
 // clang-format on
 

@@ -122,6 +122,7 @@ int main(int argc, char* argv[]) {
         cameras.append(cameraJson(i, table.cameraTable[static_cast<std::size_t>(i)]));
     const QJsonObject result{{QStringLiteral("searchMs"), searchTimes},
                              {QStringLiteral("cameraCount"), table.cameraCount},
+                             {QStringLiteral("droppedCount"), table.droppedCount()},
                              {QStringLiteral("receiveBufferBytes"), socket.receiveBufferBytes()},
                              {QStringLiteral("cameras"), cameras}};
     std::fputs(QJsonDocument(result).toJson(QJsonDocument::Compact).constData(), stdout);

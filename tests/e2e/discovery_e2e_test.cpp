@@ -18,6 +18,7 @@ namespace {
 struct Discovered {
     QJsonArray searchMs;
     int cameraCount = 0;
+    int droppedCount = 0;
     QList<QJsonObject> cameras;
 
     std::set<QString> macs() const {
@@ -40,6 +41,7 @@ Discovered discover(const TestBed& bed, double seconds) {
     Discovered discovered;
     discovered.searchMs = object.value(QStringLiteral("searchMs")).toArray();
     discovered.cameraCount = object.value(QStringLiteral("cameraCount")).toInt(-1);
+    discovered.droppedCount = object.value(QStringLiteral("droppedCount")).toInt(-1);
     for (const QJsonValue& camera : object.value(QStringLiteral("cameras")).toArray())
         discovered.cameras.append(camera.toObject());
     return discovered;
@@ -107,6 +109,7 @@ TEST(DiscoveryE2e, TwentyOneCamerasFillTwentyRecordsAndTheLastIsNeverAdded) {
         EXPECT_EQ(found.cameras[i].value(QStringLiteral("mac")).toString(), macNumber(i + 1))
             << "records stay in the order the cameras first answered";
     EXPECT_EQ(found.macs().count(macNumber(21)), 0u);
+    EXPECT_EQ(found.droppedCount, 1) << "the 21st camera answered twice and counts once";
 }
 
 TEST(DiscoveryE2e, ReplyForAnotherPcIsDropped) {

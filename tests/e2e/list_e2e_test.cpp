@@ -112,7 +112,9 @@ TEST_F(ListE2e, JsonInTheChosenLanguage) {
 
     ASSERT_TRUE(result.finished);
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    const QJsonArray cameras = QJsonDocument::fromJson(result.out).array();
+    const QJsonObject listed = QJsonDocument::fromJson(result.out).object();
+    EXPECT_EQ(listed.value("dropped").toInt(-1), 0);
+    const QJsonArray cameras = listed.value("cameras").toArray();
     ASSERT_EQ(cameras.size(), 1) << result.out.toStdString();
     const QJsonObject row = cameras.at(0).toObject();
     EXPECT_EQ(row.value("number").toString(), " 1");
@@ -179,6 +181,27 @@ TEST_F(ListE2e, HostNameUnknownToTheHostsFileDelaysNothing) {
     EXPECT_EQ(senderFields(listedSearches[0]).toHex(), bedSenderFields(listed).toHex());
     for (const QJsonObject& search : unlistedSearches)
         EXPECT_EQ(senderFields(search).toHex(), senderFields(listedSearches[0]).toHex());
+}
+
+TEST_F(ListE2e, TwentyOneCamerasListTwentyAndWarnOfTheOther) {
+    TestBed bed(1);
+    TOLVANE_REQUIRE_BED(bed);
+    EmulatorProcess many(bed, QStringLiteral("cam1"),
+                         {"--profile", "static", "--count", "21", "--mac", "02:77:10:00:00:01",
+                          "--ip", "10.77.0.101"});
+    expectListening(many);
+
+    const ProcessResult result = list(bed, {QStringLiteral("--json")});
+
+    ASSERT_TRUE(result.finished);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonObject listed = QJsonDocument::fromJson(result.out).object();
+    EXPECT_EQ(listed.value("cameras").toArray().size(), 20) << result.out.toStdString();
+    EXPECT_EQ(listed.value("dropped").toInt(), 1);
+    EXPECT_TRUE(
+        result.err.contains("tolvane: More cameras answered than can be listed; not shown: "
+                            "1."))
+        << result.err.toStdString();
 }
 
 }  // namespace

@@ -164,6 +164,27 @@ TEST_F(MainDialogPoll, RowsFollowTheTableOnlyAtTheRebuild) {
     EXPECT_EQ(main->cameraList()->cellTexts(2)[0], QStringLiteral(" 3"));
 }
 
+TEST_F(MainDialogPoll, CamerasBeyondTheFullListAreCountedUnderItAtTheRebuild) {
+    auto main = makeMainDialog();
+    while (cameras.cameraCount < CameraTable::kCapacity)
+        addCamera();
+    pollUntilRebuild(*main);
+    EXPECT_FALSE(main->droppedNotice()->isVisibleTo(main.get())) << "a full list hides nobody";
+
+    cameras.noteDropped({0x02, 0x00, 0x00, 0x00, 0x20, 0x01});
+    cameras.noteDropped({0x02, 0x00, 0x00, 0x00, 0x20, 0x02});
+    cameras.noteDropped({0x02, 0x00, 0x00, 0x00, 0x20, 0x01});
+    main->onTimer(TimerId::Poll);
+    EXPECT_FALSE(main->droppedNotice()->isVisibleTo(main.get()));
+    pollUntilRebuild(*main);
+
+    EXPECT_TRUE(main->droppedNotice()->isVisibleTo(main.get()));
+    EXPECT_EQ(main->droppedNotice()->text(),
+              "More cameras answered than can be listed; not shown: 2. Set up the listed "
+              "cameras, disconnect them, and start this program again to list the others.");
+    EXPECT_EQ(main->cameraList()->topLevelItemCount(), CameraTable::kCapacity);
+}
+
 TEST_F(MainDialogPoll, TheIpv6ViewRebuildsColumnsNowAndRowsAtThePoll) {
     auto main = makeMainDialog();
     addCamera();

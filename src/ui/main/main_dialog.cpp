@@ -106,7 +106,8 @@ void MainDialog::buildControls() {
     macField_->setMinimumWidth(
         macField_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")) + 12);
     setupByMacButton_ = new QPushButton(tr("Set up camera"), startupOverlay_);
-    setupByMacButton_->setAutoDefault(false);
+    // Enter presses it only while it has the focus: in the MAC field Enter still does nothing.
+    setupByMacButton_->setAutoDefault(true);
 
     auto* macRow = new QHBoxLayout;
     macRow->addStretch();
@@ -121,6 +122,11 @@ void MainDialog::buildControls() {
     auto* viewportLayout = new QVBoxLayout(cameraList_->viewport());
     viewportLayout->setContentsMargins(0, 0, 0, 0);
     viewportLayout->addWidget(startupOverlay_);
+
+    droppedNotice_ = new QLabel(contents_);
+    droppedNotice_->setWordWrap(true);
+    droppedNotice_->setTextFormat(Qt::PlainText);
+    droppedNotice_->hide();
 
     listAdvice_ = new QLabel(contents_);
     listAdvice_->setWordWrap(true);
@@ -157,6 +163,7 @@ void MainDialog::buildControls() {
     auto* layout = new QVBoxLayout(contents_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cameraList_, 1);
+    layout->addWidget(droppedNotice_);
     layout->addLayout(lower);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(contents_);
@@ -259,9 +266,18 @@ void MainDialog::poll() {
         if (cameras_.selectedCamera != -1) {
             cameraList_->selectRow(cameras_.selectedCamera);
         }
+        showDroppedCount();
         context_.macText = macField_->text();
     }
     context_.tickCount += 1;
+}
+
+void MainDialog::showDroppedCount() {
+    const int dropped = cameras_.droppedCount();
+    if (dropped > 0) {
+        droppedNotice_->setText(uiText(StringId::CamerasNotListed).arg(dropped));
+    }
+    droppedNotice_->setVisible(dropped > 0);
 }
 
 void MainDialog::hideStartupPanel() {

@@ -93,6 +93,7 @@ public:
     QLabel* startupPanel() const { return startupPanel_; }
     QLabel* macLabel() const { return macLabel_; }
     QLabel* listAdvice() const { return listAdvice_; }
+    QLabel* droppedNotice() const { return droppedNotice_; }
     bool timerActive(TimerId id) const;
     int timerInterval(TimerId id) const;
     Qt::TimerType timerType(TimerId id) const;
@@ -136,6 +137,7 @@ private:
     QTimer* timer(TimerId id) const;
     void poll();
     void hideStartupPanel();
+    void showDroppedCount();
     void onListSelectionChanged();
     void onListDoubleClicked();
     void onExecuteClicked();
@@ -165,6 +167,8 @@ private:
     QLineEdit* macField_ = nullptr;
     QPushButton* setupByMacButton_ = nullptr;
     QLabel* listAdvice_ = nullptr;
+    // Says that cameras answered beyond the list's capacity; hidden while none did.
+    QLabel* droppedNotice_ = nullptr;
     QComboBox* viewSelector_ = nullptr;
     QPushButton* executeButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;

@@ -19,7 +19,8 @@ ProgressDialog::ProgressDialog(DialogHost& owner)
     textPanel_ = createTextPanel(this);
     textPanel_->setMinimumHeight(64);
     cancelButton_ = new QPushButton(tr("Cancel"), this);
-    cancelButton_->setAutoDefault(false);
+    // Enter on the focused Cancel presses it, as Space does.
+    cancelButton_->setAutoDefault(true);
     connect(cancelButton_, &QPushButton::clicked, this, &ProgressDialog::onCancelClicked);
 
     auto* buttons = new QHBoxLayout;

@@ -20,7 +20,8 @@ ControlDialog::ControlDialog(DialogHost& owner) : ModelessDialog(owner) {
 
     auto makeButton = [this](const QString& text, void (ControlDialog::*handler)()) {
         auto* button = new QPushButton(text, this);
-        button->setAutoDefault(false);
+        // Enter presses the focused action; Close, the default, has the first focus.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, handler);
         return button;
     };

@@ -22,7 +22,8 @@ ResetIpsecDialog::ResetIpsecDialog(DialogHost& owner) : ModelessDialog(owner) {
     reset_->setDefault(true);
     connect(reset_, &QPushButton::clicked, this, &ResetIpsecDialog::accept);
     cancel_ = new QPushButton(tr("Cancel"), this);
-    cancel_->setAutoDefault(false);
+    // Enter on the focused Cancel cancels; Reset, the default, has the first focus.
+    cancel_->setAutoDefault(true);
     connect(cancel_, &QPushButton::clicked, this, &ResetIpsecDialog::reject);
 
     auto* buttons = new QHBoxLayout;

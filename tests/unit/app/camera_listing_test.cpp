@@ -110,7 +110,9 @@ TEST_F(CameraListingTest, TextOutputIsTheRowCellsSeparatedByTabs) {
 TEST_F(CameraListingTest, EmptyTablePrintsNothing) {
     CameraListing listing(cameras, nullptr, 6);
     EXPECT_TRUE(listing.textOutput().isEmpty());
-    EXPECT_EQ(QJsonDocument::fromJson(listing.jsonOutput()).array().size(), 0);
+    const QJsonObject listed = QJsonDocument::fromJson(listing.jsonOutput()).object();
+    EXPECT_EQ(listed.value("cameras").toArray().size(), 0);
+    EXPECT_EQ(listed.value("dropped").toInt(-1), 0);
 }
 
 TEST_F(CameraListingTest, JsonCarriesCellsAndRawFields) {
@@ -124,8 +126,9 @@ TEST_F(CameraListingTest, JsonCarriesCellsAndRawFields) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(listing.jsonOutput(), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError);
-    ASSERT_EQ(document.array().size(), 1);
-    const QJsonObject camera = document.array().at(0).toObject();
+    const QJsonArray listed = document.object().value("cameras").toArray();
+    ASSERT_EQ(listed.size(), 1);
+    const QJsonObject camera = listed.at(0).toObject();
     EXPECT_EQ(camera.value("number").toString(), " 1");
     EXPECT_EQ(camera.value("macAddress").toString(), "02-00-00-12-34-AB");
     EXPECT_EQ(camera.value("ipv4Address").toString(), "192.168.  0.253");
@@ -139,6 +142,20 @@ TEST_F(CameraListingTest, JsonCarriesCellsAndRawFields) {
     EXPECT_EQ(raw.value("networkMode").toInt(), 0x80);
     EXPECT_EQ(raw.value("hostName").toString(), "cam-lobby");
     EXPECT_EQ(raw.value("ipv6Address").toString(), "fe800000000000000000000000000000");
+}
+
+TEST_F(CameraListingTest, JsonCountsTheCamerasThatDidNotFit) {
+    while (cameras.cameraCount < CameraTable::kCapacity)
+        add(cameraAt(0xC0A80001u + static_cast<std::uint32_t>(cameras.cameraCount), 80, 0xC100));
+    cameras.noteDropped({0x02, 0x00, 0x00, 0x00, 0x30, 0x01});
+    cameras.noteDropped({0x02, 0x00, 0x00, 0x00, 0x30, 0x01});
+    cameras.noteDropped({0x02, 0x00, 0x00, 0x00, 0x30, 0x02});
+    CameraListing listing(cameras, nullptr, 6);
+    const QJsonObject listed = QJsonDocument::fromJson(listing.jsonOutput()).object();
+    EXPECT_EQ(listed.value("cameras").toArray().size(), CameraTable::kCapacity);
+    EXPECT_EQ(listed.value("dropped").toInt(), 2);
+    EXPECT_EQ(listing.textOutput().count(QLatin1Char('\n')), CameraTable::kCapacity)
+        << "the text output stays one line per listed camera";
 }
 
 }  // namespace

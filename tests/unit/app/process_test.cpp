@@ -170,12 +170,13 @@ TEST_F(ProcessTest, ListingWithoutAnAddressExplainsAndFails) {
         << listing.err.toStdString();
 }
 
-TEST_F(ProcessTest, JsonListingOfAnEmptySegmentIsAnEmptyArray) {
+TEST_F(ProcessTest, JsonListingOfAnEmptySegmentHasNoCameraAndNoneDropped) {
     const Outcome listing = run({QStringLiteral("--list"), QStringLiteral("--seconds"),
                                  QStringLiteral("1"), QStringLiteral("--json")},
                                 true);
     EXPECT_EQ(listing.exitCode, 0) << listing.err.toStdString();
-    EXPECT_EQ(listing.out.simplified(), "[ ]");
+    EXPECT_EQ(listing.out.simplified(), "{ \"cameras\": [ ], \"dropped\": 0 }");
+    EXPECT_TRUE(listing.err.isEmpty()) << listing.err.toStdString();
 }
 
 struct UsageCase {

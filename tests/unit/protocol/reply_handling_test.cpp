@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "crafted_reply.h"
@@ -21,7 +22,7 @@ SocketEndpoints loopbackEndpoints() {
     e.bindAddress = QHostAddress::LocalHost;
     e.bindPort = 0;
     e.destinationAddress = QHostAddress::LocalHost;
-    e.destinationPort = 9;  // nothing in these tests sends
+    e.destinationPort = 9;  // the discard port: set-up requests sent here go nowhere
     return e;
 }
 
@@ -35,6 +36,14 @@ protected:
     }
 
     void receive(const Bytes& datagram) { socket->OnReceive(datagram); }
+
+    // Awaits the acknowledgement of a record set-up sent to the crafted replies' camera, as
+    // the flows do: mode first, then the request (to a loopback port nobody listens on).
+    void awaitAckFromCraftedCamera() {
+        socket->setMode(SocketMode::AwaitingAck);
+        table.setupRecord.mac = CraftedReply{}.cameraMac;
+        socket->sendSetup(kSetupRecordKind);
+    }
 
     CameraTable table;
     std::unique_ptr<CameraSocket> socket;
@@ -71,7 +80,10 @@ class ReplyTableTest : public ReplyFixture, public ::testing::TestWithParam<Repl
 
 TEST_P(ReplyTableTest, AppliesOrDrops) {
     const ReplyCase& c = GetParam();
-    socket->setMode(c.mode);
+    if (c.mode == SocketMode::AwaitingAck)
+        awaitAckFromCraftedCamera();
+    else
+        socket->setMode(c.mode);
     receive(c.datagram());
     EXPECT_EQ(table.cameraCount, c.cameraCount);
     EXPECT_EQ(socket->replyState(), c.replyState);
@@ -272,6 +284,7 @@ TEST_F(ReplyHandlingTest, TwentyFirstCameraIsDropped) {
     ASSERT_EQ(table.cameraCount, 20);
     EXPECT_EQ(table.cameraTable[19].mac[5], 20);
     EXPECT_EQ(table.findCamera({0x00, 0x80, 0x45, 0x00, 0x00, 21}), -1);
+    EXPECT_EQ(table.droppedCount(), 1);
     // Still dropped when an earlier camera answers again.
     CraftedReply first = searchReply();
     first.cameraMac[5] = 1;
@@ -281,16 +294,99 @@ TEST_F(ReplyHandlingTest, TwentyFirstCameraIsDropped) {
     receive(extra.bytes());
     EXPECT_EQ(table.cameraCount, 20);
     EXPECT_EQ(table.findCamera(first.cameraMac), 0);
+    EXPECT_EQ(table.droppedCount(), 1) << "a camera that answers again counts once";
+    extra.cameraMac[5] = 22;
+    receive(extra.bytes());
+    EXPECT_EQ(table.droppedCount(), 2);
+}
+
+TEST_F(ReplyHandlingTest, DroppedCountStaysBoundedUnderAFloodOfMacs) {
+    for (std::uint8_t i = 1; i <= 20; ++i) {
+        CraftedReply reply = searchReply();
+        reply.cameraMac[5] = i;
+        receive(reply.bytes());
+    }
+    for (int i = 0; i < 3000; ++i) {
+        CraftedReply forged = searchReply();
+        forged.cameraMac[3] = static_cast<std::uint8_t>(i >> 8);
+        forged.cameraMac[4] = static_cast<std::uint8_t>(i);
+        receive(forged.bytes());
+    }
+    EXPECT_EQ(table.cameraCount, 20);
+    EXPECT_EQ(table.droppedCount(), 1000);
 }
 
 TEST_F(ReplyHandlingTest, SecondAcknowledgementKeepsState) {
-    socket->setMode(SocketMode::AwaitingAck);
+    awaitAckFromCraftedCamera();
     receive(setupReply().bytes());
     receive(setupReply().bytes());
     EXPECT_EQ(socket->replyState(), ReplyState::Acknowledged);
     socket->setMode(SocketMode::Discovery);
     EXPECT_EQ(socket->replyState(), ReplyState::None);
     EXPECT_EQ(socket->mode(), SocketMode::Discovery);
+}
+
+constexpr MacAddress kSetUpCamera{0x00, 0x80, 0x45, 0x00, 0x00, 0x07};
+constexpr MacAddress kTypedMac{0x00, 0x80, 0x45, 0x00, 0x00, 0x08};
+
+// Which set-up was sent since the last setMode (none, by record or by MAC), and the camera MAC
+// that the acknowledgement carries.
+struct AckCase {
+    std::string name;
+    std::optional<std::uint8_t> sentKind;
+    MacAddress ackMac;
+    ReplyState replyState;
+};
+
+void PrintTo(const AckCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AcknowledgementTest : public ReplyFixture, public ::testing::TestWithParam<AckCase> {};
+
+TEST_P(AcknowledgementTest, CountsOnlyTheCameraBeingSetUp) {
+    const AckCase& c = GetParam();
+    table.setupRecord.mac = kSetUpCamera;
+    table.targetMac = kTypedMac;
+    socket->setMode(SocketMode::AwaitingAck);
+    if (c.sentKind)
+        socket->sendSetup(*c.sentKind);
+    CraftedReply ack = setupReply();
+    ack.cameraMac = c.ackMac;
+    receive(ack.bytes());
+    EXPECT_EQ(socket->replyState(), c.replyState);
+}
+
+const AckCase kAckCases[] = {
+    {"RecordKindFromTheRecordsCamera", kSetupRecordKind, kSetUpCamera, ReplyState::Acknowledged},
+    {"RecordKindFromAnotherCamera",
+     kSetupRecordKind,
+     {0x00, 0x80, 0x45, 0x00, 0x00, 0x09},
+     ReplyState::None},
+    {"RecordKindFromTheTypedMac", kSetupRecordKind, kTypedMac, ReplyState::None},
+    {"RecordKindForgedWithZeroMac", kSetupRecordKind, MacAddress{}, ReplyState::None},
+    {"RecordKindForgedWithBroadcastMac",
+     kSetupRecordKind,
+     {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+     ReplyState::None},
+    {"ByMacKindFromTheTypedMac", kSetupByMacKind, kTypedMac, ReplyState::Acknowledged},
+    {"ByMacKindFromTheRecordsCamera", kSetupByMacKind, kSetUpCamera, ReplyState::None},
+    {"NothingSentSinceSetMode", std::nullopt, kSetUpCamera, ReplyState::None},
+};
+
+INSTANTIATE_TEST_SUITE_P(SetupReplies, AcknowledgementTest, ::testing::ValuesIn(kAckCases),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(ReplyHandlingTest, AnotherCamerasAcknowledgementDoesNotHideTheRightOne) {
+    awaitAckFromCraftedCamera();
+    CraftedReply other = setupReply();
+    other.cameraMac[5] = 0x02;
+    receive(other.bytes());
+    EXPECT_EQ(socket->replyState(), ReplyState::None);
+    receive(setupReply().bytes());
+    EXPECT_EQ(socket->replyState(), ReplyState::Acknowledged);
+    receive(other.bytes());
+    EXPECT_EQ(socket->replyState(), ReplyState::Acknowledged);
 }
 
 TEST_F(ReplyHandlingTest, SetModeTakesAnyOtherValueAsDiscovery) {
