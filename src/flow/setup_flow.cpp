@@ -2,11 +2,11 @@
 
 #include <QByteArray>
 
-#include "protocol/camera_socket.h"
 #include "flow/flow_timing.h"
 #include "flow/pc_settings.h"
 #include "flow/request_burst.h"
 #include "flow/wizard.h"
+#include "protocol/camera_socket.h"
 
 namespace tolvane {
 
@@ -124,7 +124,10 @@ void SetupFlow::stepSetupFlow() {
             sendIpsecOff();
             break;
         case kIpsecAwaitAck:
-            awaitAckThenRestart(kIpsecFailed, kIpsecAwaitOff);
+            awaitAckThenRestart(kIpsecFailed, kIpsecRestarting);
+            break;
+        case kIpsecRestarting:
+            awaitIpsecRestart();
             break;
         case kIpsecAwaitOff:
             awaitIpsecOff();
@@ -206,19 +209,34 @@ void SetupFlow::report() {
 void SetupFlow::sendIpsecOff() {
     if (!host_.progressDialogExists())
         return;
-    CameraRecord& camera = selected();
-    cameras_.setupRecord = camera;
+    cameras_.setupRecord = selected();
     cameras_.setupRecord.statusCode = kIpsecOffOperation;
-    camera.ipsecEnabled = 0;
     sendPreparedRecord(kIpsecAwaitAck);
 }
 
+// The camera may answer with its old record until it goes down: its reports count only after
+// the restart wait, from a cleared status on.
+void SetupFlow::awaitIpsecRestart() {
+    if (!moreThanElapsed(context_.tickCount, kRestartWaitMs))
+        return;
+    context_.flowState = kIpsecAwaitOff;
+    context_.tickCount = 0;
+    selected().statusCode = 0;
+}
+
+// Only a reply from the restarted camera tells whether IPsec is off.
 void SetupFlow::awaitIpsecOff() {
-    if (selected().ipsecEnabled == 0) {
-        fail(127, kIpsecCompleted);
-    } else if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
+    if (moreThanElapsed(context_.tickCount, kReturnTimeoutMs)) {
         fail(123, kIpsecFailed);
+        return;
     }
+    const CameraRecord& camera = selected();
+    if (camera.statusCode == 0)
+        return;
+    if (camera.ipsecEnabled == 0)
+        fail(127, kIpsecCompleted);
+    else
+        fail(125, kIpsecFailed);
 }
 
 void SetupFlow::sendInternetResetup() {

@@ -26,6 +26,7 @@ enum SetupFlowState : std::int32_t {
     kIpsecCompleted = 122,
     kIpsecFailed = 123,
     kIpsecAwaitOff = 124,
+    kIpsecRestarting = 125,
     kInternetSend = 130,
     kInternetAwaitAck = 131,
     kInternetNoAck = 132,
@@ -58,6 +59,7 @@ private:
     void awaitCamera();
     void report();
     void sendIpsecOff();
+    void awaitIpsecRestart();
     void awaitIpsecOff();
     void sendInternetResetup();
     void sendPreparedRecord(std::int32_t awaitAckState);

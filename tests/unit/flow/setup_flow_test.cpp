@@ -194,27 +194,52 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{.name = "IpsecAckWait", .state = 121, .tick = 32, .next = 121},
         StepCase{.name = "IpsecAck",
                  .state = 121,
+                 .ipsecEnabled = 1,
                  .tick = 32,
                  .reply = 6,
-                 .next = 124,
+                 .next = 125,
                  .calls = concat({{"setMode 4"}, restartBurst()}),
                  .tickAfter = 0},
-        StepCase{.name = "IpsecOffReported",
+        StepCase{.name = "IpsecRestartIgnoresReportsAtTick80",
+                 .state = 125,
+                 .status = 0x8000,
+                 .ipsecEnabled = 0,
+                 .tick = 80,
+                 .next = 125},
+        StepCase{.name = "IpsecRestartOverAtTick81",
+                 .state = 125,
+                 .status = 0x8000,
+                 .ipsecEnabled = 1,
+                 .tick = 81,
+                 .next = 124,
+                 .tickAfter = 0,
+                 .statusAfter = 0},
+        StepCase{.name = "IpsecAwaitsAFreshReply",
                  .state = 124,
                  .ipsecEnabled = 0,
-                 .tick = 40,
+                 .tick = 200,
+                 .next = 124},
+        StepCase{.name = "IpsecOffReported",
+                 .state = 124,
+                 .status = 0x8000,
+                 .ipsecEnabled = 0,
+                 .tick = 200,
                  .next = 122,
                  .calls = {"closeProgress"},
                  .message = "[127]"},
-        StepCase{.name = "IpsecStillOnAtTick32",
+        StepCase{.name = "IpsecStillOnReported",
                  .state = 124,
+                 .status = 0x8000,
                  .ipsecEnabled = 1,
-                 .tick = 32,
-                 .next = 124},
-        StepCase{.name = "IpsecStillOnAtTick33",
+                 .tick = 3,
+                 .next = 123,
+                 .calls = {"closeProgress"},
+                 .message = "[125]"},
+        StepCase{.name = "IpsecCameraTooLateAtTick201",
                  .state = 124,
-                 .ipsecEnabled = 1,
-                 .tick = 33,
+                 .status = 0x8000,
+                 .ipsecEnabled = 0,
+                 .tick = 201,
                  .next = 123,
                  .calls = {"closeProgress"},
                  .message = "[123]"},
@@ -332,9 +357,8 @@ TEST_F(FlowTest, IpsecOffSendsAFreshCopyWithItsOperationCode) {
 
     CameraRecord expected = camera();
     expected.statusCode = 0x0FC0;
-    expected.ipsecEnabled = 1;
     EXPECT_EQ(cameras.setupRecord, expected);
-    EXPECT_EQ(camera().ipsecEnabled, 0);
+    EXPECT_EQ(camera().ipsecEnabled, 1) << "only the camera says when IPsec is off";
     EXPECT_EQ(cameras.requestSequence, 4);
     EXPECT_EQ(context.flowState, 121);
     EXPECT_EQ(context.tickCount, 0u);
@@ -358,25 +382,48 @@ TEST_F(FlowTest, InternetResetupSendsFactoryModeOnPort80) {
     EXPECT_EQ(host.calls, concat({{"setMode 5"}, setupBurst()}));
 }
 
-// The camera's IPsec flag is cleared when the request goes out and only a search reply applied
-// in discovery mode sets it again.
-TEST_F(FlowTest, IpsecOffReportsSuccessAtOnceUnlessAReplyStillShowsItOn) {
+// A camera answers with its old record until it goes down: only a reply after the restart wait
+// and the clearing of its status says whether IPsec is off.
+TEST_F(FlowTest, IpsecOffReportsSuccessOnlyWhenTheRestartedCameraShowsItOff) {
     camera().ipsecEnabled = 1;
+    camera().statusCode = 0x8000;
     flow.startIpsecReset();
     flow.stepSetupFlow();  // 120 -> 121
     host.reply = 6;
-    flow.stepSetupFlow();  // 121 -> 124
-    ASSERT_EQ(context.flowState, 124);
-    camera().ipsecEnabled = 1;  // a reply applied between acknowledgement and the next tick
-    for (std::uint32_t tick = 0; tick <= 32; ++tick) {
+    flow.stepSetupFlow();  // 121 -> 125
+    ASSERT_EQ(context.flowState, 125);
+    camera().ipsecEnabled = 0;  // the old record as parsed before the camera went down
+    for (std::uint32_t tick = 0; tick <= 80; ++tick) {
         context.tickCount = tick;
         flow.stepSetupFlow();
-        ASSERT_EQ(context.flowState, 124);
+        ASSERT_EQ(context.flowState, 125) << "tick " << tick;
     }
-    camera().ipsecEnabled = 0;
+    context.tickCount = 81;
+    flow.stepSetupFlow();
+    ASSERT_EQ(context.flowState, 124);
+    EXPECT_EQ(camera().statusCode, 0);
+    for (std::uint32_t tick = 0; tick <= 10; ++tick) {
+        context.tickCount = tick;
+        flow.stepSetupFlow();
+        ASSERT_EQ(context.flowState, 124) << "no fresh reply yet, tick " << tick;
+    }
+    camera().statusCode = 0x8000;
     flow.stepSetupFlow();
     EXPECT_EQ(context.flowState, 122);
     EXPECT_EQ(context.messageText, "[127]");
+}
+
+TEST_F(FlowTest, IpsecOffWithoutAFreshReplyTimesOut) {
+    camera().ipsecEnabled = 1;
+    context.flowState = 125;
+    context.tickCount = 81;
+    flow.stepSetupFlow();
+    ASSERT_EQ(context.flowState, 124);
+    context.tickCount = 201;
+    flow.stepSetupFlow();
+    EXPECT_EQ(context.flowState, 123);
+    EXPECT_EQ(context.messageText, "[123]");
+    EXPECT_EQ(camera().ipsecEnabled, 1);
 }
 
 TEST_F(FlowTest, WithoutSocketEveryFlowFailsAfterEightSeconds) {
