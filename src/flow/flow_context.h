@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include <QString>
+
+#include "camera/camera_record.h"
 
 namespace tolvane {
 
@@ -11,6 +14,9 @@ namespace tolvane {
 struct FlowContext {
     std::uint8_t internetAccess = 0;
     std::uint8_t addressConfirmed = 0;
+    // The camera whose address the running wizard has had confirmed; cleared when a wizard run
+    // starts. A camera asking for an address again after that would make the wizard loop.
+    std::optional<MacAddress> addressPassCamera;
     QString progressText;
     std::uint32_t tickCount = 0;
     std::int32_t flowState = 0;

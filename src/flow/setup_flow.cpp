@@ -50,6 +50,7 @@ void SetupFlow::startSetupFlow(int timerId) {
 }
 
 void SetupFlow::startWizard() {
+    context_.addressPassCamera.reset();
     context_.progressText = host_.text(128);
     host_.setDialogRequest(kProgressDialogRequest, 1);
     context_.flowState = kWizardWatchCamera;
@@ -310,6 +311,7 @@ void SetupFlow::setupByMacClicked() {
         host_.showMessageBox(176);
         return;
     }
+    context_.addressPassCamera.reset();
     context_.progressText = host_.text(179);
     if (gatherPcSettings(host_.hostInfo(), cameras_.hostIp, cameras_.setupSettings)) {
         context_.flowState = kWizardWatchCamera;

@@ -1,12 +1,12 @@
 #include "flow/wizard.h"
 
-#include "protocol/camera_socket.h"
 #include "flow/candidate_search.h"
 #include "flow/completion_message.h"
 #include "flow/flow_timing.h"
 #include "flow/page_urls.h"
 #include "flow/pc_settings.h"
 #include "flow/request_burst.h"
+#include "protocol/camera_socket.h"
 
 namespace tolvane {
 
@@ -135,7 +135,10 @@ void Wizard::watchCamera() {
         case 0xC100:
             if (context_.addressConfirmed)
                 camera->setupFlags &= ~kNeedsAddressFlag;
-            if (camera->setupFlags & kNeedsAddressFlag) {
+            if ((camera->setupFlags & kNeedsAddressFlag) &&
+                context_.addressPassCamera == camera->mac) {
+                failSetup();
+            } else if (camera->setupFlags & kNeedsAddressFlag) {
                 proposeAddress();
             } else {
                 refreshProgress(119);
@@ -195,8 +198,27 @@ void Wizard::proposeAddress() {
     context_.flowState = kWizardSendSettings;
     host_.stopTimer(kWizardTimer);
     host_.runAddressConfirm();
+    noteAddressConfirmed();
     host_.startTimer(kWizardTimer, kTickPeriodMs);
     refreshProgress(120);
+}
+
+// The camera's next request for an address is the one the user has just answered, whether the
+// settings came from a free candidate or from the fallback.
+void Wizard::noteAddressConfirmed() {
+    context_.addressConfirmed = 1;
+    if (const CameraRecord* camera = cameras_.selectedRecord())
+        context_.addressPassCamera = camera->mac;
+}
+
+// Ends the run with the failure message, shown by state 8 once the progress dialog is gone. Also
+// taken when the camera asks for an address again although this run has given it one: it did not
+// take the settings, and proposing them again would never end.
+void Wizard::failSetup() {
+    if (host_.progressDialogExists())
+        host_.closeProgress();
+    context_.messageText = host_.text(125);
+    context_.flowState = kWizardReportFailure;
 }
 
 void Wizard::conclude(const CameraRecord& camera) {
@@ -281,10 +303,7 @@ void Wizard::sendByMac() {
 void Wizard::awaitAck() {
     if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
         host_.setMode(kDiscoveryMode);
-        if (host_.progressDialogExists())
-            host_.closeProgress();
-        context_.messageText = host_.text(125);
-        context_.flowState = kWizardReportFailure;
+        failSetup();
         return;
     }
     if (host_.replyState() != kAcknowledged)
@@ -328,7 +347,7 @@ void Wizard::testCandidate() {
     host_.stopTimer(kWizardTimer);
     cameras_.setupSettings.ip = *candidate;
     host_.runAddressConfirm();
-    context_.addressConfirmed = 1;
+    noteAddressConfirmed();
     host_.startTimer(kWizardTimer, kTickPeriodMs);
     refreshProgress(context_.setupByMac ? 177 : 120);
     host_.showProgressCancel();
@@ -339,6 +358,7 @@ void Wizard::confirmFallback() {
     host_.stopTimer(kWizardTimer);
     cameras_.setupSettings = kFallbackSettings;
     host_.runAddressConfirm();
+    noteAddressConfirmed();
     host_.startTimer(kWizardTimer, kTickPeriodMs);
     refreshProgress(120);
     host_.showProgressCancel();

@@ -57,6 +57,8 @@ private:
     void openNewAddress();
     void showCompletionAndChoice(const CameraRecord& camera);
     void confirmFallback();
+    void noteAddressConfirmed();
+    void failSetup();
     void refreshProgress(int stringId);
 
     FlowContext& context_;

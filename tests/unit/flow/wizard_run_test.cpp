@@ -1,9 +1,11 @@
 #include <cstdint>
+#include <ostream>
+#include <string>
 
 #include <gtest/gtest.h>
 
-#include "flow_fixture.h"
 #include "flow/flow_cancel.h"
+#include "flow_fixture.h"
 
 namespace tolvane::test {
 namespace {
@@ -146,6 +148,84 @@ TEST_F(WizardRunTest, SetUpByMacFromALoopbackPcConfirmsTheFallbackSettings) {
     EXPECT_EQ(host.calls[host.calls.size() - 3],
               "browserRestartLaunch http://192.168.0.11/CgiVemba?Mode=Local");
 }
+
+// The ways to the fallback settings: a PC without a usable address, or a subnet without a
+// candidate.
+struct FallbackRoute {
+    std::string name;
+    std::uint32_t pcAddress;
+    std::uint32_t pcMask;
+};
+
+void PrintTo(const FallbackRoute& route, std::ostream* os) {
+    *os << route.name;
+}
+
+class FallbackRunTest : public WizardRunTest, public ::testing::WithParamInterface<FallbackRoute> {
+protected:
+    // Runs a factory-new camera through the fallback confirmation, the sending and the restart
+    // request, up to the wizard watching the camera again.
+    void confirmFallbackAndRestart() {
+        host.network.address = GetParam().pcAddress;
+        host.network.mask = GetParam().pcMask;
+        camera().networkMode = 255;
+        camera().statusCode = 0xC100;
+        camera().setupFlags = 0x8000;
+        flow.startWizard();
+        host.progressOpen = true;
+        for (int i = 0; i < 4 && context.flowState != 6; ++i)
+            tick();  // at once from state 1, or through states 12 and 13
+        ASSERT_EQ(context.flowState, 6);
+        EXPECT_EQ(cameras.setupSettings, kFallbackSettings);
+        tick();
+        ASSERT_EQ(context.flowState, 7);
+        host.reply = 6;
+        tick();
+        ASSERT_EQ(context.flowState, 1);
+        host.reply = 0;
+        host.take();
+    }
+};
+
+// Back after its restart, the camera still flags that it wants an address: the confirmed
+// fallback counts, so the page opens instead of a new search.
+TEST_P(FallbackRunTest, ConfirmedFallbackCountsAsConfirmed) {
+    confirmFallbackAndRestart();
+    camera().ipAddress = 0xC0A800FDu;
+    camera().statusCode = 0xC100;
+    tick();
+    EXPECT_EQ(context.flowState, 2);
+    EXPECT_EQ(camera().setupFlags, 0);
+    EXPECT_EQ(host.take(), (Calls{"showProgressText [119]",
+                                  "shellLaunch http://192.168.0.253:80/CgiVemba?Mode=Local"}));
+}
+
+// However the confirmation came to be forgotten, a camera that asks again for the address this
+// run has given it ends the run with the failure message instead of another pass.
+TEST_P(FallbackRunTest, SecondAddressPassForTheSameCameraFails) {
+    confirmFallbackAndRestart();
+    context.addressConfirmed = 0;
+    camera().statusCode = 0xC100;
+    camera().setupFlags = 0x8000;
+    tick();
+    ASSERT_EQ(context.flowState, 8);
+    EXPECT_EQ(context.messageText, "[125]");
+    tick();
+    EXPECT_EQ(context.flowState, 0);
+    EXPECT_EQ(host.take(),
+              (Calls{"closeProgress", "stopTimer 3", "runMessageDialog [125]", "setMode 4"}));
+
+    // A new run starts afresh.
+    flow.startWizard();
+    host.progressOpen = true;
+    tick();
+    EXPECT_NE(context.flowState, 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, FallbackRunTest,
+                         ::testing::Values(FallbackRoute{"LoopbackPc", 0x7F000001u, 0xFF000000u},
+                                           FallbackRoute{"NoCandidate", kPcAddress, 0xFFFFFFFEu}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(WizardRunTest, InternetAccessForACameraReporting8200) {
     context.internetAccess = 1;
