@@ -4,14 +4,14 @@
 
 #include <QEventLoop>
 #include <QTimer>
-#include <QtEndian>
 
 #include "app/camera_listing.h"
 #include "app/instance_guard.h"
-#include "text/string_table.h"
+#include "camera/camera_codes.h"
 #include "camera/camera_table.h"
 #include "hostnet/linux/linux_host_info.h"
 #include "protocol/camera_socket.h"
+#include "text/string_table.h"
 
 namespace tolvane {
 
@@ -20,7 +20,7 @@ namespace {
 constexpr int kPollPeriodMs = 250;
 
 // Message-box texts end lines with "\r\n"; a terminal wants "\n".
-QString terminalText(int stringId) {
+QString terminalText(StringId stringId) {
     return uiText(stringId).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
@@ -55,10 +55,10 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
     std::uint32_t mask = 0;
     hostInfo.QueryAddressAndMask(address, mask);
     if (address == 0) {
-        err << terminalText(166) << '\n';
+        err << terminalText(StringId::NoPcAddress) << '\n';
         return 1;
     }
-    cameras.hostIp = qToBigEndian(address);
+    cameras.hostIp = networkOrder(address);
     hostInfo.QueryHostMac(cameras.hostMac);
 
     CameraListing listing(cameras, &socket, options.listSeconds);

@@ -48,7 +48,4 @@ struct CameraRecord {
     bool operator==(const CameraRecord&) const = default;
 };
 
-// networkMode value of a camera still in its factory default state.
-inline constexpr std::uint8_t kFactoryMode = 0xFF;
-
 }  // namespace tolvane

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "camera/camera_codes.h"
 #include "camera/camera_record.h"
 
 namespace tolvane {
@@ -18,8 +19,8 @@ struct SetupSettings {
     bool operator==(const SetupSettings&) const = default;
 };
 
-// Settings proposed when the PC's own cannot be used: 192.168.0.253/24, no gateway, no DNS.
-inline constexpr SetupSettings kFallbackSettings{0xC0A800FDu, 0xFFFFFF00u, 0, 0, 0};
+// Settings proposed when the PC's own cannot be used.
+inline constexpr SetupSettings kFallbackSettings{kFallbackAddress, kFallbackMask, 0, 0, 0};
 
 // The discovered cameras and the values that set-up requests are built from. The application
 // creates one and hands it by reference to the socket, the window and the flows; a test makes
@@ -43,7 +44,7 @@ public:
     SetupSettings setupSettings{};
     MacAddress targetMac{};
     MacAddress hostMac{};
-    // The PC's address in network byte order, as the datagram header carries it.
+    // The PC's address in network byte order, as the datagram header carries it (hostOrder).
     std::uint32_t hostIp = 0;
     std::uint16_t requestSequence = 0;
     std::uint16_t awaitedStatus = 0;

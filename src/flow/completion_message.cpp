@@ -5,7 +5,8 @@
 namespace tolvane {
 
 QString completionMessage(const FlowHost& host, std::uint32_t address, std::uint16_t port) {
-    return host.text(172) + completionAddressLine(address, port) + host.text(171);
+    return host.text(StringId::SetupCompletedAddress) + completionAddressLine(address, port) +
+           host.text(StringId::InternetAccessNext);
 }
 
 }  // namespace tolvane

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "text/string_id.h"
 #include "text/ui_language.h"
 
 namespace tolvane {
@@ -45,7 +46,7 @@ public:
     virtual void runAccessChoice() = 0;
     virtual void runMessageDialog() = 0;
     // A message box with an OK button showing string `stringId`.
-    virtual void showMessageBox(int stringId) = 0;
+    virtual void showMessageBox(StringId stringId) = 0;
 
     // Opens a URL in a new browser window.
     virtual void shellLaunch(const QString& url) = 0;
@@ -57,7 +58,7 @@ public:
 
     virtual HostInfo& hostInfo() = 0;
     virtual UiLanguage uiLanguage() const = 0;
-    virtual QString text(int stringId) const = 0;
+    virtual QString text(StringId stringId) const = 0;
     // Current text of the MAC address field.
     virtual QString macFieldText() const = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include "camera/camera_codes.h"
 #include "flow/flow_timing.h"
 #include "flow/pc_settings.h"
 #include "flow/request_burst.h"
@@ -13,10 +14,6 @@ namespace tolvane {
 namespace {
 
 constexpr int kProgressOpenPeriodMs = 100;
-constexpr std::uint16_t kResetupOperation = 0x0F00;
-constexpr std::uint16_t kIpsecOffOperation = 0x0FC0;
-constexpr std::uint32_t kDefaultLocalAddress = 0xC0A800FDu;  // 192.168.0.253
-constexpr std::uint32_t kDefaultLocalMask = 0xFFFFFF00u;
 constexpr int kMacTextLength = 12;
 
 void closeProgress(FlowHost& host) {
@@ -43,7 +40,7 @@ void SetupFlow::startSetupFlow(int timerId) {
     ++cameras_.requestSequence;
     context_.flowState = kSetupSendRecord;
     context_.tickCount = 0;
-    context_.progressText = host_.text(124);
+    context_.progressText = host_.text(StringId::SetupInProgress);
     host_.setDialogRequest(kProgressDialogRequest, 1);
     host_.stopTimer(kDialogTimer);
     host_.startTimer(kDialogTimer, kProgressOpenPeriodMs);
@@ -51,21 +48,21 @@ void SetupFlow::startSetupFlow(int timerId) {
 
 void SetupFlow::startWizard() {
     context_.addressPassCamera.reset();
-    context_.progressText = host_.text(128);
+    context_.progressText = host_.text(StringId::PreparingEasyInstallation);
     host_.setDialogRequest(kProgressDialogRequest, 1);
     context_.flowState = kWizardWatchCamera;
     host_.startTimer(kWizardTimer, kTickPeriodMs);
 }
 
 void SetupFlow::startIpsecReset() {
-    context_.progressText = host_.text(174);
+    context_.progressText = host_.text(StringId::SettingIpsecOff);
     host_.setDialogRequest(kProgressDialogRequest, 0);
     context_.flowState = kIpsecSend;
     host_.startTimer(kSetupFlowTimer, kTickPeriodMs);
 }
 
 void SetupFlow::startInternetResetup() {
-    context_.progressText = host_.text(119);
+    context_.progressText = host_.text(StringId::WizardInProgress);
     host_.setDialogRequest(kProgressDialogRequest, 0);
     context_.flowState = kInternetSend;
     host_.startTimer(kSetupFlowTimer, kTickPeriodMs);
@@ -77,14 +74,14 @@ void SetupFlow::startLocalResetup() {
         return;
     CameraRecord& record = cameras_.setupRecord;
     record = *camera;
-    record.ipAddress = record.staticIpAddress = kDefaultLocalAddress;
-    record.subnetMask = record.staticSubnetMask = kDefaultLocalMask;
+    record.ipAddress = record.staticIpAddress = kFallbackAddress;
+    record.subnetMask = record.staticSubnetMask = kFallbackMask;
     record.gateway = record.staticGateway = 0;
     record.dns1 = record.staticDns1 = 0;
     record.dns2 = record.staticDns2 = 0;
     record.networkMode = kFactoryMode;
-    record.webPort = 80;
-    record.statusCode = kResetupOperation;
+    record.webPort = kDefaultWebPort;
+    record.statusCode = kNetworkSetupOperation;
     startSetupFlow(kSetupFlowTimer);
 }
 
@@ -150,7 +147,7 @@ void SetupFlow::stepSetupFlow() {
     }
 }
 
-void SetupFlow::fail(int stringId, std::int32_t nextState) {
+void SetupFlow::fail(StringId stringId, std::int32_t nextState) {
     closeProgress(host_);
     context_.messageText = host_.text(stringId);
     context_.flowState = nextState;
@@ -161,14 +158,14 @@ void SetupFlow::awaitAck() {
         return;
     if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
         host_.setMode(kDiscoveryMode);
-        fail(125, kSetupNoAck);
+        fail(StringId::SetupFailed, kSetupNoAck);
         return;
     }
     if (host_.replyState() != kAcknowledged)
         return;
     host_.setMode(kDiscoveryMode);
     sendRestartBurst(host_);
-    context_.progressText = host_.text(126);
+    context_.progressText = host_.text(StringId::RestartingCamera);
     host_.showProgressText();
     context_.tickCount = 0;
     context_.flowState =
@@ -186,12 +183,13 @@ void SetupFlow::awaitRestart() {
 
 void SetupFlow::awaitCamera() {
     if (moreThanElapsed(context_.tickCount, kReturnTimeoutMs)) {
-        fail(123, kSetupTimedOut);
+        fail(StringId::SetupTimedOut, kSetupTimedOut);
         return;
     }
     if (selected().statusCode == 0)
         return;
-    fail(127, context_.flowState == kFactoryAwaitCamera ? kFactoryCompleted : kSetupCompleted);
+    fail(StringId::SetupCompleted,
+         context_.flowState == kFactoryAwaitCamera ? kFactoryCompleted : kSetupCompleted);
 }
 
 void SetupFlow::report() {
@@ -228,16 +226,16 @@ void SetupFlow::awaitIpsecRestart() {
 // Only a reply from the restarted camera tells whether IPsec is off.
 void SetupFlow::awaitIpsecOff() {
     if (moreThanElapsed(context_.tickCount, kReturnTimeoutMs)) {
-        fail(123, kIpsecFailed);
+        fail(StringId::SetupTimedOut, kIpsecFailed);
         return;
     }
     const CameraRecord& camera = selected();
     if (camera.statusCode == 0)
         return;
     if (camera.ipsecEnabled == 0)
-        fail(127, kIpsecCompleted);
+        fail(StringId::SetupCompleted, kIpsecCompleted);
     else
-        fail(125, kIpsecFailed);
+        fail(StringId::SetupFailed, kIpsecFailed);
 }
 
 void SetupFlow::sendInternetResetup() {
@@ -246,8 +244,8 @@ void SetupFlow::sendInternetResetup() {
     CameraRecord& record = cameras_.setupRecord;
     record = selected();
     record.networkMode = kFactoryMode;
-    record.webPort = 80;
-    record.statusCode = kResetupOperation;
+    record.webPort = kDefaultWebPort;
+    record.statusCode = kNetworkSetupOperation;
     sendPreparedRecord(kInternetAwaitAck);
 }
 
@@ -266,7 +264,7 @@ void SetupFlow::sendPreparedRecord(std::int32_t awaitAckState) {
 void SetupFlow::awaitAckThenRestart(std::int32_t noAckState, std::int32_t restartedState) {
     if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
         host_.setMode(kDiscoveryMode);
-        fail(125, noAckState);
+        fail(StringId::SetupFailed, noAckState);
         return;
     }
     if (host_.replyState() != kAcknowledged)
@@ -287,7 +285,7 @@ void SetupFlow::awaitInternetRestart() {
 
 void SetupFlow::awaitInternetCamera() {
     if (moreThanElapsed(context_.tickCount, kReturnTimeoutMs)) {
-        fail(123, kSetupTimedOut);
+        fail(StringId::SetupTimedOut, kSetupTimedOut);
         return;
     }
     if (selected().statusCode == 0)
@@ -302,17 +300,17 @@ void SetupFlow::setupByMacClicked() {
     context_.setupByMac = 1;
     context_.macText = host_.macFieldText();
     if (context_.macText.size() != kMacTextLength) {
-        host_.showMessageBox(176);
+        host_.showMessageBox(StringId::IllegalMacAddress);
         return;
     }
     // Characters outside Latin-1 become '?', which the conversion refuses.
     const QByteArray text = context_.macText.toLatin1();
     if (parseHexMac(cameras_.targetMac.data(), text.constData(), kMacTextLength) == -1) {
-        host_.showMessageBox(176);
+        host_.showMessageBox(StringId::IllegalMacAddress);
         return;
     }
     context_.addressPassCamera.reset();
-    context_.progressText = host_.text(179);
+    context_.progressText = host_.text(StringId::PreparingNetworkConfiguration);
     if (gatherPcSettings(host_.hostInfo(), cameras_.hostIp, cameras_.setupSettings)) {
         context_.flowState = kWizardWatchCamera;
         host_.setDialogRequest(kProgressDialogRequest, 1);

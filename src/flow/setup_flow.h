@@ -66,7 +66,7 @@ private:
     void awaitAckThenRestart(std::int32_t noAckState, std::int32_t restartedState);
     void awaitInternetRestart();
     void awaitInternetCamera();
-    void fail(int stringId, std::int32_t nextState);
+    void fail(StringId stringId, std::int32_t nextState);
     CameraRecord& selected();
 
     FlowContext& context_;

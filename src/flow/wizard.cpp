@@ -1,5 +1,6 @@
 #include "flow/wizard.h"
 
+#include "camera/camera_codes.h"
 #include "flow/candidate_search.h"
 #include "flow/completion_message.h"
 #include "flow/flow_timing.h"
@@ -12,21 +13,8 @@ namespace tolvane {
 
 namespace {
 
-constexpr std::uint16_t kNeedsAddressFlag = 0x8000;
-constexpr std::uint16_t kAutomaticSetupOperation = 0x0FD0;
 constexpr int kByMacWaitMs = 60000;
 constexpr int kPageReadyWaitMs = 5000;
-
-// The PC's address in host order from CameraTable::hostIp, which holds it byte-reversed.
-std::uint32_t pcAddress(std::uint32_t hostIp) {
-    return ((hostIp & 0xFFu) << 24) | ((hostIp & 0xFF00u) << 8) | ((hostIp >> 8) & 0xFF00u) |
-           (hostIp >> 24);
-}
-
-// Statuses a camera reports while it is still working on a change.
-bool isBusyStatus(std::uint16_t status) {
-    return (status >= 0xC006 && status <= 0xC008) || (status >= 0xC106 && status <= 0xC108);
-}
 
 }  // namespace
 
@@ -83,7 +71,7 @@ void Wizard::followCamera() {
     switch (context_.flowState) {
         case kWizardAwaitLeaveEasySetup:
         case kWizardAwaitLeaveAwaited:
-            if (status != 0 && status != 0xC100)
+            if (status != 0 && status != kEasySetupStatus)
                 context_.flowState = kWizardConclude;
             break;
         case kWizardConclude:
@@ -93,7 +81,7 @@ void Wizard::followCamera() {
             reportCompletion(*camera);
             break;
         case kWizardAwaitAfterC000:
-            if (status != 0 && status != 0xC000)
+            if (status != 0 && status != kEasySetupPreparingStatus)
                 context_.flowState = kWizardCameraWorking;
             break;
         case kWizardCameraWorking:
@@ -107,7 +95,7 @@ void Wizard::followCamera() {
                 context_.flowState = kWizardCameraWorkingAfterReport;
             break;
         case kWizardAwaitAfter8D00:
-            if (status != 0 && status != 0xC100 && status != 0x8D00) {
+            if (status != 0 && status != kEasySetupStatus && status != kConfiguredModeStatus) {
                 context_.flowState = kWizardConclude;
             }
             break;
@@ -116,7 +104,7 @@ void Wizard::followCamera() {
     }
 }
 
-void Wizard::refreshProgress(int stringId) {
+void Wizard::refreshProgress(StringId stringId) {
     context_.progressText = host_.text(stringId);
     host_.showProgressText();
 }
@@ -132,7 +120,7 @@ void Wizard::watchCamera() {
                                           context_.internetAccess != 0, host_.uiLanguage());
     const bool internet = context_.internetAccess != 0;
     switch (camera->statusCode) {
-        case 0xC100:
+        case kEasySetupStatus:
             if (context_.addressConfirmed)
                 camera->setupFlags &= ~kNeedsAddressFlag;
             if ((camera->setupFlags & kNeedsAddressFlag) &&
@@ -141,39 +129,39 @@ void Wizard::watchCamera() {
             } else if (camera->setupFlags & kNeedsAddressFlag) {
                 proposeAddress();
             } else {
-                refreshProgress(119);
+                refreshProgress(StringId::WizardInProgress);
                 host_.shellLaunch(page);
                 camera->statusCode = 0;
                 context_.flowState = kWizardAwaitLeaveEasySetup;
             }
             break;
-        case 0xC000:
-            refreshProgress(119);
+        case kEasySetupPreparingStatus:
+            refreshProgress(StringId::WizardInProgress);
             host_.pause(kPageReadyWaitMs);
             host_.shellLaunch(page);
             context_.flowState = kWizardAwaitAfterC000;
             break;
-        case 0x8200:
+        case kLocalSetupFinishedStatus:
             if (!internet)
                 break;
-            refreshProgress(119);
+            refreshProgress(StringId::WizardInProgress);
             host_.shellLaunch(page);
             camera->statusCode = 0;
-            cameras_.awaitedStatus = 0xC100;
+            cameras_.awaitedStatus = kEasySetupStatus;
             context_.flowState = kWizardAwaitStatus;
             break;
-        case 0x8000:
-        case 0x8100:
+        case kLocalSetupStatus:
+        case kInternetSetupStatus:
             if (!internet)
                 break;
-            refreshProgress(119);
+            refreshProgress(StringId::WizardInProgress);
             host_.shellLaunch(page);
             context_.flowState = kWizardAwaitReport;
             break;
-        case 0x8D00:
+        case kConfiguredModeStatus:
             if (!internet)
                 break;
-            refreshProgress(119);
+            refreshProgress(StringId::WizardInProgress);
             host_.shellLaunch(page);
             camera->statusCode = 0;
             context_.flowState = kWizardAwaitAfter8D00;
@@ -200,7 +188,7 @@ void Wizard::proposeAddress() {
     host_.runAddressConfirm();
     noteAddressConfirmed();
     host_.startTimer(kWizardTimer, kTickPeriodMs);
-    refreshProgress(120);
+    refreshProgress(StringId::StartNetworkConfiguration);
 }
 
 // The camera's next request for an address is the one the user has just answered, whether the
@@ -217,7 +205,7 @@ void Wizard::noteAddressConfirmed() {
 void Wizard::failSetup() {
     if (host_.progressDialogExists())
         host_.closeProgress();
-    context_.messageText = host_.text(125);
+    context_.messageText = host_.text(StringId::SetupFailed);
     context_.flowState = kWizardReportFailure;
 }
 
@@ -225,9 +213,9 @@ void Wizard::conclude(const CameraRecord& camera) {
     const std::uint16_t status = camera.statusCode;
     if (status == 0 || isBusyStatus(status))
         return;
-    if (status == 0x8000) {
+    if (status == kLocalSetupStatus) {
         context_.flowState = kWizardDone;
-    } else if (status == 0x8200) {
+    } else if (status == kLocalSetupFinishedStatus) {
         context_.flowState = kWizardDone;
         host_.stopTimer(kWizardTimer);
         if (!context_.internetAccess)
@@ -335,7 +323,7 @@ void Wizard::startCandidateSearch() {
 }
 
 void Wizard::testCandidate() {
-    const std::uint32_t ownAddress = pcAddress(cameras_.hostIp);
+    const std::uint32_t ownAddress = hostOrder(cameras_.hostIp);
     const std::optional<std::uint32_t> candidate =
         nextCandidate(context_.candidateCounter, cameras_.setupSettings, ownAddress);
     context_.lastCandidate = candidate.value_or(0);
@@ -349,7 +337,8 @@ void Wizard::testCandidate() {
     host_.runAddressConfirm();
     noteAddressConfirmed();
     host_.startTimer(kWizardTimer, kTickPeriodMs);
-    refreshProgress(context_.setupByMac ? 177 : 120);
+    refreshProgress(context_.setupByMac ? StringId::StartNetworkConfigurationMinute
+                                        : StringId::StartNetworkConfiguration);
     host_.showProgressCancel();
 }
 
@@ -360,7 +349,7 @@ void Wizard::confirmFallback() {
     host_.runAddressConfirm();
     noteAddressConfirmed();
     host_.startTimer(kWizardTimer, kTickPeriodMs);
-    refreshProgress(120);
+    refreshProgress(StringId::StartNetworkConfiguration);
     host_.showProgressCancel();
 }
 

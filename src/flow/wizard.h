@@ -59,7 +59,7 @@ private:
     void confirmFallback();
     void noteAddressConfirmed();
     void failSetup();
-    void refreshProgress(int stringId);
+    void refreshProgress(StringId stringId);
 
     FlowContext& context_;
     CameraTable& cameras_;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include <QtEndian>
+#include "camera/camera_codes.h"
 
 namespace tolvane {
 
@@ -43,7 +43,7 @@ AddressAndMask PickAddressAndMask(const HostFacts& facts, std::uint32_t nameAddr
 }
 
 std::uint32_t PickGateway(const HostFacts& facts, std::uint32_t hostIpNetworkOrder) {
-    const std::uint32_t hostIp = qFromBigEndian(hostIpNetworkOrder);
+    const std::uint32_t hostIp = hostOrder(hostIpNetworkOrder);
     for (const AdapterRow& adapter : facts.adapters) {
         if (adapter.addresses.empty() || adapter.addresses.front() != hostIp)
             continue;

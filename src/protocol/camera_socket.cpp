@@ -10,6 +10,7 @@
 #include <QNetworkProxy>
 #include <QUdpSocket>
 
+#include "camera/camera_codes.h"
 #include "protocol/byte_order.h"
 #include "protocol/item_table.h"
 #include "protocol/reply_handler.h"
@@ -24,10 +25,6 @@ Q_LOGGING_CATEGORY(lcSocket, "tolvane.protocol", QtInfoMsg)
 
 // Room for a burst of a few thousand full-size datagrams while the thread is busy elsewhere.
 constexpr int kReceiveBufferRequest = 4 * 1024 * 1024;
-
-constexpr std::uint16_t kSetupByMacOperation = 0x0F01;
-constexpr std::uint8_t kSetupByMacNetworkMode = 0x12;
-constexpr std::uint16_t kSetupByMacWebPort = 80;
 
 void appendAddress(PacketBuilder& builder, std::uint16_t tag, std::uint32_t address) {
     std::uint8_t bytes[4];
@@ -55,13 +52,13 @@ void appendSetupByMac(PacketBuilder& builder, const SetupSettings& s) {
     appendAddress(builder, 0x21, s.mask);
     appendAddress(builder, 0x22, s.gateway);
     appendAddressPair(builder, 0x23, s.dns1, s.dns2);
-    appendU16(builder, 0x25, kSetupByMacWebPort);
+    appendU16(builder, 0x25, kDefaultWebPort);
     appendAddress(builder, 0xA0, s.ip);
     appendAddress(builder, 0xA1, s.mask);
     appendAddress(builder, 0xA2, s.gateway);
     appendAddressPair(builder, 0xA3, s.dns1, s.dns2);
     appendU16(builder, 0xAD, kSetupByMacOperation);
-    builder.appendItem(0xA6, 1, &kSetupByMacNetworkMode);
+    builder.appendItem(0xA6, 1, &kFactoryStaticMode);
 }
 
 }  // namespace

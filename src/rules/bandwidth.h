@@ -5,23 +5,25 @@
 
 #include <QString>
 
+#include "text/string_id.h"
+
 namespace tolvane {
 
 // One entry of the manual set-up dialog's bandwidth list: the string that names it and the
 // value stored in CameraRecord::bandwidthLimit.
 struct BandwidthEntry {
-    int stringId;
+    StringId stringId;
     std::uint32_t limit;
 };
 
 // The list in its order: 0.1, 0.2, 0.3, 0.5, 1 Mbit/s, unlimited.
 inline constexpr std::array<BandwidthEntry, 6> kBandwidthEntries{{
-    {138, 13107},
-    {137, 26214},
-    {136, 39321},
-    {135, 65536},
-    {134, 131072},
-    {129, 2147483647},
+    {StringId::Bandwidth0_1Mbps, 13107},
+    {StringId::Bandwidth0_2Mbps, 26214},
+    {StringId::Bandwidth0_3Mbps, 39321},
+    {StringId::Bandwidth0_5Mbps, 65536},
+    {StringId::Bandwidth1Mbps, 131072},
+    {StringId::BandwidthUnlimited, 2147483647},
 }};
 
 // Limit stored when no entry is selected.

@@ -5,14 +5,14 @@ namespace tolvane {
 ControlButtonStates controlButtonStates(const CameraRecord& camera) {
     ControlButtonStates states;
     // More than 20 minutes after its restart the camera refuses every kind of set-up.
-    if ((camera.setupFlags & 0x0001u) != 0) {
+    if ((camera.setupFlags & kSetupRefusedFlag) != 0) {
         states.autoSetupLocal = false;
         states.autoSetupInternet = false;
         states.manualSetup = false;
         states.resetIpsec = false;
         return states;
     }
-    if ((camera.networkMode & 0x03u) != 0)
+    if ((camera.networkMode & kAddressingBits) != kAutomaticAddressing)
         states.autoSetupInternet = false;
     if (camera.networkMode == kFactoryMode) {
         states.autoSetupInternet = false;
@@ -43,7 +43,7 @@ AutoSetupAction autoSetupAction(const CameraRecord& camera, bool internetAccess)
         return AutoSetupAction::StartWizard;
     if (!internetAccess)
         return AutoSetupAction::AskLocalResetup;
-    if (camera.statusCode == 0x8D00u || (camera.setupFlags >> 8) >= 2)
+    if (camera.statusCode == kConfiguredModeStatus || (camera.setupFlags >> 8) >= 2)
         return AutoSetupAction::AskInternetResetup;
     return AutoSetupAction::StartWizard;
 }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "camera/camera_codes.h"
 #include "camera/camera_record.h"
 
 namespace tolvane {
@@ -37,12 +38,12 @@ AutoSetupAction autoSetupAction(const CameraRecord& camera, bool internetAccess)
 
 // Bit 15 of the status: the camera has finished configuring its network.
 inline bool networkConfigured(const CameraRecord& camera) {
-    return (camera.statusCode & 0x8000u) != 0;
+    return (camera.statusCode & kNetworkConfiguredBit) != 0;
 }
 
 // Bit 1 of the flags: the camera has been set up and its root page is the entry.
 inline bool alreadySetUp(const CameraRecord& camera) {
-    return (camera.setupFlags & 0x0002u) != 0;
+    return (camera.setupFlags & kAlreadySetUpFlag) != 0;
 }
 
 // Internet set-up needs a configured camera that has left its factory settings.

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "camera/camera_codes.h"
 #include "text/string_table.h"
 
 namespace tolvane {
@@ -32,17 +33,17 @@ struct ColumnWidths {
 };
 
 struct ColumnDefinition {
-    int titleStringId;
+    StringId titleStringId;
     ColumnWidths widths;
 };
 
-constexpr ColumnDefinition kNumberColumn{111, {45, 45, 30, 40}};
-constexpr ColumnDefinition kMacColumn{104, {125, 125, 160, 130}};
-constexpr ColumnDefinition kIpv4AddressColumn{105, {110, 110, 140, 125}};
-constexpr ColumnDefinition kIpv6AddressColumn{110, {220, 220, 270, 240}};
-constexpr ColumnDefinition kPortColumn{106, {70, 90, 90, 70}};
-constexpr ColumnDefinition kIpv4StatusColumn{107, {305, 305, 340, 310}};
-constexpr ColumnDefinition kIpv6StatusColumn{107, {190, 190, 190, 190}};
+constexpr ColumnDefinition kNumberColumn{StringId::RowNumber, {45, 45, 30, 40}};
+constexpr ColumnDefinition kMacColumn{StringId::MacAddress, {125, 125, 160, 130}};
+constexpr ColumnDefinition kIpv4AddressColumn{StringId::Ipv4Address, {110, 110, 140, 125}};
+constexpr ColumnDefinition kIpv6AddressColumn{StringId::Ipv6Address, {220, 220, 270, 240}};
+constexpr ColumnDefinition kPortColumn{StringId::PortNumber, {70, 90, 90, 70}};
+constexpr ColumnDefinition kIpv4StatusColumn{StringId::CameraStatus, {305, 305, 340, 310}};
+constexpr ColumnDefinition kIpv6StatusColumn{StringId::CameraStatus, {190, 190, 190, 190}};
 
 const ColumnDefinition& columnDefinition(int column, ListView view) {
     const bool ipv4 = view == ListView::IPv4;
@@ -65,17 +66,18 @@ bool hasIpv6Address(const CameraRecord& record) {
                        [](std::uint8_t byte) { return byte != 0; });
 }
 
-int configuredModeStringId(const CameraRecord& record) {
-    if (record.setupFlags & 0x0800u) {
-        return 159;
+StringId configuredModeStringId(const CameraRecord& record) {
+    if (record.setupFlags & kPortRefreshErrorFlag) {
+        return StringId::ModeErrorPortNumberRefreshing;
     }
-    switch (record.networkMode & 0x03u) {
-        case 0:
-            return (record.networkMode & 0x80u) ? 155 : 156;
-        case 1:
-            return 158;
+    switch (record.networkMode & kAddressingBits) {
+        case kAutomaticAddressing:
+            return (record.networkMode & kInternetAccessBit) ? StringId::InternetAccessEnabled
+                                                             : StringId::InternetAccessDisabled;
+        case kDhcpAddressing:
+            return StringId::Dhcp;
         default:
-            return 157;
+            return StringId::StaticIpAddress;
     }
 }
 
@@ -105,16 +107,19 @@ QString ipv6Text(const std::array<std::uint8_t, 16>& address) {
 
 QString ipv6StatusText(const CameraRecord& record) {
     if (record.statusCode == 0) {
-        return uiText(140);
+        return uiText(StringId::OffLine);
     }
     if (!hasIpv6Address(record)) {
         return QStringLiteral("-----");
     }
-    if (record.ipv6Mode == 255) {
-        return uiText(182);
+    if (record.ipv6Mode == kIpv6Unregistered) {
+        return uiText(StringId::Ipv6NotRegistered);
     }
-    const QString assignment = uiText((record.ipv6Mode & 0x03u) == 0 ? 183 : 184);
-    const QString access = uiText((record.ipv6Mode & 0x80u) ? 185 : 186);
+    const QString assignment =
+        uiText((record.ipv6Mode & kAddressingBits) == kAutomaticAddressing ? StringId::Auto
+                                                                           : StringId::Static);
+    const QString access = uiText((record.ipv6Mode & kInternetAccessBit) ? StringId::InternetAccess
+                                                                         : StringId::LocalAccess);
     return assignment + QLatin1Char('/') + access;
 }
 
@@ -125,53 +130,53 @@ ListColumn listColumn(int column, ListView view, UiLanguage language) {
     return {definition.titleStringId, definition.widths.forLanguage(language)};
 }
 
-int statusStringId(const CameraRecord& record) {
+StringId statusStringId(const CameraRecord& record) {
     switch (record.statusCode >> 8) {
         case 0x02:
         case 0x03:
         case 0x04:
         case 0x05:
         case 0x06:
-            return 147;
+            return StringId::NetworkConfigurationInProgress;
         case 0x07:
-            return 148;
+            return StringId::UpnpConfigurationInProgress;
         case 0x08:
-            return 149;
+            return StringId::InternetConnectionTestInProgress;
         case 0x09:
-            return 150;
+            return StringId::DdnsRegistrationInProgress;
         case 0x80:
         case 0x82:
         case 0xC0:
         case 0xC1:
-            return 152;
+            return StringId::LocalSetupCompleted;
         case 0x81:
         case 0x83:
         case 0x84:
         case 0x85:
-            return 151;
+            return StringId::InternetSetupCompleted;
         case 0x8D:
             return configuredModeStringId(record);
         case 0x8E:
-            return 154;
+            return StringId::ChangingConfigurationByUser;
         case 0x8F:
-            return 146;
+            return StringId::FirmwareUpdateInProgress;
         case 0xF7:
         case 0xF8:
-            return 141;
+            return StringId::ErrorDdnsRegistration;
         case 0xF9:
         case 0xFA:
-            return 142;
+            return StringId::ErrorAccessTest;
         case 0xFB:
-            return 143;
+            return StringId::ErrorPortNumberRefreshing;
         case 0xFC:
         case 0xFD:
-            return 144;
+            return StringId::ErrorUpnpConfiguration;
         case 0xFE:
-            return 145;
+            return StringId::ErrorNetworkConfiguration;
         case 0xFF:
-            return 153;
+            return StringId::ErrorRouterConnection;
         default:
-            return 140;
+            return StringId::OffLine;
     }
 }
 

@@ -4,8 +4,9 @@
 
 #include <QString>
 
-#include "text/ui_language.h"
 #include "camera/camera_table.h"
+#include "text/string_id.h"
+#include "text/ui_language.h"
 
 namespace tolvane {
 
@@ -16,7 +17,7 @@ inline constexpr int kListColumnCount = 5;
 using RowTexts = std::array<QString, kListColumnCount>;
 
 struct ListColumn {
-    int titleStringId;
+    StringId titleStringId;
     int width;  // pixels
 };
 
@@ -24,7 +25,7 @@ struct ListColumn {
 ListColumn listColumn(int column, ListView view, UiLanguage language);
 
 // String id of the IPv4 view's status word for the record's statusCode.
-int statusStringId(const CameraRecord& record);
+StringId statusStringId(const CameraRecord& record);
 
 // The five cell texts of the row for `record`, which sits at table index `index`: number, MAC,
 // address, port and status. Shared by the camera list and the headless listing.

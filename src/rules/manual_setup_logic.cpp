@@ -1,5 +1,6 @@
 #include "rules/manual_setup_logic.h"
 
+#include "camera/camera_codes.h"
 #include "rules/record_text.h"
 #include "rules/text_checks.h"
 
@@ -7,11 +8,6 @@ namespace tolvane {
 
 namespace {
 
-constexpr std::uint8_t kModeBits = 0x03;
-constexpr std::uint8_t kDhcpMode = 1;
-constexpr std::uint8_t kStaticMode = 2;
-constexpr std::uint8_t kFactoryStaticMode = 0x12;
-constexpr std::uint16_t kDefaultWebPort = 80;
 constexpr std::uint32_t kAllOnes = 0xFFFFFFFFu;
 
 bool isUsableAddress(std::uint32_t address) {
@@ -34,7 +30,7 @@ FieldEnables fieldEnables(AddressRule rule) {
 
 ManualSetupOpening openManualSetup(const CameraRecord& camera, CameraRecord& setupRecord) {
     setupRecord = camera;
-    setupRecord.statusCode = kNetworkSetupStatus;
+    setupRecord.statusCode = kNetworkSetupOperation;
 
     ManualSetupOpening opening;
     ManualSetupFields& fields = opening.fields;
@@ -48,14 +44,14 @@ ManualSetupOpening openManualSetup(const CameraRecord& camera, CameraRecord& set
     fields.port = QString::number(setupRecord.webPort == 0 ? kDefaultWebPort : setupRecord.webPort);
     fields.hostName = recordText(setupRecord.hostName);
 
-    const std::uint8_t mode = setupRecord.networkMode & kModeBits;
-    if (mode == kDhcpMode) {
+    const std::uint8_t mode = setupRecord.networkMode & kAddressingBits;
+    if (mode == kDhcpAddressing) {
         fields.dhcpChecked = true;
         opening.rule = AddressRule::Dhcp;
     } else {
         fields.staticChecked = true;
         opening.rule = AddressRule::Static;
-        if (mode != kStaticMode) {
+        if (mode != kStaticAddressing) {
             setupRecord.networkMode =
                 setupRecord.networkMode == kFactoryMode
                     ? kFactoryStaticMode
@@ -72,7 +68,7 @@ GatewayDns staticClickValues(const CameraRecord& camera) {
 }
 
 std::optional<GatewayDns> dhcpClickValues(const CameraRecord& camera) {
-    if ((camera.networkMode & kModeBits) == kDhcpMode)
+    if ((camera.networkMode & kAddressingBits) == kDhcpAddressing)
         return std::nullopt;
     return GatewayDns{};
 }
@@ -127,23 +123,24 @@ std::optional<SavePlan> applyManualSetup(const ManualSetupFields& fields,
         return std::nullopt;
     storeRecordText(setupRecord.hostName, hostBytes);
 
-    std::uint8_t mode = setupRecord.networkMode & ~kModeBits;
+    std::uint8_t mode = setupRecord.networkMode & ~kAddressingBits;
     if (!fields.autoChecked)
-        mode |= fields.dhcpChecked ? kDhcpMode : kStaticMode;
+        mode |= fields.dhcpChecked ? kDhcpAddressing : kStaticAddressing;
     setupRecord.networkMode = mode;
 
-    const std::uint8_t cameraMode = camera.networkMode & kModeBits;
-    if (fields.dhcpChecked && (cameraMode == 0 || cameraMode == kStaticMode)) {
-        setupRecord.ipAddress = kDhcpFallbackAddress;
-        setupRecord.staticIpAddress = kDhcpFallbackAddress;
-        setupRecord.subnetMask = kDhcpFallbackMask;
-        setupRecord.staticSubnetMask = kDhcpFallbackMask;
+    const std::uint8_t cameraMode = camera.networkMode & kAddressingBits;
+    if (fields.dhcpChecked &&
+        (cameraMode == kAutomaticAddressing || cameraMode == kStaticAddressing)) {
+        setupRecord.ipAddress = kFallbackAddress;
+        setupRecord.staticIpAddress = kFallbackAddress;
+        setupRecord.subnetMask = kFallbackMask;
+        setupRecord.staticSubnetMask = kFallbackMask;
     }
 
     setupRecord.bandwidthLimit = bandwidthLimitFor(fields.bandwidthText, texts);
 
     SavePlan plan;
-    if ((setupRecord.networkMode & kModeBits) == kStaticMode) {
+    if ((setupRecord.networkMode & kAddressingBits) == kStaticAddressing) {
         plan.checkAddress = true;
         plan.newAddress = setupRecord.ipAddress;
         plan.currentAddress = camera.ipAddress;

@@ -51,7 +51,7 @@ struct ManualSetupOpening {
     AddressRule rule = AddressRule::Static;
 };
 
-// Copies `camera` into `setupRecord` as a set-up request (status 0x0F00) and derives the
+// Copies `camera` into `setupRecord` as a set-up request (kNetworkSetupOperation) and derives the
 // dialog's opening state from it; a camera in automatic or factory mode is offered static.
 ManualSetupOpening openManualSetup(const CameraRecord& camera, CameraRecord& setupRecord);
 
@@ -88,11 +88,5 @@ struct SavePlan {
 std::optional<SavePlan> applyManualSetup(const ManualSetupFields& fields,
                                          const CameraRecord& camera, CameraRecord& setupRecord,
                                          const BandwidthTexts& texts);
-
-// Operation code of a record-kind set-up request that sets the camera's network.
-inline constexpr std::uint16_t kNetworkSetupStatus = 0x0F00;
-// Address and mask that a camera leaving static mode for DHCP falls back to.
-inline constexpr std::uint32_t kDhcpFallbackAddress = 0xC0A800FDu;  // 192.168.0.253
-inline constexpr std::uint32_t kDhcpFallbackMask = 0xFFFFFF00u;     // 255.255.255.0
 
 }  // namespace tolvane

@@ -1,21 +1,23 @@
 #include "rules/open_camera_rule.h"
 
+#include "camera/camera_codes.h"
+
 namespace tolvane {
 
 OpenCameraDecision decideOpenSelectedCamera(const CameraTable& cameras) {
     const CameraRecord* record = cameras.selectedRecord();
     if (record == nullptr) {
-        return {{167}, false};
+        return {{StringId::SelectCamera}, false};
     }
     if (record->statusCode == 0) {
-        return {{168}, false};
+        return {{StringId::CameraOffLine}, false};
     }
-    if (record->setupFlags & 0x0001u) {
-        return {{169}, true};
+    if (record->setupFlags & kSetupRefusedFlag) {
+        return {{StringId::SetupTooLateAfterRestart}, true};
     }
-    const unsigned assignment = record->networkMode & 0x03u;
-    if (assignment == 1 || assignment == 2) {
-        return {{173}, true};
+    const unsigned assignment = record->networkMode & kAddressingBits;
+    if (assignment == kDhcpAddressing || assignment == kStaticAddressing) {
+        return {{StringId::CameraInDhcpOrStaticMode}, true};
     }
     return {{}, true};
 }

@@ -3,13 +3,14 @@
 #include <vector>
 
 #include "camera/camera_table.h"
+#include "text/string_id.h"
 
 namespace tolvane {
 
 // What Execute or a double click does with the selected camera: the messages to show, in
 // order, and whether the control dialog is then requested.
 struct OpenCameraDecision {
-    std::vector<int> messageStringIds;
+    std::vector<StringId> messageStringIds;
     bool requestControlDialog = false;
 };
 

@@ -1,16 +1,22 @@
 #pragma once
 
+#include <vector>
+
 #include <QString>
 
+#include "text/string_id.h"
 #include "text/ui_language.h"
 
 namespace tolvane {
 
-// Text of string `id` (101-187) in the language of the loaded translation; English when none
-// is loaded.
-QString uiText(int id);
+// Text of string `id` in the language of the loaded translation; English when none is loaded.
+// Empty for a number that is not in the table.
+QString uiText(StringId id);
 
-// The language of the string table in use, read from the marker in string 178 at every call.
+// Every id of the table, in ascending order.
+std::vector<StringId> allStringIds();
+
+// The language of the string table in use, read from its language marker at every call.
 UiLanguage uiLanguage();
 
 }  // namespace tolvane

@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include "camera/camera_codes.h"
 #include "emulator_process.h"
 #include "protocol/packet_builder.h"
 #include "test_bed.h"
@@ -104,7 +105,7 @@ TEST(SetupDialogE2e, ManualStaticSetupBringsTheCameraBackAtItsNewAddress) {
     const QList<CameraRecord> requests = setupRequests(camera);
     ASSERT_EQ(requests.size(), 3) << "one set-up burst of three copies";
     for (const CameraRecord& request : requests) {
-        EXPECT_EQ(request.statusCode, 0x0F00);
+        EXPECT_EQ(request.statusCode, kNetworkSetupOperation);
         EXPECT_EQ(request.ipAddress, ipv4(newIp));
         EXPECT_EQ(request.subnetMask, ipv4(QStringLiteral("255.255.255.0")));
         EXPECT_EQ(request.networkMode, 0x02);
@@ -150,7 +151,7 @@ TEST(SetupDialogE2e, ResetIpsecSwitchesItOffAndReportsCompletion) {
     const QList<CameraRecord> requests = setupRequests(camera);
     ASSERT_EQ(requests.size(), 3);
     for (const CameraRecord& request : requests)
-        EXPECT_EQ(request.statusCode, 0x0FC0);
+        EXPECT_EQ(request.statusCode, kIpsecOffOperation);
     EXPECT_TRUE(operations(camera).contains(QStringLiteral("0x0FC0")));
     EXPECT_FALSE(camera.events(QStringLiteral("restart")).isEmpty());
 }

@@ -8,8 +8,8 @@
 #include <QMenu>
 #include <QTimer>
 
-#include "text/string_table.h"
 #include "main_dialog_fixture.h"
+#include "text/string_table.h"
 #include "ui/main/camera_list.h"
 
 namespace tolvane {
@@ -33,7 +33,7 @@ protected:
     }
 
     void expectAboutBoxShown() {
-        EXPECT_EQ(aboutTitle, uiText(101));
+        EXPECT_EQ(aboutTitle, uiText(StringId::AboutThisProgram));
         EXPECT_TRUE(aboutTexts.contains(QStringLiteral("Tolvane     Version 1.23R03")));
     }
 
@@ -71,7 +71,7 @@ TEST_F(MainDialogAbout, TheWindowsContextMenuOffersIt) {
     QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 20),
                               main->mapToGlobal(QPoint(20, 20)));
     QCoreApplication::sendEvent(main->cameraList()->viewport(), &request);
-    EXPECT_EQ(menuItems, QStringList{uiText(101)});
+    EXPECT_EQ(menuItems, QStringList{uiText(StringId::AboutThisProgram)});
     expectAboutBoxShown();
 }
 

@@ -73,7 +73,8 @@ TEST_P(AddressConfirmDialogOk, EndsOrComplainsAndRestoresTheRefusedBox) {
     EXPECT_EQ(cameras.setupSettings.mask, GetParam().storedMask);
     EXPECT_EQ(dialog.addressField()->value(), GetParam().storedIp);
     EXPECT_EQ(dialog.maskField()->value(), GetParam().storedMask);
-    const QStringList expected = GetParam().accepted ? QStringList{} : QStringList{uiText(170)};
+    const QStringList expected =
+        GetParam().accepted ? QStringList{} : QStringList{uiText(StringId::InvalidValue)};
     EXPECT_EQ(prompter.messageTexts(), expected);
 }
 

@@ -5,8 +5,8 @@
 
 #include "qstring_printer.h"
 
-#include "text/string_table.h"
 #include "rules/list_rows.h"
+#include "text/string_table.h"
 
 namespace tolvane {
 namespace {
@@ -21,15 +21,39 @@ CameraRecord cameraWithStatus(std::uint16_t statusCode) {
 }
 
 // The status word of every high byte; 8D is listed for networkMode 0 without the port flag.
-int expectedStatusId(int highByte) {
-    static const std::map<int, int> table = {
-        {0x02, 147}, {0x03, 147}, {0x04, 147}, {0x05, 147}, {0x06, 147}, {0x07, 148}, {0x08, 149},
-        {0x09, 150}, {0x80, 152}, {0x82, 152}, {0x81, 151}, {0x83, 151}, {0x84, 151}, {0x85, 151},
-        {0x8D, 156}, {0x8E, 154}, {0x8F, 146}, {0xC0, 152}, {0xC1, 152}, {0xF7, 141}, {0xF8, 141},
-        {0xF9, 142}, {0xFA, 142}, {0xFB, 143}, {0xFC, 144}, {0xFD, 144}, {0xFE, 145}, {0xFF, 153},
+StringId expectedStatusId(int highByte) {
+    static const std::map<int, StringId> table = {
+        {0x02, StringId::NetworkConfigurationInProgress},
+        {0x03, StringId::NetworkConfigurationInProgress},
+        {0x04, StringId::NetworkConfigurationInProgress},
+        {0x05, StringId::NetworkConfigurationInProgress},
+        {0x06, StringId::NetworkConfigurationInProgress},
+        {0x07, StringId::UpnpConfigurationInProgress},
+        {0x08, StringId::InternetConnectionTestInProgress},
+        {0x09, StringId::DdnsRegistrationInProgress},
+        {0x80, StringId::LocalSetupCompleted},
+        {0x82, StringId::LocalSetupCompleted},
+        {0x81, StringId::InternetSetupCompleted},
+        {0x83, StringId::InternetSetupCompleted},
+        {0x84, StringId::InternetSetupCompleted},
+        {0x85, StringId::InternetSetupCompleted},
+        {0x8D, StringId::InternetAccessDisabled},
+        {0x8E, StringId::ChangingConfigurationByUser},
+        {0x8F, StringId::FirmwareUpdateInProgress},
+        {0xC0, StringId::LocalSetupCompleted},
+        {0xC1, StringId::LocalSetupCompleted},
+        {0xF7, StringId::ErrorDdnsRegistration},
+        {0xF8, StringId::ErrorDdnsRegistration},
+        {0xF9, StringId::ErrorAccessTest},
+        {0xFA, StringId::ErrorAccessTest},
+        {0xFB, StringId::ErrorPortNumberRefreshing},
+        {0xFC, StringId::ErrorUpnpConfiguration},
+        {0xFD, StringId::ErrorUpnpConfiguration},
+        {0xFE, StringId::ErrorNetworkConfiguration},
+        {0xFF, StringId::ErrorRouterConnection},
     };
     const auto found = table.find(highByte);
-    return found == table.end() ? 140 : found->second;
+    return found == table.end() ? StringId::OffLine : found->second;
 }
 
 class StatusByHighByte : public ::testing::TestWithParam<int> {};
@@ -79,8 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StatusWord, PortFlagUsesItsOwnString) {
     CameraRecord record = cameraWithStatus(0x8D00);
     record.setupFlags = 0x0800;
-    EXPECT_EQ(statusStringId(record), 159);
-    EXPECT_EQ(statusStringId(cameraWithStatus(0xFB00)), 143);
+    EXPECT_EQ(statusStringId(record), StringId::ModeErrorPortNumberRefreshing);
+    EXPECT_EQ(statusStringId(cameraWithStatus(0xFB00)), StringId::ErrorPortNumberRefreshing);
 }
 
 struct Ipv4RowCase {
@@ -209,8 +233,12 @@ struct ColumnCase {
 class Columns : public ::testing::TestWithParam<ColumnCase> {};
 
 TEST_P(Columns, WidthsAndTitlesPerLanguageAndView) {
-    const std::array<int, 5> ipv4Titles{111, 104, 105, 106, 107};
-    const std::array<int, 5> ipv6Titles{111, 104, 110, 106, 107};
+    const std::array<StringId, 5> ipv4Titles{StringId::RowNumber, StringId::MacAddress,
+                                             StringId::Ipv4Address, StringId::PortNumber,
+                                             StringId::CameraStatus};
+    const std::array<StringId, 5> ipv6Titles{StringId::RowNumber, StringId::MacAddress,
+                                             StringId::Ipv6Address, StringId::PortNumber,
+                                             StringId::CameraStatus};
     for (int column = 0; column < kListColumnCount; ++column) {
         const auto i = static_cast<std::size_t>(column);
         const ListColumn ipv4 = listColumn(column, ListView::IPv4, GetParam().language);

@@ -12,6 +12,7 @@
 #include <QNetworkDatagram>
 #include <QUdpSocket>
 
+#include "camera/camera_codes.h"
 #include "fake_host_info.h"
 #include "listed_camera.h"
 #include "recording_launcher.h"

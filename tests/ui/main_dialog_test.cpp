@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 
 #include <QComboBox>
@@ -8,8 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "text/string_table.h"
+#include "camera/camera_codes.h"
 #include "main_dialog_fixture.h"
+#include "text/string_table.h"
 #include "ui/main/camera_list.h"
 
 namespace tolvane {
@@ -38,15 +40,15 @@ TEST_F(MainDialogStartup, WithAnAddressStartsPollingAndShowsTheStartupPanel) {
 
     QTreeWidgetItem* header = main->cameraList()->headerItem();
     ASSERT_EQ(main->cameraList()->columnCount(), 5);
-    EXPECT_EQ(header->text(0), uiText(111));
-    EXPECT_EQ(header->text(2), uiText(105));
-    EXPECT_EQ(header->text(4), uiText(107));
+    EXPECT_EQ(header->text(0), uiText(StringId::RowNumber));
+    EXPECT_EQ(header->text(2), uiText(StringId::Ipv4Address));
+    EXPECT_EQ(header->text(4), uiText(StringId::CameraStatus));
     EXPECT_EQ(main->cameraList()->selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_EQ(main->cameraList()->selectionBehavior(), QAbstractItemView::SelectRows);
 
     EXPECT_FALSE(main->viewSelector()->isVisibleTo(main.get()));
     ASSERT_EQ(main->viewSelector()->count(), 2);
-    EXPECT_EQ(main->viewSelector()->itemText(1), uiText(181));
+    EXPECT_EQ(main->viewSelector()->itemText(1), uiText(StringId::Ipv6Information));
     EXPECT_EQ(main->viewSelector()->currentIndex(), 0);
 
     EXPECT_EQ(main->context().startupPanelShown, 1);
@@ -62,7 +64,7 @@ TEST_F(MainDialogStartup, WithAnAddressStartsPollingAndShowsTheStartupPanel) {
 TEST_F(MainDialogStartup, WithoutAnAddressSaysSoAndStartsNothing) {
     auto main = makeMainDialog([](test::FakeHostInfo& host) { host.address = 0; });
 
-    EXPECT_EQ(prompter.messageTexts(), QStringList{uiText(166)});
+    EXPECT_EQ(prompter.messageTexts(), QStringList{uiText(StringId::NoPcAddress)});
     for (int id : {kPollTimer, kDialogTimer, kSetupFlowTimer, kWizardTimer}) {
         EXPECT_FALSE(main->timerActive(id)) << id;
     }
@@ -127,7 +129,7 @@ TEST_F(MainDialogPoll, WithoutCamerasTheStartupPanelStays) {
 TEST_F(MainDialogPoll, FirstCameraHidesTheStartupPanelForGood) {
     auto main = makeMainDialog();
     main->macField()->setText(QStringLiteral("0200000010AB"));
-    addCamera(0xC000);
+    addCamera(kEasySetupPreparingStatus);
     pollUntilRebuild(*main);
 
     EXPECT_EQ(main->context().startupPanelShown, 0);
@@ -167,10 +169,10 @@ TEST_F(MainDialogPoll, TheIpv6ViewRebuildsColumnsNowAndRowsAtThePoll) {
     addCamera();
     pollUntilRebuild(*main);
     main->viewSelector()->setCurrentIndex(1);
-    EXPECT_EQ(main->cameraList()->headerItem()->text(2), uiText(110));
+    EXPECT_EQ(main->cameraList()->headerItem()->text(2), uiText(StringId::Ipv6Address));
     EXPECT_EQ(main->cameraList()->header()->sectionSize(2), 220);
     EXPECT_EQ(main->cameraList()->cellTexts(0)[2], QStringLiteral("192.168.  0.100"));
-    cameras.cameraTable[0].statusCode = 0xC000;
+    cameras.cameraTable[0].statusCode = kEasySetupPreparingStatus;
     pollUntilRebuild(*main);
     EXPECT_EQ(main->cameraList()->cellTexts(0)[2], QStringLiteral("--------------------"));
     EXPECT_EQ(main->cameraList()->cellTexts(0)[4], QStringLiteral("-----"));
@@ -204,7 +206,7 @@ struct OpenCase {
     std::uint16_t statusCode;
     std::uint16_t setupFlags;
     std::uint8_t networkMode;
-    int messageId;  // 0 for none
+    std::optional<StringId> message;
     bool request;
     friend void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -227,7 +229,7 @@ TEST_P(MainDialogOpenCamera, ExecuteWarnsAndRequestsTheControlDialog) {
     main->executeButton()->click();
 
     const QStringList expected =
-        GetParam().messageId ? QStringList{uiText(GetParam().messageId)} : QStringList{};
+        GetParam().message ? QStringList{uiText(*GetParam().message)} : QStringList{};
     EXPECT_EQ(prompter.messageTexts(), expected);
     EXPECT_EQ(main->context().dialogRequest,
               GetParam().request ? kControlDialogRequest : kNoDialog);
@@ -235,11 +237,15 @@ TEST_P(MainDialogOpenCamera, ExecuteWarnsAndRequestsTheControlDialog) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, MainDialogOpenCamera,
-    ::testing::Values(OpenCase{"NothingSelected", false, 0xC100, 0, 0xFF, 167, false},
-                      OpenCase{"OffLine", true, 0, 0, 0xFF, 168, false},
-                      OpenCase{"TooLate", true, 0xC000, 0x0001, 0xFF, 169, true},
-                      OpenCase{"Dhcp", true, 0x8D00, 0, 0x01, 173, true},
-                      OpenCase{"FactoryNew", true, 0xC100, 0, 0xFF, 0, true}),
+    ::testing::Values(OpenCase{"NothingSelected", false, kEasySetupStatus, 0, kFactoryMode,
+                               StringId::SelectCamera, false},
+                      OpenCase{"OffLine", true, 0, 0, kFactoryMode, StringId::CameraOffLine, false},
+                      OpenCase{"TooLate", true, kEasySetupPreparingStatus, 0x0001, kFactoryMode,
+                               StringId::SetupTooLateAfterRestart, true},
+                      OpenCase{"Dhcp", true, kConfiguredModeStatus, 0, 0x01,
+                               StringId::CameraInDhcpOrStaticMode, true},
+                      OpenCase{"FactoryNew", true, kEasySetupStatus, 0, kFactoryMode, std::nullopt,
+                               true}),
     [](const ::testing::TestParamInfo<OpenCase>& info) { return info.param.name; });
 
 // Both ways of opening a listed camera drop the flag of an earlier set-up by MAC address, so
@@ -257,7 +263,7 @@ TEST_P(MainDialogOpenGesture, ClearsSetupByMacAndOpensTheCamera) {
     auto main = makeMainDialog();
     addCamera();
     pollUntilRebuild(*main);
-    cameras.cameraTable[0].statusCode = 0xC100;
+    cameras.cameraTable[0].statusCode = kEasySetupStatus;
     main->cameraList()->selectRow(0);
     main->context().setupByMac = 1;
 
@@ -281,7 +287,7 @@ TEST_F(MainDialogSelection, OffLineAfterTheRebuildUntilTheCameraAnswersAgain) {
     pollUntilRebuild(*main);
     main->cameraList()->selectRow(0);
     EXPECT_FALSE(main->openSelectedCamera());
-    EXPECT_EQ(prompter.messageTexts(), QStringList{uiText(168)});
+    EXPECT_EQ(prompter.messageTexts(), QStringList{uiText(StringId::CameraOffLine)});
 }
 
 using MainDialogClose = test::MainDialogFixture;

@@ -4,6 +4,8 @@
 
 #include "rules/open_camera_rule.h"
 
+#include "camera/camera_codes.h"
+
 namespace tolvane {
 namespace {
 
@@ -13,7 +15,7 @@ struct OpenCase {
     std::uint16_t statusCode;
     std::uint16_t setupFlags;
     std::uint8_t networkMode;
-    std::vector<int> messages;
+    std::vector<StringId> messages;
     bool request;
     friend void PrintTo(const OpenCase& c, std::ostream* os) { *os << c.name; }
 };
@@ -35,14 +37,44 @@ TEST_P(OpenSelectedCameraRule, MessagesAndRequest) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, OpenSelectedCameraRule,
-    ::testing::Values(OpenCase{"NothingSelected", -1, 0xC000, 0, 0xFF, {167}, false},
-                      OpenCase{"SelectionOutsideTheTable", 2, 0xC000, 0, 0xFF, {167}, false},
-                      OpenCase{"OffLine", 1, 0, 0, 0xFF, {168}, false},
-                      OpenCase{"TooLongAfterRestart", 1, 0xC000, 0x0001, 0x01, {169}, true},
-                      OpenCase{"Dhcp", 1, 0xC000, 0, 0x01, {173}, true},
-                      OpenCase{"Static", 1, 0xC000, 0, 0x82, {173}, true},
-                      OpenCase{"FactoryNew", 1, 0xC100, 0, 0xFF, {}, true},
-                      OpenCase{"Automatic", 1, 0x8000, 0x0800, 0x80, {}, true}),
+    ::testing::Values(OpenCase{"NothingSelected",
+                               -1,
+                               kEasySetupPreparingStatus,
+                               0,
+                               kFactoryMode,
+                               {StringId::SelectCamera},
+                               false},
+                      OpenCase{"SelectionOutsideTheTable",
+                               2,
+                               kEasySetupPreparingStatus,
+                               0,
+                               kFactoryMode,
+                               {StringId::SelectCamera},
+                               false},
+                      OpenCase{"OffLine", 1, 0, 0, kFactoryMode, {StringId::CameraOffLine}, false},
+                      OpenCase{"TooLongAfterRestart",
+                               1,
+                               kEasySetupPreparingStatus,
+                               0x0001,
+                               0x01,
+                               {StringId::SetupTooLateAfterRestart},
+                               true},
+                      OpenCase{"Dhcp",
+                               1,
+                               kEasySetupPreparingStatus,
+                               0,
+                               0x01,
+                               {StringId::CameraInDhcpOrStaticMode},
+                               true},
+                      OpenCase{"Static",
+                               1,
+                               kEasySetupPreparingStatus,
+                               0,
+                               0x82,
+                               {StringId::CameraInDhcpOrStaticMode},
+                               true},
+                      OpenCase{"FactoryNew", 1, kEasySetupStatus, 0, kFactoryMode, {}, true},
+                      OpenCase{"Automatic", 1, kLocalSetupStatus, 0x0800, 0x80, {}, true}),
     [](const ::testing::TestParamInfo<OpenCase>& info) { return info.param.name; });
 
 }  // namespace

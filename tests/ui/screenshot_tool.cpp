@@ -16,14 +16,15 @@
 #include <QPixmap>
 #include <QTimer>
 
-#include "text/language_setup.h"
-#include "text/string_table.h"
+#include "camera/camera_codes.h"
 #include "fake_host_info.h"
+#include "flow/completion_message.h"
 #include "hostnet/linux/linux_host_info.h"
 #include "recording_launcher.h"
 #include "screenshot_languages.h"
 #include "scripted_prompter.h"
-#include "flow/completion_message.h"
+#include "text/language_setup.h"
+#include "text/string_table.h"
 #include "ui/main/about_box.h"
 #include "ui/main/camera_list.h"
 #include "ui/main/main_dialog.h"
@@ -88,15 +89,15 @@ bool shootInProcess(Shooter& shooter) {
         CameraTable cameras;
         MainDialog main(cameras, std::make_unique<test::FakeHostInfo>(), loopbackEndpoints(),
                         launcher, prompter);
-        addCamera(cameras, 0x01, 0xC0A800FDu, kFactoryMode, 0xC100);
-        addCamera(cameras, 0x02, 0xC0A8010Bu, 0x02, 0x8D00);
-        addCamera(cameras, 0x03, 0xC0A80114u, 0x01, 0x8D00);
+        addCamera(cameras, 0x01, 0xC0A800FDu, kFactoryMode, kEasySetupStatus);
+        addCamera(cameras, 0x02, 0xC0A8010Bu, 0x02, kConfiguredModeStatus);
+        addCamera(cameras, 0x03, 0xC0A80114u, 0x01, kConfiguredModeStatus);
         main.onTimer(kPollTimer);
         main.onTimer(kPollTimer);
         main.cameraList()->selectRow(0);
         ok &= shooter.save(main, QStringLiteral("main_cameras"));
 
-        main.context().progressText = uiText(177);
+        main.context().progressText = uiText(StringId::StartNetworkConfigurationMinute);
         main.setDialogRequest(kProgressDialogRequest, 1);
         main.openRequestedDialog();
         ok &= shooter.save(*main.progressDialog(), QStringLiteral("progress"));
@@ -106,7 +107,7 @@ bool shootInProcess(Shooter& shooter) {
             AddressConfirmDialog dialog(main);
             ok &= shooter.save(dialog, QStringLiteral("address_confirm"));
         }
-        main.context().messageText = uiText(171);
+        main.context().messageText = uiText(StringId::InternetAccessNext);
         {
             AccessChoiceDialog dialog(main);
             ok &= shooter.save(dialog, QStringLiteral("access_choice"));

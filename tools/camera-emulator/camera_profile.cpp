@@ -22,11 +22,6 @@ constexpr std::uint32_t kFirstAddress = 0xC0A80064u;  // 192.168.0.100
 constexpr std::uint32_t kMask = 0xFFFFFF00u;
 constexpr std::uint32_t kGateway = 0xC0A80001u;  // 192.168.0.1
 constexpr std::uint32_t kUnlimitedBandwidth = 0x7FFFFFFFu;
-constexpr std::uint16_t kFinishedLocalSetup = 0x8200;
-constexpr std::uint16_t kAwaitingSetup = 0xC100;
-constexpr std::uint8_t kDhcpMode = 0x01;
-constexpr std::uint8_t kStaticMode = 0x02;
-constexpr std::uint8_t kNoIpv6 = 0xFF;
 
 bool isFactoryNew(Profile profile) {
     return profile == Profile::FactoryNew || profile == Profile::Silent;
@@ -70,7 +65,7 @@ QStringList profileNames() {
 }
 
 std::uint16_t profileStatus(Profile profile) {
-    return isFactoryNew(profile) ? kAwaitingSetup : kFinishedLocalSetup;
+    return isFactoryNew(profile) ? kEasySetupStatus : kLocalSetupFinishedStatus;
 }
 
 CameraRecord profileRecord(Profile profile, const MacAddress& mac, int index) {
@@ -85,8 +80,8 @@ CameraRecord profileRecord(Profile profile, const MacAddress& mac, int index) {
 
     if (isFactoryNew(profile)) {
         r.networkMode = kFactoryMode;
-        r.ipv6Mode = kNoIpv6;
-        r.setupFlags = kAsksForAddressFlag;
+        r.ipv6Mode = kIpv6Unregistered;
+        r.setupFlags = kNeedsAddressFlag;
         return r;
     }
 
@@ -98,14 +93,14 @@ CameraRecord profileRecord(Profile profile, const MacAddress& mac, int index) {
     r.staticSubnetMask = kMask;
     r.staticGateway = kGateway;
     r.staticDns1 = kGateway;
-    r.networkMode = profile == Profile::Dhcp ? kDhcpMode : kStaticMode;
+    r.networkMode = profile == Profile::Dhcp ? kDhcpAddressing : kStaticAddressing;
     r.ipv6Address = linkLocalAddress(mac);
     r.ipv6Port = 80;
     r.ipv6Mode = 0;
     if (profile == Profile::Ipsec)
         r.ipsecEnabled = 1;
     if (profile == Profile::Locked)
-        r.setupFlags = kLockedFlag;
+        r.setupFlags = kSetupRefusedFlag;
     return r;
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "camera/camera_codes.h"
 #include "camera/camera_record.h"
 
 namespace tolvane::emulator {
@@ -25,10 +26,6 @@ QStringList profileNames();
 
 // Status a camera of each profile reports before any restart.
 std::uint16_t profileStatus(Profile profile);
-
-// Bit 15 of setupFlags: the camera asks for an address. Bit 0: set-up is locked.
-inline constexpr std::uint16_t kAsksForAddressFlag = 0x8000;
-inline constexpr std::uint16_t kLockedFlag = 0x0001;
 
 // The record of the camera number `index` of a profile, with its MAC already chosen.
 CameraRecord profileRecord(Profile profile, const MacAddress& mac, int index);

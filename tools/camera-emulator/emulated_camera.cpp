@@ -27,7 +27,7 @@ std::uint16_t EmulatedCamera::statusAfterRestart(std::int64_t msSinceBack) const
 }
 
 void EmulatedCamera::acceptSetup(const CameraRecord& requested, std::int64_t nowMs) {
-    if (requested.statusCode == kSetupByMacCode) {
+    if (requested.statusCode == kSetupByMacOperation) {
         acceptSetupByMac(requested);
         goSilent(nowMs);
         return;
@@ -45,7 +45,7 @@ void EmulatedCamera::acceptRecordSetup(const CameraRecord& requested) {
     next.ipv6Mode = record_.ipv6Mode;
     next.cameraNameEditable = record_.cameraNameEditable;
     next.statusCode = record_.statusCode;
-    if (requested.statusCode == kIpsecOffCode)
+    if (requested.statusCode == kIpsecOffOperation)
         next.ipsecEnabled = 0;
     pending_ = next;
 }
@@ -67,7 +67,7 @@ void EmulatedCamera::acceptSetupByMac(const CameraRecord& requested) {
     next.staticDns1 = requested.staticDns1;
     next.staticDns2 = requested.staticDns2;
     next.networkMode = requested.networkMode;
-    next.setupFlags = static_cast<std::uint16_t>(next.setupFlags & ~kAsksForAddressFlag);
+    next.setupFlags = static_cast<std::uint16_t>(next.setupFlags & ~kNeedsAddressFlag);
     pending_ = next;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "camera/camera_codes.h"
 #include "camera/camera_record.h"
 #include "status_script.h"
 
@@ -11,10 +12,6 @@ namespace tolvane::emulator {
 // Statuses of a camera in factory mode after a restart when no script is given: the easy
 // set-up status for 30 s, then a finished local set-up.
 inline constexpr const char* kFactoryModeAfterRestart = "0xC100:30,0x8200";
-
-// Set-up operation codes carried in item 0xAD of a set-up request.
-inline constexpr std::uint16_t kSetupByMacCode = 0x0F01;
-inline constexpr std::uint16_t kIpsecOffCode = 0x0FC0;
 
 // One emulated camera: its record, the settings waiting for the next restart, and the silence
 // of a restart. Time is a monotonic millisecond count passed in by the caller.

@@ -13,7 +13,7 @@ namespace tolvane {
 AboutBox::AboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setWindowTitle(uiText(101));
+    setWindowTitle(uiText(StringId::AboutThisProgram));
 
     QIcon icon = QApplication::windowIcon();
     if (icon.isNull()) {

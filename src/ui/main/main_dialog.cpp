@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "camera/camera_codes.h"
 #include "flow/setup_flow.h"
 #include "flow/wizard.h"
 #include "rules/dialog_opener.h"
@@ -34,11 +35,6 @@ namespace {
 constexpr int kPollPeriodMs = 250;
 constexpr int kDialogPeriodMs = 1000;
 constexpr int kMacFieldLength = 12;
-
-std::uint32_t reverseBytes(std::uint32_t value) {
-    return ((value & 0xFFu) << 24) | ((value & 0xFF00u) << 8) | ((value >> 8) & 0xFF00u) |
-           (value >> 24);
-}
 
 void setWhitePanel(QWidget* widget) {
     widget->setAutoFillBackground(true);
@@ -189,9 +185,9 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     std::uint32_t address = 0;
     std::uint32_t mask = 0;
     hostInfo_->QueryAddressAndMask(address, mask);
-    cameras_.hostIp = reverseBytes(address);
+    cameras_.hostIp = networkOrder(address);
     if (cameras_.hostIp == 0) {
-        showMessage(166);
+        showMessage(StringId::NoPcAddress);
         // Without timers the opener never runs, so a set-up by MAC address would wait for its
         // progress dialog for ever; the button is of no use until the program is restarted.
         setupByMacButton_->setEnabled(false);
@@ -204,8 +200,8 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     {
         const QSignalBlocker quiet(viewSelector_);
         viewSelector_->clear();
-        viewSelector_->addItem(uiText(180));
-        viewSelector_->addItem(uiText(181));
+        viewSelector_->addItem(uiText(StringId::Ipv4Information));
+        viewSelector_->addItem(uiText(StringId::Ipv6Information));
         viewSelector_->setCurrentIndex(0);
     }
     const UiLanguage language = uiLanguage();
@@ -321,7 +317,7 @@ void MainDialog::onViewChanged() {
 
 bool MainDialog::openSelectedCamera() {
     const OpenCameraDecision decision = decideOpenSelectedCamera(cameras_);
-    for (int stringId : decision.messageStringIds) {
+    for (StringId stringId : decision.messageStringIds) {
         showMessage(stringId);
     }
     if (decision.requestControlDialog) {
@@ -330,7 +326,7 @@ bool MainDialog::openSelectedCamera() {
     return decision.requestControlDialog;
 }
 
-void MainDialog::showMessage(int stringId) {
+void MainDialog::showMessage(StringId stringId) {
     prompter_.messageBox(this, uiText(stringId), MessageIcon::Exclamation);
 }
 
@@ -340,7 +336,7 @@ void MainDialog::showAboutBox() {
 }
 
 void MainDialog::contextMenuEvent(QContextMenuEvent* event) {
-    const QString aboutText = uiText(101);
+    const QString aboutText = uiText(StringId::AboutThisProgram);
     if (aboutText.isEmpty()) {
         QDialog::contextMenuEvent(event);
         return;

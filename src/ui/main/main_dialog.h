@@ -114,11 +114,11 @@ public:
     void runAddressConfirm() override;
     void runAccessChoice() override;
     void runMessageDialog() override;
-    void showMessageBox(int stringId) override;
+    void showMessageBox(StringId stringId) override;
     void shellLaunch(const QString& url) override;
     void browserRestartLaunch(const QString& url) override;
     void pause(int ms) override;
-    QString text(int stringId) const override;
+    QString text(StringId stringId) const override;
     QString macFieldText() const override;
 
     // Closing the window stops the timers and closes the socket; Esc and the close box do
@@ -139,7 +139,7 @@ private:
     void onListDoubleClicked();
     void onExecuteClicked();
     void onViewChanged();
-    void showMessage(int stringId);
+    void showMessage(StringId stringId);
 
     CameraTable& cameras_;
     std::unique_ptr<HostInfo> hostInfo_;

@@ -96,7 +96,7 @@ void MainDialog::runMessageDialog() {
     prompter_.runMessageDialog(*this);
 }
 
-void MainDialog::showMessageBox(int stringId) {
+void MainDialog::showMessageBox(StringId stringId) {
     showMessage(stringId);
 }
 
@@ -112,7 +112,7 @@ void MainDialog::pause(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
-QString MainDialog::text(int stringId) const {
+QString MainDialog::text(StringId stringId) const {
     return uiText(stringId);
 }
 

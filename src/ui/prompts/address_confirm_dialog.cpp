@@ -84,7 +84,7 @@ void AddressConfirmDialog::accept() {
     if (outcome.maskRefused) {
         maskField_->setValue(settings.mask);
     }
-    owner_.prompter().messageBox(this, uiText(170), MessageIcon::None);
+    owner_.prompter().messageBox(this, uiText(StringId::InvalidValue), MessageIcon::None);
 }
 
 void AddressConfirmDialog::reject() {

@@ -60,8 +60,8 @@ ControlDialog::ControlDialog(DialogHost& owner) : ModelessDialog(owner) {
         manualSetup_->setEnabled(states.manualSetup);
         openWebPage_->setEnabled(states.openWebPage);
         resetIpsec_->setEnabled(states.resetIpsec);
-        setWindowTitle(
-            controlDialogTitle(uiText(163), cameras.selectedCamera, uiText(104), record->mac));
+        setWindowTitle(controlDialogTitle(uiText(StringId::CameraNumber), cameras.selectedCamera,
+                                          uiText(StringId::MacAddress), record->mac));
     }
     // Wide enough for the whole title beside the caption buttons of a window manager.
     constexpr int kCaptionButtonsWidth = 96;
@@ -82,7 +82,7 @@ const CameraRecord* ControlDialog::camera() const {
     return owner().cameras().selectedRecord();
 }
 
-void ControlDialog::showMessage(int stringId) {
+void ControlDialog::showMessage(StringId stringId) {
     owner().prompter().messageBox(this, uiText(stringId), MessageIcon::Information);
 }
 
@@ -100,7 +100,7 @@ void ControlDialog::OnAutoSetupInternet() {
     if (record == nullptr)
         return accept();
     if (!internetSetupAllowed(*record))
-        return showMessage(165);
+        return showMessage(StringId::ConfigurationInProgressWait);
     owner().context().internetAccess = 1;
     runAutomaticSetup(*record);
 }
@@ -116,12 +116,12 @@ void ControlDialog::runAutomaticSetup(const CameraRecord& camera) {
             openCameraPage(owner(), cameraRootPageUrl(address, port, language), address);
             break;
         case AutoSetupAction::AskLocalResetup:
-            owner().context().messageText = uiText(109);
-            if (owner().prompter().askYesNo(this, uiText(160)))
+            owner().context().messageText = uiText(StringId::AccessFromInternet);
+            if (owner().prompter().askYesNo(this, uiText(StringId::AskResetup)))
                 flow.startLocalResetup();
             break;
         case AutoSetupAction::AskInternetResetup:
-            if (owner().prompter().askYesNo(this, uiText(160)))
+            if (owner().prompter().askYesNo(this, uiText(StringId::AskResetup)))
                 flow.startInternetResetup();
             break;
         case AutoSetupAction::StartWizard:
@@ -136,7 +136,7 @@ void ControlDialog::OnManualSetup() {
     if (record == nullptr)
         return accept();
     if (!manualSetupAllowed(*record))
-        return showMessage(187);
+        return showMessage(StringId::SelectAutomaticSetupFirst);
     owner().requestManualSetupDialog();
     accept();
 }
@@ -147,7 +147,7 @@ void ControlDialog::OnOpenWebPage() {
         return accept();
     const UiLanguage language = owner().uiLanguage();
     if (!networkConfigured(*record))
-        return showMessage(165);
+        return showMessage(StringId::ConfigurationInProgressWait);
     const std::uint32_t address = record->ipAddress;
     openCameraPage(owner(),
                    cameraWebPageUrl(address, record->webPort, alreadySetUp(*record), language),
@@ -160,7 +160,7 @@ void ControlDialog::OnResetIpsec() {
     if (record == nullptr)
         return accept();
     if (record->ipsecEnabled == 0)
-        return showMessage(175);
+        return showMessage(StringId::IpsecAlreadyOff);
     owner().requestResetIpsecDialog();
     accept();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "text/string_id.h"
 #include "ui/main/modeless_dialog.h"
 
 class QPushButton;
@@ -37,7 +38,7 @@ private:
     void OnOpenWebPage();
     void OnResetIpsec();
     void runAutomaticSetup(const CameraRecord& camera);
-    void showMessage(int stringId);
+    void showMessage(StringId stringId);
     // The selected camera's live record; null only when nothing is selected.
     const CameraRecord* camera() const;
 

@@ -213,13 +213,13 @@ void ManualSetupDialog::OnSave() {
     const std::optional<SavePlan> plan =
         applyManualSetup(fields(), *camera, cameras.setupRecord, bandwidthEntryTexts());
     if (!plan) {
-        owner().prompter().messageBox(this, uiText(170), MessageIcon::None);
+        owner().prompter().messageBox(this, uiText(StringId::InvalidValue), MessageIcon::None);
         return;
     }
 
     // A short-lived progress dialog of this dialog's own, outside the opener: it is what the
     // user sees while the address check blocks.
-    owner().context().progressText = uiText(124);
+    owner().context().progressText = uiText(StringId::SetupInProgress);
     auto* progress = new ProgressDialog(owner());
     progress->showProgressText();
     // Lets it paint before the check blocks this thread; clicks wait until the check is over.
@@ -227,7 +227,8 @@ void ManualSetupDialog::OnSave() {
 
     if (plan->checkAddress &&
         !owner().hostInfo().CheckAddressFree(plan->newAddress, plan->currentAddress)) {
-        owner().prompter().messageBox(this, uiText(122), MessageIcon::Exclamation);
+        owner().prompter().messageBox(this, uiText(StringId::AddressesOverlapped),
+                                      MessageIcon::Exclamation);
         progress->closeProgress();
         return;
     }

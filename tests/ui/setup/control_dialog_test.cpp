@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "camera/camera_codes.h"
 #include "flow/setup_flow.h"
 #include "setup_dialog_fixture.h"
 #include "text/language_setup.h"
@@ -94,25 +95,24 @@ TEST_P(ControlDialogEnableTest, ButtonsFollowTheCamera) {
     EXPECT_TRUE(dialog->closeButton()->isEnabled());
 }
 
-INSTANTIATE_TEST_SUITE_P(Cameras, ControlDialogEnableTest,
-                         testing::Values(EnableCase{"SetupClosedLeavesWebPageAndClose",
-                                                    [](CameraRecord& r) {
-                                                        r.setupFlags = 0x0001;
-                                                        r.ipsecEnabled = 1;
-                                                    },
-                                                    false, false, false, true, false},
-                                         EnableCase{"FactoryModeOffersManualOnly",
-                                                    [](CameraRecord& r) { r.networkMode = 0xFF; },
-                                                    true, false, true, false, false},
-                                         EnableCase{"AutomaticModeWithIpsec",
-                                                    [](CameraRecord& r) {
-                                                        r.networkMode = 0x80;
-                                                        r.ipsecEnabled = 1;
-                                                    },
-                                                    true, true, true, true, true}),
-                         [](const testing::TestParamInfo<EnableCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Cameras, ControlDialogEnableTest,
+    testing::Values(EnableCase{"SetupClosedLeavesWebPageAndClose",
+                               [](CameraRecord& r) {
+                                   r.setupFlags = 0x0001;
+                                   r.ipsecEnabled = 1;
+                               },
+                               false, false, false, true, false},
+                    EnableCase{"FactoryModeOffersManualOnly",
+                               [](CameraRecord& r) { r.networkMode = kFactoryMode; }, true, false,
+                               true, false, false},
+                    EnableCase{"AutomaticModeWithIpsec",
+                               [](CameraRecord& r) {
+                                   r.networkMode = 0x80;
+                                   r.ipsecEnabled = 1;
+                               },
+                               true, true, true, true, true}),
+    [](const testing::TestParamInfo<EnableCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ControlDialogTest, LocalSetupAnsweredNoClosesWithoutAFlow) {
     prompter.yesNoAnswers = {false};
@@ -149,7 +149,7 @@ TEST_F(ControlDialogTest, InternetSetupWhileConfiguringExplainsAndStaysOpen) {
     camera().networkMode = 0x80;
     EXPECT_FALSE(clickCloses(&ControlDialog::autoSetupInternetButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(165));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::ConfigurationInProgressWait));
     EXPECT_EQ(host.context().flowState, 0);
     EXPECT_EQ(host.openDialogs.size(), 1u);
 }
@@ -158,7 +158,7 @@ TEST_F(ControlDialogTest, InternetSetupOfAConfiguredCameraAsksThenResetsForInter
     camera().networkMode = 0x80;
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
-    EXPECT_EQ(prompter.questions, QStringList{uiText(160)});
+    EXPECT_EQ(prompter.questions, QStringList{uiText(StringId::AskResetup)});
     EXPECT_EQ(host.context().internetAccess, 1);
     EXPECT_EQ(host.context().flowState, kInternetSend);
     EXPECT_EQ(host.context().progressShowsCancel, 0);
@@ -166,7 +166,7 @@ TEST_F(ControlDialogTest, InternetSetupOfAConfiguredCameraAsksThenResetsForInter
 
 TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
     camera().networkMode = 0x00;
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
     EXPECT_TRUE(prompter.questions.isEmpty());
     EXPECT_EQ(host.context().internetAccess, 1);
@@ -174,11 +174,11 @@ TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
 }
 
 TEST_F(ControlDialogTest, ManualSetupOfAFactoryCameraWithoutNameIsRefused) {
-    camera().networkMode = 0xFF;
+    camera().networkMode = kFactoryMode;
     camera().cameraNameEditable = 0;
     EXPECT_FALSE(clickCloses(&ControlDialog::manualSetupButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(187));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::SelectAutomaticSetupFirst));
     EXPECT_EQ(host.context().dialogRequest, kNoDialog);
 }
 
@@ -186,7 +186,7 @@ TEST_F(ControlDialogTest, WebPageWhileConfiguringExplainsAndStaysOpen) {
     camera().statusCode = 0x0300;
     EXPECT_FALSE(clickCloses(&ControlDialog::openWebPageButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(165));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::ConfigurationInProgressWait));
     EXPECT_TRUE(launcher.urls.isEmpty());
 }
 
@@ -241,7 +241,7 @@ TEST_F(ControlDialogTest, ResetIpsecAfterIpsecWentOffExplains) {
     dialog->resetIpsecButton()->click();
     EXPECT_TRUE(host.isOpen(dialog));
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(175));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::IpsecAlreadyOff));
 }
 
 TEST_F(ControlDialogTest, CloseAndEscapeEndTheDialog) {

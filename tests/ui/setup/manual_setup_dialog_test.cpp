@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "camera/camera_codes.h"
 #include "flow/setup_flow.h"
 #include "setup_dialog_fixture.h"
 #include "text/string_table.h"
@@ -59,18 +60,18 @@ TEST_F(ManualSetupDialogTest, OpensFilledFromTheCamera) {
     EXPECT_EQ(dialog->saveButton()->text(), "Save");
     EXPECT_EQ(dialog->closeButton()->text(), "Close");
     EXPECT_FALSE(dialog->advice()->text().isEmpty());
-    EXPECT_EQ(cameras.setupRecord.statusCode, 0x0F00);
+    EXPECT_EQ(cameras.setupRecord.statusCode, kNetworkSetupOperation);
     EXPECT_EQ(cameras.setupRecord.mac, camera().mac);
 }
 
 TEST_F(ManualSetupDialogTest, FactoryCameraOpensStaticWithModeTwelveHex) {
-    camera().networkMode = 0xFF;
+    camera().networkMode = kFactoryMode;
     camera().bandwidthLimit = 100000;
     camera().cameraNameEditable = 0;
     ManualSetupDialog* dialog = open();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->staticButton()->isChecked());
-    EXPECT_EQ(cameras.setupRecord.networkMode, 0x12);
+    EXPECT_EQ(cameras.setupRecord.networkMode, kFactoryStaticMode);
     EXPECT_EQ(dialog->bandwidthList()->currentText(), "0.5Mbps");
     EXPECT_FALSE(dialog->cameraNameField()->isEnabled());
 }
@@ -158,7 +159,7 @@ TEST_F(ManualSetupDialogTest, SaveOfDhcpNeedsNoAddressCheck) {
     EXPECT_TRUE(hostInfo.checks.empty());
     EXPECT_EQ(host.context().flowState, kSetupSendRecord);
     EXPECT_EQ(cameras.setupRecord.networkMode, 0x01);
-    EXPECT_EQ(cameras.setupRecord.ipAddress, 0xC0A800FDu);
+    EXPECT_EQ(cameras.setupRecord.ipAddress, kFallbackAddress);
     EXPECT_EQ(cameras.setupRecord.gateway, 0u);
 }
 
@@ -168,7 +169,7 @@ TEST_F(ManualSetupDialogTest, SaveOfAnInvalidFieldSaysSoAndStaysOpen) {
     dialog->cameraNameField()->setText("My Camera");
     dialog->saveButton()->click();
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(170));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::InvalidValue));
     EXPECT_TRUE(host.isOpen(dialog));
     EXPECT_EQ(dialog->cameraNameField()->text(), "My Camera");
     EXPECT_EQ(host.context().flowState, 0);

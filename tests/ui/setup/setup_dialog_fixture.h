@@ -9,9 +9,8 @@
 
 #include <QString>
 
-#include "fake_host_fixture.h"
+#include "camera/camera_codes.h"
 #include "flow/flow_context.h"
-#include "listed_camera.h"
 #include "main_dialog_fixture.h"
 
 namespace tolvane::test {

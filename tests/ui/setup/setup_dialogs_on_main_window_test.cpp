@@ -42,8 +42,8 @@ protected:
 TEST_F(ControlDialogOnMainWindow, LocalSetupAsksThenResetsToDefaultLocalSettings) {
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
-    EXPECT_EQ(prompter.questions, QStringList{uiText(160)});
-    EXPECT_EQ(main->context().messageText, uiText(109));
+    EXPECT_EQ(prompter.questions, QStringList{uiText(StringId::AskResetup)});
+    EXPECT_EQ(main->context().messageText, uiText(StringId::AccessFromInternet));
     EXPECT_EQ(main->context().internetAccess, 0);
     EXPECT_EQ(main->context().flowState, kSetupSendRecord);
     EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
@@ -119,7 +119,7 @@ TEST_F(ManualSetupDialogOnMainWindow, SaveOfAStaticAddressChecksItAndStartsTheFl
     EXPECT_EQ(hostInfo->checks[0].ownAddress, 0xC0A8000Au);
     EXPECT_EQ(main->manualSetupDialog(), nullptr);
     EXPECT_EQ(main->context().flowState, kSetupSendRecord);
-    EXPECT_EQ(main->context().progressText, uiText(124));
+    EXPECT_EQ(main->context().progressText, uiText(StringId::SetupInProgress));
     EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
     EXPECT_EQ(main->context().progressShowsCancel, 1);
     EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
@@ -151,7 +151,7 @@ TEST_F(ManualSetupDialogOnMainWindow, SaveOfAnAddressInUseSaysSoAndStaysOpen) {
     dialog->ipAddressField()->setValue(0xC0A80014u);
     dialog->saveButton()->click();
     ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].text, uiText(122));
+    EXPECT_EQ(prompter.messages[0].text, uiText(StringId::AddressesOverlapped));
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(main->manualSetupDialog(), dialog);
     EXPECT_EQ(main->context().flowState, 0);

@@ -11,11 +11,12 @@
 #include <QCommandLineParser>
 #include <QDir>
 
-#include "text/language_setup.h"
+#include "camera/camera_codes.h"
 #include "fake_host_info.h"
 #include "recording_launcher.h"
 #include "screenshot_languages.h"
 #include "scripted_prompter.h"
+#include "text/language_setup.h"
 #include "ui/main/main_dialog.h"
 #include "ui/setup/control_dialog.h"
 #include "ui/setup/manual_setup_dialog.h"
@@ -44,7 +45,7 @@ void addCamera(CameraTable& cameras) {
     r.dns1 = r.staticDns1 = 0xC0A80101u;
     r.webPort = 80;
     r.networkMode = 0x02;
-    r.statusCode = 0x8D00;
+    r.statusCode = kConfiguredModeStatus;
     r.bandwidthLimit = 131072;
     r.ipsecEnabled = 1;
     r.cameraNameEditable = 1;

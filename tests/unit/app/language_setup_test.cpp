@@ -12,8 +12,8 @@
 #include <string>
 #include <utility>
 
-#include "text/string_table.h"
 #include "qstring_printer.h"
+#include "text/string_table.h"
 
 namespace tolvane {
 namespace {
@@ -114,7 +114,7 @@ TEST(LanguageCodeTest, CodesRoundTripAndOthersAreRejected) {
 
 struct InstalledCase {
     UiLanguage language;
-    const char* offLine;    // string 140
+    const char* offLine;    // StringId::OffLine
     const char* yesButton;  // Qt's standard Yes button
     friend void PrintTo(const InstalledCase& c, std::ostream* os) {
         *os << languageCode(c.language).toStdString();
@@ -129,13 +129,13 @@ protected:
 TEST_P(InstallLanguageTest, SwitchesStringTableMarkerAndButtons) {
     ASSERT_TRUE(installLanguage(GetParam().language));
     EXPECT_EQ(uiLanguage(), GetParam().language);
-    EXPECT_EQ(uiText(140), QString::fromUtf8(GetParam().offLine));
+    EXPECT_EQ(uiText(StringId::OffLine), QString::fromUtf8(GetParam().offLine));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"),
               QString::fromUtf8(GetParam().yesButton));
     // Switching again replaces the previous catalogues instead of stacking on them.
     ASSERT_TRUE(installLanguage(UiLanguage::English));
     EXPECT_EQ(uiLanguage(), UiLanguage::English);
-    EXPECT_EQ(uiText(140), "Off-line");
+    EXPECT_EQ(uiText(StringId::OffLine), "Off-line");
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 }
 
@@ -150,7 +150,7 @@ TEST(InstallLanguageTest, LanguagesReplaceEachOther) {
     ASSERT_TRUE(installLanguage(UiLanguage::Japanese));
     ASSERT_TRUE(installLanguage(UiLanguage::French));
     EXPECT_EQ(uiLanguage(), UiLanguage::French);
-    EXPECT_EQ(uiText(107), QString::fromUtf8("État de la caméra"));
+    EXPECT_EQ(uiText(StringId::CameraStatus), QString::fromUtf8("État de la caméra"));
     ASSERT_TRUE(installLanguage(UiLanguage::English));
 }
 
@@ -175,14 +175,12 @@ TEST_P(StringCatalogueTest, CompleteWithEnglishLineStructure) {
     QTranslator catalogue;
     ASSERT_TRUE(catalogue.load(
         QStringLiteral(":/i18n/tolvane_strings_%1.qm").arg(QLatin1String(GetParam()))));
-    for (int id = 101; id <= 187; ++id) {
-        if (id == 102) {
-            continue;
-        }
-        const QByteArray key = "tolvane-" + QByteArray::number(id);
+    for (StringId id : allStringIds()) {
+        const int number = static_cast<int>(id);
+        const QByteArray key = "tolvane-" + QByteArray::number(number);
         const QString translation = catalogue.translate(nullptr, key.constData());
-        ASSERT_FALSE(translation.isEmpty()) << id;
-        EXPECT_EQ(lineBreaks(translation), lineBreaks(uiText(id))) << id;
+        ASSERT_FALSE(translation.isEmpty()) << number;
+        EXPECT_EQ(lineBreaks(translation), lineBreaks(uiText(id))) << number;
     }
     const std::pair<const char*, const char*> markers[] = {
         {"ja", "JAPANESE"}, {"fr", "FRENCH"}, {"zh_CN", "CHINESE"}};

@@ -5,44 +5,54 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
+#include <vector>
 
-#include "text/language_setup.h"
 #include "qstring_printer.h"
+#include "text/language_setup.h"
 
 namespace tolvane {
 namespace {
 
 TEST(StringTableTest, EnglishTextsWithoutAnyTranslator) {
-    EXPECT_EQ(uiText(101), "About this program");
-    EXPECT_EQ(uiText(140), "Off-line");
-    EXPECT_EQ(uiText(178), "ENGLISH");
-    EXPECT_EQ(uiText(108),
+    EXPECT_EQ(uiText(StringId::AboutThisProgram), "About this program");
+    EXPECT_EQ(uiText(StringId::OffLine), "Off-line");
+    EXPECT_EQ(uiText(StringId::LanguageMarker), "ENGLISH");
+    EXPECT_EQ(uiText(StringId::ManualSetupNotice),
               "\r\n\r\nManual Network Configuration (for the camera in factory default "
               "settings)\r\nThe itemes below will not be configured by Manual etup\r\n\r\n"
               "Administrator authentication\r\nPower Line Frequency\r\nUPnP configuration\r\n"
               "DynamicDNS configuration");
-    EXPECT_TRUE(uiText(121).startsWith(
-        "Failed to get network settings from DHCP server\r\nClick \"YES\" to proceed"));
-    EXPECT_EQ(uiText(172),
+    EXPECT_TRUE(
+        uiText(StringId::DhcpFailedUsePcSettings)
+            .startsWith(
+                "Failed to get network settings from DHCP server\r\nClick \"YES\" to proceed"));
+    EXPECT_EQ(uiText(StringId::SetupCompletedAddress),
               "Setup completed.\r\nUse the address below to access the camera.\r\n  Local "
               "Network Access : ");
-    EXPECT_EQ(uiText(173),
+    EXPECT_EQ(uiText(StringId::CameraInDhcpOrStaticMode),
               "This camera is in DHCP or Static Connection mode. \nIf you wish to change to "
               "Automatic Setup mode, \nclick \"Automatic Setup(Local Access Only)\" in the next "
               "window.");
-    EXPECT_EQ(uiText(187), "First, select \"Automatic Setup (Local Access Only)\".");
+    EXPECT_EQ(uiText(StringId::SelectAutomaticSetupFirst),
+              "First, select \"Automatic Setup (Local Access Only)\".");
     EXPECT_EQ(uiLanguage(), UiLanguage::English);
 }
 
 TEST(StringTableTest, EveryIdHasTextAndOnlyThose) {
-    for (int id = 101; id <= 187; ++id) {
-        EXPECT_EQ(uiText(id).isEmpty(), id == 102) << id;
+    const std::vector<StringId> ids = allStringIds();
+    for (int number = 101; number <= 187; ++number) {
+        const auto id = static_cast<StringId>(number);
+        const bool listed = std::find(ids.begin(), ids.end(), id) != ids.end();
+        EXPECT_EQ(listed, number != 102) << number;
+        EXPECT_EQ(uiText(id).isEmpty(), number == 102) << number;
     }
-    EXPECT_TRUE(uiText(100).isEmpty());
-    EXPECT_TRUE(uiText(188).isEmpty());
-    EXPECT_TRUE(uiText(-1).isEmpty());
+    EXPECT_EQ(ids.size(), 86u);
+    EXPECT_TRUE(std::is_sorted(ids.begin(), ids.end()));
+    for (int number : {100, 188, -1})
+        EXPECT_TRUE(uiText(static_cast<StringId>(number)).isEmpty()) << number;
 }
 
 // A string table whose language marker (string 178) reads `marker`.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "camera/camera_codes.h"
 #include "drop_filter.h"
 
 namespace tolvane::emulator {
@@ -31,18 +32,18 @@ TEST(CameraSet, FactoryNewCameraGivenAnAddressGetsAMaskToo) {
     const CameraRecord record = makeCameras(options).front().reportedRecord(0);
     EXPECT_EQ(record.ipAddress, 0x0A4D0065u);
     EXPECT_EQ(record.subnetMask, 0xFFFFFF00u);
-    EXPECT_EQ(record.networkMode, 0xFF);
+    EXPECT_EQ(record.networkMode, kFactoryMode);
 }
 
 TEST(CameraSet, StartStatusHoldsAfterARestartOfAConfiguredCamera) {
     EmulatorOptions options;
     options.profile = Profile::Dhcp;
-    options.status = 0x8D00;
+    options.status = kConfiguredModeStatus;
     options.restartSilenceMs = 10;
     EmulatedCamera camera = makeCameras(options).front();
     camera.restart(0);
     ASSERT_TRUE(camera.comeBackIfDue(10));
-    EXPECT_EQ(camera.reportedRecord(100000).statusCode, 0x8D00);
+    EXPECT_EQ(camera.reportedRecord(100000).statusCode, kConfiguredModeStatus);
 }
 
 TEST(CameraSet, CameraSetBackToFactoryModeReportsTheEasySetupStatusesAfterItsRestart) {
@@ -53,12 +54,12 @@ TEST(CameraSet, CameraSetBackToFactoryModeReportsTheEasySetupStatusesAfterItsRes
     CameraRecord resetup = camera.reportedRecord(0);
     resetup.networkMode = kFactoryMode;
     resetup.webPort = 80;
-    resetup.statusCode = 0x0F00;
+    resetup.statusCode = kNetworkSetupOperation;
     camera.acceptSetup(resetup, 0);
     camera.restart(0);
     ASSERT_TRUE(camera.comeBackIfDue(10));
-    EXPECT_EQ(camera.reportedRecord(10).statusCode, 0xC100);
-    EXPECT_EQ(camera.reportedRecord(30010).statusCode, 0x8200);
+    EXPECT_EQ(camera.reportedRecord(10).statusCode, kEasySetupStatus);
+    EXPECT_EQ(camera.reportedRecord(30010).statusCode, kLocalSetupFinishedStatus);
 }
 
 TEST(DropFilter, DropsTheSameShareForTheSameSeed) {

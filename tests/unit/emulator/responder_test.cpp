@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "camera/camera_codes.h"
 #include "camera_profile.h"
 #include "emulator_requests.h"
 #include "protocol/byte_order.h"
@@ -74,9 +75,9 @@ TEST(Responder, SearchReplyListsEveryTagOfTheItemTableInOrder) {
 TEST(Responder, FactoryNewCameraAsksForAnAddress) {
     EmulatedCamera camera = makeCamera(Profile::FactoryNew);
     const CameraRecord record = ReadReply(searchReplyOf(camera, kStart)).record;
-    EXPECT_EQ(record.networkMode, 0xFF);
-    EXPECT_EQ(record.statusCode, 0xC100);
-    EXPECT_EQ(record.setupFlags & 0x8000, 0x8000);
+    EXPECT_EQ(record.networkMode, kFactoryMode);
+    EXPECT_EQ(record.statusCode, kEasySetupStatus);
+    EXPECT_EQ(record.setupFlags & kNeedsAddressFlag, kNeedsAddressFlag);
     EXPECT_EQ(record.ipAddress, 0u);
 }
 
@@ -145,7 +146,7 @@ TEST(Responder, RecordSetupIsAcknowledgedAndTakesEffectAfterTheRestart) {
     wanted.ipAddress = 0x0A4D00FCu;
     wanted.subnetMask = 0xFFFFFF00u;
     wanted.setupFlags = 0;
-    wanted.statusCode = 0x0FD0;
+    wanted.statusCode = kAutomaticSetupOperation;
 
     const Outcome ack =
         respond(camera, read(requestTo(SetupRequest, kCameraMac, 9, &wanted)), kStart, {});
@@ -169,9 +170,10 @@ TEST(Responder, RecordSetupIsAcknowledgedAndTakesEffectAfterTheRestart) {
     const CameraRecord record = ReadReply(first.reply).record;
     EXPECT_EQ(record.ipAddress, 0x0A4D00FCu);
     EXPECT_EQ(record.setupFlags, 0);
-    EXPECT_EQ(record.statusCode, 0xC100);
+    EXPECT_EQ(record.statusCode, kEasySetupStatus);
     EXPECT_EQ(record.ipv6Mode, 0xFF) << "what the tool never sends stays the camera's own";
-    EXPECT_EQ(ReadReply(searchReplyOf(camera, back + 30000)).record.statusCode, 0x8200);
+    EXPECT_EQ(ReadReply(searchReplyOf(camera, back + 30000)).record.statusCode,
+              kLocalSetupFinishedStatus);
 }
 
 TEST(Responder, SetupByMacTakesEffectThroughARestartOfItsOwn) {
@@ -198,14 +200,14 @@ TEST(Responder, SetupByMacTakesEffectThroughARestartOfItsOwn) {
     EXPECT_EQ(record.staticIpAddress, 0xC0A800FDu);
     EXPECT_EQ(record.webPort, 80);
     EXPECT_EQ(record.networkMode, 0x12);
-    EXPECT_EQ(record.setupFlags & 0x8000, 0);
+    EXPECT_EQ(record.setupFlags & kNeedsAddressFlag, 0);
     EXPECT_TRUE(searchReplyOf(camera, kStart + kSilenceMs).empty());
 }
 
 TEST(Responder, IpsecOffSetupClearsIpsecAfterTheRestart) {
     EmulatedCamera camera = makeCamera(Profile::Ipsec, "0x8200");
     CameraRecord request = camera.reportedRecord(kStart);
-    request.statusCode = 0x0FC0;
+    request.statusCode = kIpsecOffOperation;
     respond(camera, read(requestTo(SetupRequest, kCameraMac, 2, &request)), kStart, {});
     respond(camera, read(requestTo(RestartRequest, kCameraMac, 2)), kStart, {});
     ASSERT_TRUE(camera.comeBackIfDue(kStart + kSilenceMs));
@@ -217,7 +219,7 @@ TEST(Responder, RequestsForAnotherCameraChangeNothing) {
     const CameraRecord before = camera.reportedRecord(kStart);
     CameraRecord other = before;
     other.ipAddress = 0x0A000001u;
-    other.statusCode = 0x0F00;
+    other.statusCode = kNetworkSetupOperation;
 
     EXPECT_TRUE(
         respond(camera, read(requestTo(SetupRequest, kOtherCameraMac, 3, &other)), kStart, {})

@@ -4,10 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "camera/camera_codes.h"
 #include "camera/camera_table.h"
-#include "scripted_flow_host.h"
 #include "flow/setup_flow.h"
 #include "flow/wizard.h"
+#include "scripted_flow_host.h"
 
 namespace tolvane::test {
 
@@ -33,8 +34,7 @@ protected:
 
     void setPcAddress(std::uint32_t address) {
         host.network.address = address;
-        cameras.hostIp = ((address & 0xFFu) << 24) | ((address & 0xFF00u) << 8) |
-                         ((address >> 8) & 0xFF00u) | (address >> 24);
+        cameras.hostIp = networkOrder(address);
     }
 
     FlowContext context;

@@ -75,8 +75,8 @@ public:
     void runMessageDialog() override {
         add("runMessageDialog " + context_.messageText.toStdString());
     }
-    void showMessageBox(int stringId) override {
-        add("showMessageBox " + std::to_string(stringId));
+    void showMessageBox(StringId stringId) override {
+        add("showMessageBox " + std::to_string(static_cast<int>(stringId)));
     }
     void shellLaunch(const QString& url) override { add("shellLaunch " + url.toStdString()); }
     void browserRestartLaunch(const QString& url) override {
@@ -85,7 +85,9 @@ public:
     void pause(int ms) override { add("pause " + std::to_string(ms)); }
     HostInfo& hostInfo() override { return network; }
     UiLanguage uiLanguage() const override { return language; }
-    QString text(int stringId) const override { return QStringLiteral("[%1]").arg(stringId); }
+    QString text(StringId stringId) const override {
+        return QStringLiteral("[%1]").arg(static_cast<int>(stringId));
+    }
     QString macFieldText() const override { return macField; }
 
     // The calls made since the last take.

@@ -7,6 +7,8 @@
 
 #include "flow_fixture.h"
 
+#include "camera/camera_codes.h"
+
 namespace tolvane::test {
 namespace {
 
@@ -97,18 +99,21 @@ INSTANTIATE_TEST_SUITE_P(
                  .next = -3,
                  .calls = {"setMode 4", "closeProgress"},
                  .message = "[125]"},
-        StepCase{
-            .name = "RestartWaitAtTick80", .state = 101, .status = 0xC100, .tick = 80, .next = 101},
+        StepCase{.name = "RestartWaitAtTick80",
+                 .state = 101,
+                 .status = kEasySetupStatus,
+                 .tick = 80,
+                 .next = 101},
         StepCase{.name = "RestartOverAtTick81",
                  .state = 101,
-                 .status = 0xC100,
+                 .status = kEasySetupStatus,
                  .tick = 81,
                  .next = 102,
                  .tickAfter = 0,
                  .statusAfter = 0},
         StepCase{.name = "FactoryRestartOver",
                  .state = 111,
-                 .status = 0xC100,
+                 .status = kEasySetupStatus,
                  .tick = 81,
                  .next = 112,
                  .tickAfter = 0,
@@ -116,21 +121,21 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{.name = "CameraSilentAtTick200", .state = 102, .tick = 200, .next = 102},
         StepCase{.name = "CameraBackAtTick200",
                  .state = 102,
-                 .status = 0x8000,
+                 .status = kLocalSetupStatus,
                  .tick = 200,
                  .next = 103,
                  .calls = {"closeProgress"},
                  .message = "[127]"},
         StepCase{.name = "CameraTooLateAtTick201",
                  .state = 102,
-                 .status = 0x8000,
+                 .status = kLocalSetupStatus,
                  .tick = 201,
                  .next = -2,
                  .calls = {"closeProgress"},
                  .message = "[123]"},
         StepCase{.name = "FactoryCameraBack",
                  .state = 112,
-                 .status = 0xC100,
+                 .status = kEasySetupStatus,
                  .tick = 3,
                  .next = 113,
                  .calls = {"closeProgress"},
@@ -202,13 +207,13 @@ INSTANTIATE_TEST_SUITE_P(
                  .tickAfter = 0},
         StepCase{.name = "IpsecRestartIgnoresReportsAtTick80",
                  .state = 125,
-                 .status = 0x8000,
+                 .status = kLocalSetupStatus,
                  .ipsecEnabled = 0,
                  .tick = 80,
                  .next = 125},
         StepCase{.name = "IpsecRestartOverAtTick81",
                  .state = 125,
-                 .status = 0x8000,
+                 .status = kLocalSetupStatus,
                  .ipsecEnabled = 1,
                  .tick = 81,
                  .next = 124,
@@ -221,7 +226,7 @@ INSTANTIATE_TEST_SUITE_P(
                  .next = 124},
         StepCase{.name = "IpsecOffReported",
                  .state = 124,
-                 .status = 0x8000,
+                 .status = kLocalSetupStatus,
                  .ipsecEnabled = 0,
                  .tick = 200,
                  .next = 122,
@@ -229,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
                  .message = "[127]"},
         StepCase{.name = "IpsecStillOnReported",
                  .state = 124,
-                 .status = 0x8000,
+                 .status = kLocalSetupStatus,
                  .ipsecEnabled = 1,
                  .tick = 3,
                  .next = 123,
@@ -237,7 +242,7 @@ INSTANTIATE_TEST_SUITE_P(
                  .message = "[125]"},
         StepCase{.name = "IpsecCameraTooLateAtTick201",
                  .state = 124,
-                 .status = 0x8000,
+                 .status = kLocalSetupStatus,
                  .ipsecEnabled = 0,
                  .tick = 201,
                  .next = 123,
@@ -262,12 +267,12 @@ INSTANTIATE_TEST_SUITE_P(
                  .tickAfter = 0},
         StepCase{.name = "InternetRestartAtTick80",
                  .state = 133,
-                 .status = 0x8D00,
+                 .status = kConfiguredModeStatus,
                  .tick = 80,
                  .next = 133},
         StepCase{.name = "InternetRestartOver",
                  .state = 133,
-                 .status = 0x8D00,
+                 .status = kConfiguredModeStatus,
                  .tick = 81,
                  .next = 134,
                  .tickAfter = 0,
@@ -275,7 +280,7 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{.name = "InternetCameraSilent", .state = 134, .tick = 200, .next = 134},
         StepCase{.name = "InternetCameraTooLate",
                  .state = 134,
-                 .status = 0xC100,
+                 .status = kEasySetupStatus,
                  .tick = 201,
                  .next = -2,
                  .calls = {"closeProgress"},
@@ -283,7 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{
             .name = "InternetCameraBackStartsWizard",
             .state = 134,
-            .status = 0xC100,
+            .status = kEasySetupStatus,
             .tick = 200,
             .next = 1,
             .calls = {"closeProgress", "stopTimer 2", "setDialogRequest 2 1", "startTimer 3 250"}},
@@ -309,19 +314,19 @@ TEST_F(FlowTest, StartLocalResetupSendsTheDefaultLocalSettings) {
     camera().dns1 = camera().dns2 = camera().staticDns1 = camera().staticDns2 = 0x08080808u;
     camera().staticIpAddress = kCameraAddress;
     camera().webPort = 8080;
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     camera().setupFlags = 0x0002;
 
     flow.startLocalResetup();
 
     CameraRecord expected = camera();
-    expected.ipAddress = expected.staticIpAddress = 0xC0A800FDu;
-    expected.subnetMask = expected.staticSubnetMask = 0xFFFFFF00u;
+    expected.ipAddress = expected.staticIpAddress = kFallbackAddress;
+    expected.subnetMask = expected.staticSubnetMask = kFallbackMask;
     expected.gateway = expected.staticGateway = 0;
     expected.dns1 = expected.dns2 = expected.staticDns1 = expected.staticDns2 = 0;
-    expected.networkMode = 255;
+    expected.networkMode = kFactoryMode;
     expected.webPort = 80;
-    expected.statusCode = 0x0F00;
+    expected.statusCode = kNetworkSetupOperation;
     EXPECT_EQ(cameras.setupRecord, expected);
     EXPECT_EQ(context.flowState, 99);
     EXPECT_EQ(host.calls.front(), "startTimer 2 250");
@@ -348,7 +353,7 @@ TEST_F(FlowTest, OtherEntriesFileTheProgressDialogAndStartTheirTimer) {
 
 TEST_F(FlowTest, IpsecOffSendsAFreshCopyWithItsOperationCode) {
     camera().ipsecEnabled = 1;
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     cameras.requestSequence = 3;
     context.flowState = 120;
     context.tickCount = 9;
@@ -356,7 +361,7 @@ TEST_F(FlowTest, IpsecOffSendsAFreshCopyWithItsOperationCode) {
     flow.stepSetupFlow();
 
     CameraRecord expected = camera();
-    expected.statusCode = 0x0FC0;
+    expected.statusCode = kIpsecOffOperation;
     EXPECT_EQ(cameras.setupRecord, expected);
     EXPECT_EQ(camera().ipsecEnabled, 1) << "only the camera says when IPsec is off";
     EXPECT_EQ(cameras.requestSequence, 4);
@@ -367,7 +372,7 @@ TEST_F(FlowTest, IpsecOffSendsAFreshCopyWithItsOperationCode) {
 
 TEST_F(FlowTest, InternetResetupSendsFactoryModeOnPort80) {
     camera().webPort = 8080;
-    camera().statusCode = 0x8D00;
+    camera().statusCode = kConfiguredModeStatus;
     context.flowState = 130;
 
     flow.stepSetupFlow();
@@ -375,7 +380,7 @@ TEST_F(FlowTest, InternetResetupSendsFactoryModeOnPort80) {
     CameraRecord expected = camera();
     expected.networkMode = 255;
     expected.webPort = 80;
-    expected.statusCode = 0x0F00;
+    expected.statusCode = kNetworkSetupOperation;
     EXPECT_EQ(cameras.setupRecord, expected);
     EXPECT_EQ(context.flowState, 131);
     EXPECT_EQ(cameras.requestSequence, 1);
@@ -386,13 +391,13 @@ TEST_F(FlowTest, InternetResetupSendsFactoryModeOnPort80) {
 // and the clearing of its status says whether IPsec is off.
 TEST_F(FlowTest, IpsecOffReportsSuccessOnlyWhenTheRestartedCameraShowsItOff) {
     camera().ipsecEnabled = 1;
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     flow.startIpsecReset();
     flow.stepSetupFlow();  // 120 -> 121
     host.reply = 6;
     flow.stepSetupFlow();  // 121 -> 125
     ASSERT_EQ(context.flowState, 125);
-    camera().ipsecEnabled = 0;  // the old record as parsed before the camera went down
+    camera().ipsecEnabled = 0;  // a report during the restart wait does not count
     for (std::uint32_t tick = 0; tick <= 80; ++tick) {
         context.tickCount = tick;
         flow.stepSetupFlow();
@@ -407,7 +412,7 @@ TEST_F(FlowTest, IpsecOffReportsSuccessOnlyWhenTheRestartedCameraShowsItOff) {
         flow.stepSetupFlow();
         ASSERT_EQ(context.flowState, 124) << "no fresh reply yet, tick " << tick;
     }
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     flow.stepSetupFlow();
     EXPECT_EQ(context.flowState, 122);
     EXPECT_EQ(context.messageText, "[127]");
@@ -456,13 +461,13 @@ TEST_F(FlowTest, ManualSetupRunCompletesWhenTheCameraAnswersAgain) {
     flow.stepSetupFlow();
     ASSERT_EQ(context.flowState, 101);
     context.tickCount = 81;
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     flow.stepSetupFlow();
     ASSERT_EQ(context.flowState, 102);
     context.tickCount = 3;
     flow.stepSetupFlow();
     EXPECT_EQ(context.flowState, 102) << "the cleared status waits for a new report";
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     flow.stepSetupFlow();
     ASSERT_EQ(context.flowState, 103);
     host.progressOpen = true;  // still closing

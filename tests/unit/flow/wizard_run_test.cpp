@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "camera/camera_codes.h"
 #include "flow/flow_cancel.h"
 #include "flow_fixture.h"
 
@@ -28,8 +29,8 @@ protected:
 TEST_F(WizardRunTest, FactoryNewCameraGetsAFreeAddressForLocalAccess) {
     camera().networkMode = 255;
     camera().ipAddress = 0xC0A800FDu;
-    camera().statusCode = 0xC100;
-    camera().setupFlags = 0x8000;
+    camera().statusCode = kEasySetupStatus;
+    camera().setupFlags = kNeedsAddressFlag;
     host.network.addressesInUse = {0xC0A801FDu};
 
     flow.startWizard();
@@ -53,7 +54,7 @@ TEST_F(WizardRunTest, FactoryNewCameraGetsAFreeAddressForLocalAccess) {
     ASSERT_EQ(context.flowState, 7);
     EXPECT_EQ(cameras.setupRecord.ipAddress, 0xC0A801FCu);
     EXPECT_EQ(cameras.setupRecord.setupFlags, 0);
-    EXPECT_EQ(cameras.setupRecord.statusCode, 0x0FD0);
+    EXPECT_EQ(cameras.setupRecord.statusCode, kAutomaticSetupOperation);
     context.tickCount = 3;
     tick();
     EXPECT_EQ(context.flowState, 7);
@@ -68,13 +69,13 @@ TEST_F(WizardRunTest, FactoryNewCameraGetsAFreeAddressForLocalAccess) {
 
     // Back at its new address, still flagging that it wants one: the confirmation counts.
     camera().ipAddress = 0xC0A801FCu;
-    camera().statusCode = 0xC100;
+    camera().statusCode = kEasySetupStatus;
     tick();
     ASSERT_EQ(context.flowState, 2);
     EXPECT_EQ(camera().setupFlags, 0);
     EXPECT_EQ(host.take(), (Calls{"showProgressText [119]",
                                   "shellLaunch http://192.168.1.252:80/CgiVemba?Mode=Local"}));
-    camera().statusCode = 0x8200;
+    camera().statusCode = kLocalSetupFinishedStatus;
     tick();
     tick();
     EXPECT_EQ(context.flowState, 4);
@@ -89,14 +90,14 @@ TEST_F(WizardRunTest, FactoryNewCameraGetsAFreeAddressForLocalAccess) {
 }
 
 TEST_F(WizardRunTest, AddressedCameraGoesStraightToItsPage) {
-    camera().statusCode = 0xC100;
+    camera().statusCode = kEasySetupStatus;
     flow.startWizard();
     host.progressOpen = true;
     tick();
     EXPECT_EQ(context.flowState, 2);
     tick();
     EXPECT_EQ(context.flowState, 2);
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     tick();
     tick();
     tick();
@@ -168,9 +169,9 @@ protected:
     void confirmFallbackAndRestart() {
         host.network.address = GetParam().pcAddress;
         host.network.mask = GetParam().pcMask;
-        camera().networkMode = 255;
-        camera().statusCode = 0xC100;
-        camera().setupFlags = 0x8000;
+        camera().networkMode = kFactoryMode;
+        camera().statusCode = kEasySetupStatus;
+        camera().setupFlags = kNeedsAddressFlag;
         flow.startWizard();
         host.progressOpen = true;
         for (int i = 0; i < 4 && context.flowState != 6; ++i)
@@ -192,7 +193,7 @@ protected:
 TEST_P(FallbackRunTest, ConfirmedFallbackCountsAsConfirmed) {
     confirmFallbackAndRestart();
     camera().ipAddress = 0xC0A800FDu;
-    camera().statusCode = 0xC100;
+    camera().statusCode = kEasySetupStatus;
     tick();
     EXPECT_EQ(context.flowState, 2);
     EXPECT_EQ(camera().setupFlags, 0);
@@ -205,8 +206,8 @@ TEST_P(FallbackRunTest, ConfirmedFallbackCountsAsConfirmed) {
 TEST_P(FallbackRunTest, SecondAddressPassForTheSameCameraFails) {
     confirmFallbackAndRestart();
     context.addressConfirmed = 0;
-    camera().statusCode = 0xC100;
-    camera().setupFlags = 0x8000;
+    camera().statusCode = kEasySetupStatus;
+    camera().setupFlags = kNeedsAddressFlag;
     tick();
     ASSERT_EQ(context.flowState, 8);
     EXPECT_EQ(context.messageText, "[125]");
@@ -229,21 +230,21 @@ INSTANTIATE_TEST_SUITE_P(Routes, FallbackRunTest,
 
 TEST_F(WizardRunTest, InternetAccessForACameraReporting8200) {
     context.internetAccess = 1;
-    camera().statusCode = 0x8200;
+    camera().statusCode = kLocalSetupFinishedStatus;
     flow.startWizard();
     host.progressOpen = true;
     tick();
     ASSERT_EQ(context.flowState, 10);
-    EXPECT_EQ(cameras.awaitedStatus, 0xC100);
+    EXPECT_EQ(cameras.awaitedStatus, kEasySetupStatus);
     tick();
     EXPECT_EQ(context.flowState, 10);
     // The reply handler clears awaitedStatus when the camera reports 0xC100.
     cameras.awaitedStatus = 0;
-    camera().statusCode = 0xC100;
+    camera().statusCode = kEasySetupStatus;
     tick();
     tick();
     EXPECT_EQ(context.flowState, 11);
-    camera().statusCode = 0x8200;
+    camera().statusCode = kLocalSetupFinishedStatus;
     host.take();
     tick();
     tick();
@@ -257,7 +258,7 @@ TEST_F(WizardRunTest, InternetAccessForACameraReporting8200) {
 
 TEST_F(WizardRunTest, InternetAccessForACameraReporting8000) {
     context.internetAccess = 1;
-    camera().statusCode = 0x8000;
+    camera().statusCode = kLocalSetupStatus;
     flow.startWizard();
     host.progressOpen = true;
     tick();
@@ -268,7 +269,7 @@ TEST_F(WizardRunTest, InternetAccessForACameraReporting8000) {
     camera().statusCode = 0xC006;
     tick();
     EXPECT_EQ(context.flowState, 17);
-    camera().statusCode = 0x8200;
+    camera().statusCode = kLocalSetupFinishedStatus;
     host.take();
     tick();
     tick();
@@ -279,8 +280,8 @@ TEST_F(WizardRunTest, InternetAccessForACameraReporting8000) {
 }
 
 TEST_F(WizardRunTest, MissingAcknowledgementEndsWithTheFailureMessage) {
-    camera().statusCode = 0xC100;
-    camera().setupFlags = 0x8000;
+    camera().statusCode = kEasySetupStatus;
+    camera().setupFlags = kNeedsAddressFlag;
     flow.startWizard();
     host.progressOpen = true;
     tickUntilStateChanges();  // 1 -> 12
@@ -302,8 +303,8 @@ TEST_F(WizardRunTest, MissingAcknowledgementEndsWithTheFailureMessage) {
 }
 
 TEST_F(WizardRunTest, CancelInTheAddressConfirmationEndsTheWizardWithoutSending) {
-    camera().statusCode = 0xC100;
-    camera().setupFlags = 0x8000;
+    camera().statusCode = kEasySetupStatus;
+    camera().setupFlags = kNeedsAddressFlag;
     host.addressConfirmAnswer = [this] { onAddressConfirmCancel(context, host); };
     flow.startWizard();
     host.progressOpen = true;

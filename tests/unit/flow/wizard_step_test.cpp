@@ -7,6 +7,8 @@
 
 #include "flow_fixture.h"
 
+#include "camera/camera_codes.h"
+
 namespace tolvane::test {
 namespace {
 
@@ -85,19 +87,19 @@ INSTANTIATE_TEST_SUITE_P(
                    .calls = {"stopTimer 3"}},
         WizardCase{.name = "WatchWaitsForProgress",
                    .state = 1,
-                   .status = 0xC100,
+                   .status = kEasySetupStatus,
                    .progress = false,
                    .next = 1},
         WizardCase{.name = "WatchSilentCamera", .state = 1, .status = 0, .next = 1},
         WizardCase{.name = "AddressedCameraGetsEasySetupPage",
                    .state = 1,
-                   .status = 0xC100,
+                   .status = kEasySetupStatus,
                    .next = 2,
                    .calls = {"showProgressText [119]", kLocalPage},
                    .statusAfter = 0},
         WizardCase{.name = "ConfirmedAddressCountsAsAssigned",
                    .state = 1,
-                   .status = 0xC100,
+                   .status = kEasySetupStatus,
                    .flags = 0x8001,
                    .addressConfirmed = true,
                    .next = 2,
@@ -105,73 +107,76 @@ INSTANTIATE_TEST_SUITE_P(
                    .statusAfter = 0},
         WizardCase{.name = "NewCameraStartsCandidateSearch",
                    .state = 1,
-                   .status = 0xC100,
-                   .flags = 0x8000,
+                   .status = kEasySetupStatus,
+                   .flags = kNeedsAddressFlag,
                    .next = 12},
         WizardCase{.name = "NewCameraOnLoopbackPcConfirmsFallback",
                    .state = 1,
-                   .status = 0xC100,
-                   .flags = 0x8000,
+                   .status = kEasySetupStatus,
+                   .flags = kNeedsAddressFlag,
                    .pcAddress = 0x7F000001u,
                    .next = 6,
                    .calls = {"stopTimer 3", "runAddressConfirm", "startTimer 3 250",
                              "showProgressText [120]"}},
         WizardCase{.name = "InternetAddressedCamera",
                    .state = 1,
-                   .status = 0xC100,
+                   .status = kEasySetupStatus,
                    .internet = true,
                    .next = 2,
                    .calls = {"showProgressText [119]", kInternetPage},
                    .statusAfter = 0},
         WizardCase{.name = "C000WaitsFiveSecondsThenOpensPage",
                    .state = 1,
-                   .status = 0xC000,
+                   .status = kEasySetupPreparingStatus,
                    .next = 14,
                    .calls = {"showProgressText [119]", "pause 5000", kLocalPage}},
-        internetOnly(0x8200), internetOnly(0x8000), internetOnly(0x8100), internetOnly(0x8D00),
+        internetOnly(kLocalSetupFinishedStatus), internetOnly(kLocalSetupStatus),
+        internetOnly(kInternetSetupStatus), internetOnly(kConfiguredModeStatus),
         WizardCase{.name = "Internet8200AwaitsC100",
                    .state = 1,
-                   .status = 0x8200,
+                   .status = kLocalSetupFinishedStatus,
                    .internet = true,
                    .next = 10,
                    .calls = {"showProgressText [119]", kInternetPage},
                    .statusAfter = 0,
-                   .awaitedAfter = 0xC100},
+                   .awaitedAfter = kEasySetupStatus},
         WizardCase{.name = "Internet8000",
                    .state = 1,
-                   .status = 0x8000,
+                   .status = kLocalSetupStatus,
                    .internet = true,
                    .next = 16,
                    .calls = {"showProgressText [119]", kInternetPage}},
         WizardCase{.name = "Internet8100",
                    .state = 1,
-                   .status = 0x8100,
+                   .status = kInternetSetupStatus,
                    .internet = true,
                    .next = 16,
                    .calls = {"showProgressText [119]", kInternetPage}},
         WizardCase{.name = "Internet8D00",
                    .state = 1,
-                   .status = 0x8D00,
+                   .status = kConfiguredModeStatus,
                    .internet = true,
                    .next = 18,
                    .calls = {"showProgressText [119]", kInternetPage},
                    .statusAfter = 0},
         WizardCase{.name = "LeaveEasySetupStill0", .state = 2, .status = 0, .next = 2},
-        WizardCase{.name = "LeaveEasySetupStillC100", .state = 2, .status = 0xC100, .next = 2},
-        WizardCase{.name = "LeftEasySetup", .state = 2, .status = 0x8200, .next = 3},
-        WizardCase{.name = "LeftAwaited", .state = 11, .status = 0x8000, .next = 3},
-        WizardCase{.name = "StillAwaitedC100", .state = 11, .status = 0xC100, .next = 11},
+        WizardCase{
+            .name = "LeaveEasySetupStillC100", .state = 2, .status = kEasySetupStatus, .next = 2},
+        WizardCase{
+            .name = "LeftEasySetup", .state = 2, .status = kLocalSetupFinishedStatus, .next = 3},
+        WizardCase{.name = "LeftAwaited", .state = 11, .status = kLocalSetupStatus, .next = 3},
+        WizardCase{.name = "StillAwaitedC100", .state = 11, .status = kEasySetupStatus, .next = 11},
         WizardCase{.name = "ConcludeSilent", .state = 3, .status = 0, .next = 3},
-        WizardCase{.name = "Conclude8000", .state = 3, .status = 0x8000, .next = 4},
+        WizardCase{.name = "Conclude8000", .state = 3, .status = kLocalSetupStatus, .next = 4},
         WizardCase{.name = "Conclude8200Local",
                    .state = 3,
-                   .status = 0x8200,
+                   .status = kLocalSetupFinishedStatus,
                    .next = 4,
                    .calls = kCompletionChoice,
                    .message = "LOCAL"},
         WizardCase{.name = "Conclude8200Internet",
                    .state = 3,
-                   .status = 0x8200,
+                   .status = kLocalSetupFinishedStatus,
                    .internet = true,
                    .next = 4,
                    .calls = {"stopTimer 3", "startTimer 3 250"}},
@@ -179,7 +184,7 @@ INSTANTIATE_TEST_SUITE_P(
         WizardCase{.name = "ConcludeBusyC108", .state = 3, .status = 0xC108, .next = 3},
         WizardCase{.name = "Conclude8100OpensEndPage",
                    .state = 3,
-                   .status = 0x8100,
+                   .status = kInternetSetupStatus,
                    .next = 4,
                    .calls = {kEndPage}},
         WizardCase{.name = "ConcludeF003OpensEndPage",
@@ -187,11 +192,12 @@ INSTANTIATE_TEST_SUITE_P(
                    .status = 0xF003,
                    .next = 4,
                    .calls = {kEndPage}},
-        WizardCase{.name = "ConcludeOtherIgnored", .state = 3, .status = 0xC100, .next = 3},
+        WizardCase{
+            .name = "ConcludeOtherIgnored", .state = 3, .status = kEasySetupStatus, .next = 3},
         WizardCase{.name = "Done", .state = 4, .next = 0},
         WizardCase{.name = "ReportCompletionLocal",
                    .state = 5,
-                   .status = 0x8100,
+                   .status = kInternetSetupStatus,
                    .next = 0,
                    .calls = kCompletionChoice,
                    .message = "LOCAL"},
@@ -204,7 +210,7 @@ INSTANTIATE_TEST_SUITE_P(
         WizardCase{.name = "AckNotYetAtTick32", .state = 7, .tick = 32, .next = 7},
         WizardCase{.name = "AckTooLateAtTick33",
                    .state = 7,
-                   .status = 0xC100,
+                   .status = kEasySetupStatus,
                    .tick = 33,
                    .reply = 6,
                    .next = 8,
@@ -213,7 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
         WizardCase{
             .name = "AckRestartsCamera",
             .state = 7,
-            .status = 0xC100,
+            .status = kEasySetupStatus,
             .tick = 32,
             .reply = 6,
             .next = 1,
@@ -225,32 +231,36 @@ INSTANTIATE_TEST_SUITE_P(
                    .progress = false,
                    .next = 0,
                    .calls = {"stopTimer 3", "runMessageDialog ", "setMode 4"}},
-        WizardCase{.name = "NeverSet9", .state = 9, .status = 0x8000, .next = 9},
-        WizardCase{.name = "AwaitedPending", .state = 10, .awaited = 0xC100, .next = 10},
-        WizardCase{.name = "AwaitedSeen", .state = 10, .status = 0xC100, .next = 11},
+        WizardCase{.name = "NeverSet9", .state = 9, .status = kLocalSetupStatus, .next = 9},
+        WizardCase{.name = "AwaitedPending", .state = 10, .awaited = kEasySetupStatus, .next = 10},
+        WizardCase{.name = "AwaitedSeen", .state = 10, .status = kEasySetupStatus, .next = 11},
         WizardCase{.name = "SearchWaitsForProgress", .state = 12, .progress = false, .next = 12},
-        WizardCase{.name = "AfterC000Still", .state = 14, .status = 0xC000, .next = 14},
-        WizardCase{.name = "AfterC000Moved", .state = 14, .status = 0xC100, .next = 15},
+        WizardCase{
+            .name = "AfterC000Still", .state = 14, .status = kEasySetupPreparingStatus, .next = 14},
+        WizardCase{.name = "AfterC000Moved", .state = 14, .status = kEasySetupStatus, .next = 15},
         WizardCase{.name = "WorkingBusyC007", .state = 15, .status = 0xC007, .next = 15},
         WizardCase{.name = "WorkingBusyC106", .state = 17, .status = 0xC106, .next = 17},
         WizardCase{.name = "WorkingSilent", .state = 15, .status = 0, .next = 15},
         WizardCase{.name = "WorkingDone15", .state = 15, .status = 0xC009, .next = 5},
-        WizardCase{.name = "WorkingDone17", .state = 17, .status = 0x8200, .next = 5},
+        WizardCase{
+            .name = "WorkingDone17", .state = 17, .status = kLocalSetupFinishedStatus, .next = 5},
         WizardCase{.name = "AwaitReportSilent", .state = 16, .status = 0, .next = 16},
         WizardCase{.name = "AwaitReportAny", .state = 16, .status = 0xC006, .next = 17},
-        WizardCase{.name = "After8D00Still8D00", .state = 18, .status = 0x8D00, .next = 18},
-        WizardCase{.name = "After8D00StillC100", .state = 18, .status = 0xC100, .next = 18},
-        WizardCase{.name = "After8D00Moved", .state = 18, .status = 0x8000, .next = 3},
+        WizardCase{
+            .name = "After8D00Still8D00", .state = 18, .status = kConfiguredModeStatus, .next = 18},
+        WizardCase{
+            .name = "After8D00StillC100", .state = 18, .status = kEasySetupStatus, .next = 18},
+        WizardCase{.name = "After8D00Moved", .state = 18, .status = kLocalSetupStatus, .next = 3},
         WizardCase{.name = "SetupFlowStateIgnored",
                    .state = 100,
-                   .status = 0x8000,
+                   .status = kLocalSetupStatus,
                    .tick = 40,
                    .next = 100}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(FlowTest, SendingInRecordModeAssignsTheConfirmedSettings) {
     camera().setupFlags = 0x8003;
-    camera().statusCode = 0xC100;
+    camera().statusCode = kEasySetupStatus;
     cameras.setupSettings = {0xC0A801FDu, 0xFFFFFF00u, 0xC0A80101u, 0x01010101u, 0x02020202u};
     cameras.requestSequence = 41;
     context.flowState = 6;
@@ -265,7 +275,7 @@ TEST_F(FlowTest, SendingInRecordModeAssignsTheConfirmedSettings) {
     expected.gateway = 0xC0A80101u;
     expected.dns1 = 0x01010101u;
     expected.dns2 = 0x02020202u;
-    expected.statusCode = 0x0FD0;
+    expected.statusCode = kAutomaticSetupOperation;
     EXPECT_EQ(cameras.setupRecord, expected);
     EXPECT_EQ(camera().setupFlags, 0x8003) << "the table keeps the camera's own flags";
     EXPECT_EQ(cameras.requestSequence, 42);
@@ -309,7 +319,7 @@ TEST_F(FlowTest, NewAddressPageOpensAfterTheByMacWait) {
 
 TEST_F(FlowTest, FrenchInterfaceAddsTheLanguageToEveryPage) {
     host.language = UiLanguage::French;
-    camera().statusCode = 0xC100;
+    camera().statusCode = kEasySetupStatus;
     context.flowState = 1;
     wizard.stepWizard();
     camera().statusCode = 0x8300;
@@ -328,7 +338,7 @@ TEST_F(FlowTest, FrenchInterfaceAddsTheLanguageToEveryPage) {
 
 TEST_F(FlowTest, CompletionMessageCarriesAPortOtherThan80AndNextAsksForTheControlDialog) {
     camera().webPort = 8080;
-    camera().statusCode = 0x8200;
+    camera().statusCode = kLocalSetupFinishedStatus;
     host.accessChoiceAnswer = "INTERNET";
     context.flowState = 3;
     wizard.stepWizard();
@@ -404,7 +414,7 @@ INSTANTIATE_TEST_SUITE_P(Masks, TinySubnetTest, ::testing::Values(0xFFFFFFFEu, 0
 
 TEST_F(FlowTest, WatchingWithoutAListedCameraReadsNoRecord) {
     cameras.selectedCamera = -1;
-    camera().statusCode = 0xC100;
+    camera().statusCode = kEasySetupStatus;
     context.flowState = 1;
     wizard.stepWizard();
     EXPECT_EQ(context.flowState, 1) << "a wizard not started by MAC waits";

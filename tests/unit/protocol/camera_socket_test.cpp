@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "camera/camera_codes.h"
 #include "crafted_reply.h"
 #include "qt_test_app.h"
 #include "request_fixtures.h"
@@ -103,7 +104,7 @@ TEST_F(CameraSocketTest, SetupByMacRequestIsByteExact) {
 TEST_F(CameraSocketTest, RecordSetupCarriesTheRecordAndSequence) {
     open(loopback());
     table.setupRecord.mac = {0x00, 0x80, 0x45, 0x01, 0x02, 0x03};
-    table.setupRecord.statusCode = 0x0F00;
+    table.setupRecord.statusCode = kNetworkSetupOperation;
     table.requestSequence = 0xBEEF;
     socket->sendSetup(kSetupRecordKind);
     const Bytes sent = nextSent();

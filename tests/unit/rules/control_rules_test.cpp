@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "camera/camera_codes.h"
 #include "setup_test_support.h"
 
 namespace tolvane {
@@ -37,46 +38,44 @@ TEST_P(ControlButtonStatesTest, FollowsTheCameraState) {
 }
 
 // Fields: local, internet, manual, web page, reset IPsec.
-INSTANTIATE_TEST_SUITE_P(Cameras, ControlButtonStatesTest,
-                         testing::Values(ButtonCase{"StaticMode",
-                                                    [](CameraRecord&) {},
-                                                    {true, false, true, true, false}},
-                                         ButtonCase{"DhcpMode",
-                                                    [](CameraRecord& r) { r.networkMode = 0x01; },
-                                                    {true, false, true, true, false}},
-                                         ButtonCase{"AutomaticMode",
-                                                    [](CameraRecord& r) { r.networkMode = 0x80; },
-                                                    {true, true, true, true, false}},
-                                         ButtonCase{"IpsecOn",
-                                                    [](CameraRecord& r) { r.ipsecEnabled = 1; },
-                                                    {true, false, true, true, true}},
-                                         ButtonCase{"FactoryMode",
-                                                    [](CameraRecord& r) { r.networkMode = 0xFF; },
-                                                    {true, false, true, false, false}},
-                                         ButtonCase{"FactoryModeIpsecOn",
-                                                    [](CameraRecord& r) {
-                                                        r.networkMode = 0xFF;
-                                                        r.ipsecEnabled = 1;
-                                                    },
-                                                    {true, false, true, false, false}},
-                                         ButtonCase{"SetupClosed",
-                                                    [](CameraRecord& r) { r.setupFlags = 0x0001; },
-                                                    {false, false, false, true, false}},
-                                         ButtonCase{"SetupClosedIpsecOn",
-                                                    [](CameraRecord& r) {
-                                                        r.setupFlags = 0x0003;
-                                                        r.ipsecEnabled = 1;
-                                                    },
-                                                    {false, false, false, true, false}},
-                                         ButtonCase{"SetupClosedFactoryMode",
-                                                    [](CameraRecord& r) {
-                                                        r.setupFlags = 0x0001;
-                                                        r.networkMode = 0xFF;
-                                                    },
-                                                    {false, false, false, true, false}}),
-                         [](const testing::TestParamInfo<ButtonCase>& info) {
-                             return std::string(info.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Cameras, ControlButtonStatesTest,
+    testing::Values(
+        ButtonCase{"StaticMode", [](CameraRecord&) {}, {true, false, true, true, false}},
+        ButtonCase{"DhcpMode",
+                   [](CameraRecord& r) { r.networkMode = 0x01; },
+                   {true, false, true, true, false}},
+        ButtonCase{"AutomaticMode",
+                   [](CameraRecord& r) { r.networkMode = 0x80; },
+                   {true, true, true, true, false}},
+        ButtonCase{"IpsecOn",
+                   [](CameraRecord& r) { r.ipsecEnabled = 1; },
+                   {true, false, true, true, true}},
+        ButtonCase{"FactoryMode",
+                   [](CameraRecord& r) { r.networkMode = kFactoryMode; },
+                   {true, false, true, false, false}},
+        ButtonCase{"FactoryModeIpsecOn",
+                   [](CameraRecord& r) {
+                       r.networkMode = kFactoryMode;
+                       r.ipsecEnabled = 1;
+                   },
+                   {true, false, true, false, false}},
+        ButtonCase{"SetupClosed",
+                   [](CameraRecord& r) { r.setupFlags = 0x0001; },
+                   {false, false, false, true, false}},
+        ButtonCase{"SetupClosedIpsecOn",
+                   [](CameraRecord& r) {
+                       r.setupFlags = 0x0003;
+                       r.ipsecEnabled = 1;
+                   },
+                   {false, false, false, true, false}},
+        ButtonCase{"SetupClosedFactoryMode",
+                   [](CameraRecord& r) {
+                       r.setupFlags = 0x0001;
+                       r.networkMode = kFactoryMode;
+                   },
+                   {false, false, false, true, false}}),
+    [](const testing::TestParamInfo<ButtonCase>& info) { return std::string(info.param.name); });
 
 TEST(ControlDialogTitleTest, FirstCamera) {
     const MacAddress mac{0x02, 0x00, 0x00, 0x0A, 0x0B, 0x0C};
@@ -117,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                     AutoCase{"SetUpFactoryCameraOpensItsPage",
                              [](CameraRecord& r) {
                                  r.setupFlags = 0x0002;
-                                 r.networkMode = 0xFF;
+                                 r.networkMode = kFactoryMode;
                              },
                              true, AutoSetupAction::OpenRootPage},
                     AutoCase{"LocalAsksBeforeResetup", [](CameraRecord&) {}, false,
@@ -126,18 +125,18 @@ INSTANTIATE_TEST_SUITE_P(
                              AutoSetupAction::AskInternetResetup},
                     AutoCase{"InternetWithFlagsHighByteTwoAsks",
                              [](CameraRecord& r) {
-                                 r.statusCode = 0x8000;
+                                 r.statusCode = kLocalSetupStatus;
                                  r.setupFlags = 0x0200;
                              },
                              true, AutoSetupAction::AskInternetResetup},
                     AutoCase{"InternetOtherwiseRunsTheWizard",
                              [](CameraRecord& r) {
-                                 r.statusCode = 0x8000;
+                                 r.statusCode = kLocalSetupStatus;
                                  r.setupFlags = 0x0100;
                              },
                              true, AutoSetupAction::StartWizard},
                     AutoCase{"FactoryCameraRunsTheWizard",
-                             [](CameraRecord& r) { r.networkMode = 0xFF; }, false,
+                             [](CameraRecord& r) { r.networkMode = kFactoryMode; }, false,
                              AutoSetupAction::StartWizard}),
     [](const testing::TestParamInfo<AutoCase>& info) { return std::string(info.param.name); });
 
@@ -146,8 +145,8 @@ TEST(ControlPreconditionsTest, InternetNeedsAConfiguredCameraOutOfFactoryMode) {
     EXPECT_TRUE(internetSetupAllowed(camera));
     camera.statusCode = 0x0200;
     EXPECT_FALSE(internetSetupAllowed(camera));
-    camera.statusCode = 0x8000;
-    camera.networkMode = 0xFF;
+    camera.statusCode = kLocalSetupStatus;
+    camera.networkMode = kFactoryMode;
     EXPECT_FALSE(internetSetupAllowed(camera));
 }
 
@@ -155,7 +154,7 @@ TEST(ControlPreconditionsTest, ManualSetupOfAFactoryCameraNeedsAnEditableName) {
     CameraRecord camera = staticCamera();
     camera.cameraNameEditable = 0;
     EXPECT_TRUE(manualSetupAllowed(camera));
-    camera.networkMode = 0xFF;
+    camera.networkMode = kFactoryMode;
     EXPECT_FALSE(manualSetupAllowed(camera));
     camera.cameraNameEditable = 1;
     EXPECT_TRUE(manualSetupAllowed(camera));

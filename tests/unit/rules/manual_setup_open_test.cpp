@@ -4,8 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "setup_test_support.h"
+#include "camera/camera_codes.h"
 #include "rules/manual_setup_logic.h"
+#include "setup_test_support.h"
 
 namespace tolvane {
 namespace {
@@ -20,7 +21,7 @@ TEST(ManualSetupOpenTest, CopiesTheCameraAsANetworkSetupRequest) {
     const ManualSetupOpening opening = openManualSetup(camera, setupRecord);
 
     CameraRecord expected = camera;
-    expected.statusCode = 0x0F00;
+    expected.statusCode = kNetworkSetupOperation;
     EXPECT_EQ(setupRecord, expected);
 
     const ManualSetupFields& f = opening.fields;
@@ -113,7 +114,7 @@ TEST(ManualSetupRulesTest, StaticClickTakesTheCamerasStaticServers) {
 TEST(ManualSetupRulesTest, DhcpClickClearsServersUnlessTheCameraIsOnDhcp) {
     CameraRecord camera = staticCamera();
     EXPECT_EQ(dhcpClickValues(camera), GatewayDns{});
-    camera.networkMode = 0xFF;
+    camera.networkMode = kFactoryMode;
     EXPECT_EQ(dhcpClickValues(camera), GatewayDns{});
     camera.networkMode = 0x81;
     EXPECT_EQ(dhcpClickValues(camera), std::nullopt);

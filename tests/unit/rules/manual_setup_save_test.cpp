@@ -5,8 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "setup_test_support.h"
+#include "camera/camera_codes.h"
 #include "rules/manual_setup_logic.h"
+#include "setup_test_support.h"
 
 namespace tolvane {
 namespace {
@@ -50,7 +51,7 @@ TEST_P(ManualSetupSaveTest, ChecksAndWrites) {
 
     const std::optional<SavePlan> plan = applyManualSetup(fields, camera, setupRecord, texts);
     ASSERT_EQ(plan.has_value(), c.valid);
-    EXPECT_EQ(setupRecord.statusCode, 0x0F00);
+    EXPECT_EQ(setupRecord.statusCode, kNetworkSetupOperation);
     EXPECT_EQ(setupRecord.mac, camera.mac);
     if (c.verify)
         c.verify(setupRecord, plan ? &*plan : nullptr);
@@ -209,17 +210,17 @@ const SaveCase kCases[] = {
      },
      true,
      [](const CameraRecord& r, const SavePlan* plan) {
-         EXPECT_EQ(r.ipAddress, 0xC0A800FDu);
-         EXPECT_EQ(r.staticIpAddress, 0xC0A800FDu);
-         EXPECT_EQ(r.subnetMask, 0xFFFFFF00u);
-         EXPECT_EQ(r.staticSubnetMask, 0xFFFFFF00u);
+         EXPECT_EQ(r.ipAddress, kFallbackAddress);
+         EXPECT_EQ(r.staticIpAddress, kFallbackAddress);
+         EXPECT_EQ(r.subnetMask, kFallbackMask);
+         EXPECT_EQ(r.staticSubnetMask, kFallbackMask);
          EXPECT_EQ(r.networkMode, 0x01);
          ASSERT_NE(plan, nullptr);
          EXPECT_FALSE(plan->checkAddress);
      }},
     {"DhcpFromAutomaticMode", [](CameraRecord& r) { r.networkMode = 0x80; }, chooseDhcp, true,
      [](const CameraRecord& r, const SavePlan*) {
-         EXPECT_EQ(r.ipAddress, 0xC0A800FDu);
+         EXPECT_EQ(r.ipAddress, kFallbackAddress);
          EXPECT_EQ(r.networkMode, 0x81);
      }},
     {"DhcpFromDhcp", [](CameraRecord& r) { r.networkMode = 0x01; },
@@ -242,14 +243,14 @@ const SaveCase kCases[] = {
          ASSERT_NE(plan, nullptr);
          EXPECT_TRUE(plan->checkAddress);
      }},
-    {"FactoryModeStatic", [](CameraRecord& r) { r.networkMode = 0xFF; }, [](ManualSetupFields&) {},
-     true,
+    {"FactoryModeStatic", [](CameraRecord& r) { r.networkMode = kFactoryMode; },
+     [](ManualSetupFields&) {}, true,
      [](const CameraRecord& r, const SavePlan* plan) {
-         EXPECT_EQ(r.networkMode, 0x12);
+         EXPECT_EQ(r.networkMode, kFactoryStaticMode);
          ASSERT_NE(plan, nullptr);
          EXPECT_TRUE(plan->checkAddress);
      }},
-    {"FactoryModeDhcp", [](CameraRecord& r) { r.networkMode = 0xFF; }, chooseDhcp, true,
+    {"FactoryModeDhcp", [](CameraRecord& r) { r.networkMode = kFactoryMode; }, chooseDhcp, true,
      [](const CameraRecord& r, const SavePlan*) {
          EXPECT_EQ(r.networkMode, 0x11);
          // A factory camera's mode bits read 3, so its address is sent as typed.

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "camera/camera_codes.h"
 #include "camera/camera_record.h"
 #include "qstring_printer.h"
 
@@ -25,7 +26,7 @@ inline CameraRecord staticCamera() {
     r.staticDns2 = 0xC0A80003u;
     r.bandwidthLimit = 131072;
     r.networkMode = 0x02;
-    r.statusCode = 0x8D00;
+    r.statusCode = kConfiguredModeStatus;
     r.cameraNameEditable = 1;
     std::memcpy(r.cameraName.data(), "Camera1", 7);
     std::memcpy(r.hostName.data(), "cam1", 4);
