@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "flow/flow_cancel.h"
 #include "flow_fixture.h"
+#include "flow/flow_cancel.h"
 
 namespace tolvane::test {
 namespace {
