@@ -40,6 +40,9 @@ void Wizard::stepWizard() {
         case kWizardAwaitAck:
             awaitAck();
             break;
+        case kWizardRestarting:
+            awaitRestart();
+            break;
         case kWizardReportFailure:
             reportFailure();
             break;
@@ -300,6 +303,15 @@ void Wizard::awaitAck() {
     host_.stopTimer(kWizardTimer);
     sendRestartBurst(host_);
     host_.startTimer(kWizardTimer, kTickPeriodMs);
+    context_.tickCount = 0;
+    context_.flowState = kWizardRestarting;
+}
+
+// A report read before the camera has gone down would show its old address and status; only
+// what it reports after the restart wait counts.
+void Wizard::awaitRestart() {
+    if (!moreThanElapsed(context_.tickCount, kRestartWaitMs))
+        return;
     context_.tickCount = 0;
     if (CameraRecord* camera = cameras_.selectedRecord())
         camera->statusCode = 0;

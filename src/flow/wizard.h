@@ -29,6 +29,9 @@ enum WizardState : std::int32_t {
     kWizardCameraWorkingAfterReport = 17,
     kWizardAwaitAfter8D00 = 18,
     kWizardOpenNewAddress = 19,
+    // After the restart request: the camera may still answer with its old record until it goes
+    // down, so its reports are ignored for a while.
+    kWizardRestarting = 20,
 };
 
 // The automatic set-up wizard: gives the selected camera (or the camera typed by MAC) settings
@@ -51,6 +54,7 @@ private:
     void sendRecord(const CameraRecord& camera);
     void sendByMac();
     void awaitAck();
+    void awaitRestart();
     void reportFailure();
     void startCandidateSearch();
     void testCandidate();

@@ -61,9 +61,24 @@ TEST_F(WizardRunTest, FactoryNewCameraGetsAFreeAddressForLocalAccess) {
     host.reply = 6;
     host.take();
     tick();
-    ASSERT_EQ(context.flowState, 1);
+    ASSERT_EQ(context.flowState, 20);
+    EXPECT_EQ(context.tickCount, 0u);
     EXPECT_EQ(host.take(),
               concat({{"setMode 4", "stopTimer 3"}, restartBurst(), {"startTimer 3 250"}}));
+
+    // Until it goes down the camera may still answer with its old record; the wizard must not
+    // open the page at the old address.
+    for (std::uint32_t t = 1; t <= 80; ++t) {
+        context.tickCount = t;
+        tick();
+        ASSERT_EQ(context.flowState, 20) << "tick " << t;
+    }
+    EXPECT_TRUE(host.take().empty());
+    context.tickCount = 81;
+    tick();
+    ASSERT_EQ(context.flowState, 1);
+    EXPECT_EQ(camera().statusCode, 0) << "the old record's status is cleared";
+    EXPECT_EQ(context.tickCount, 0u);
     tick();
     EXPECT_EQ(context.flowState, 1) << "the camera has not reported since the restart";
 
@@ -182,8 +197,11 @@ protected:
         ASSERT_EQ(context.flowState, 7);
         host.reply = 6;
         tick();
-        ASSERT_EQ(context.flowState, 1);
+        ASSERT_EQ(context.flowState, 20);
         host.reply = 0;
+        context.tickCount = 81;
+        tick();
+        ASSERT_EQ(context.flowState, 1);
         host.take();
     }
 };
