@@ -233,8 +233,8 @@ TEST(FlowE2e, CameraAnsweringAfterItsRestartRequestIsFollowedToItsNewAddress) {
 
     const QList<QJsonObject> urls = run.all(QStringLiteral("url"));
     ASSERT_EQ(urls.size(), 1);
-    EXPECT_EQ(urls[0].value(QStringLiteral("url")).toString(),
-              QStringLiteral("http://%1:80/CgiVemba?Mode=Local").arg(freeIp));
+    EXPECT_EQ(urls[0].value(QStringLiteral("url")).toString().toStdString(),
+              QStringLiteral("http://%1:80/CgiVemba?Mode=Local").arg(freeIp).toStdString());
     const std::optional<qint64> restarting = run.enteredMs(20);
     ASSERT_TRUE(restarting);
     const qint64 wait = urls[0].value(QStringLiteral("ms")).toInteger() - *restarting;
