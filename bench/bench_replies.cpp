@@ -80,9 +80,9 @@ void BM_ValidateDecodeApply(benchmark::State& state) {
     builder.receive(reply.data(), reply.size());
     CameraTable table;
     table.hostMac = kHostMac;
-    int replyState = tolvane::kNoReply;
+    tolvane::ReplyState replyState = tolvane::ReplyState::None;
     for (auto _ : state) {
-        applyReply(builder, table, tolvane::kDiscoveryMode, replyState);
+        applyReply(builder, table, tolvane::SocketMode::Discovery, replyState);
         benchmark::DoNotOptimize(table.cameraTable[0].statusCode);
         benchmark::ClobberMemory();
     }
@@ -98,10 +98,10 @@ void BM_ReceiveValidateDecodeApply(benchmark::State& state) {
     PacketBuilder builder;
     CameraTable table;
     table.hostMac = kHostMac;
-    int replyState = tolvane::kNoReply;
+    tolvane::ReplyState replyState = tolvane::ReplyState::None;
     for (auto _ : state) {
         builder.receive(reply.data(), reply.size());
-        applyReply(builder, table, tolvane::kDiscoveryMode, replyState);
+        applyReply(builder, table, tolvane::SocketMode::Discovery, replyState);
         benchmark::DoNotOptimize(table.cameraTable[0].statusCode);
         benchmark::ClobberMemory();
     }

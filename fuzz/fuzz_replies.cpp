@@ -31,8 +31,9 @@ CameraTable nearlyFullTable() {
 
 void applyInBothModes(const PacketBuilder& builder) {
     CameraTable table = nearlyFullTable();
-    for (int mode : {tolvane::kDiscoveryMode, tolvane::kAwaitingAckMode}) {
-        int replyState = tolvane::kNoReply;
+    for (tolvane::SocketMode mode :
+         {tolvane::SocketMode::Discovery, tolvane::SocketMode::AwaitingAck}) {
+        tolvane::ReplyState replyState = tolvane::ReplyState::None;
         applyReply(builder, table, mode, replyState);
         applyReply(builder, table, mode, replyState);
         releaseAwaitedStatus(table);

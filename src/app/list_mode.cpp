@@ -44,7 +44,7 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
     SocketEndpoints endpoints;
     endpoints.interfaceName = options.interfaceName;
     CameraSocket socket(cameras, endpoints);
-    if (socket.replyState() == kBindFailed) {
+    if (socket.replyState() == ReplyState::BindFailed) {
         err << "tolvane: cannot receive camera replies: UDP port " << endpoints.bindPort
             << " is not available.\n";
         return 1;

@@ -7,22 +7,22 @@ namespace tolvane {
 namespace {
 
 void stopFlowTimers(FlowHost& host) {
-    host.stopTimer(kSetupFlowTimer);
-    host.stopTimer(kWizardTimer);
-    host.setMode(kDiscoveryMode);
+    host.stopTimer(TimerId::SetupFlow);
+    host.stopTimer(TimerId::Wizard);
+    host.setMode(SocketMode::Discovery);
 }
 
 }  // namespace
 
 void onProgressCancel(FlowContext& context, FlowHost& host) {
-    if (context.flowState != 0)
+    if (!context.flowState.isIdle())
         stopFlowTimers(host);
 }
 
 void onAddressConfirmCancel(FlowContext& context, FlowHost& host) {
-    if (context.flowState != 0) {
+    if (!context.flowState.isIdle()) {
         stopFlowTimers(host);
-        context.flowState = 0;
+        context.flowState = FlowState{};
     }
     if (host.progressDialogExists())
         host.closeProgress();

@@ -5,6 +5,9 @@
 #include <QString>
 
 #include "text/string_id.h"
+#include "flow/dialog_kind.h"
+#include "flow/timer_id.h"
+#include "protocol/socket_state.h"
 #include "text/ui_language.h"
 
 namespace tolvane {
@@ -18,14 +21,13 @@ class FlowHost {
 public:
     virtual ~FlowHost() = default;
 
-    // Window timers 0-3 (TimerId).
-    virtual void startTimer(int id, int periodMs) = 0;
-    virtual void stopTimer(int id) = 0;
+    virtual void startTimer(TimerId id, int periodMs) = 0;
+    virtual void stopTimer(TimerId id) = 0;
 
-    // The camera socket. Without one: no send, setMode does nothing, replyState reads 0.
+    // The camera socket. Without one: no send, setMode does nothing, replyState reads None.
     virtual bool hasSocket() const = 0;
-    virtual void setMode(int mode) = 0;
-    virtual int replyState() const = 0;
+    virtual void setMode(SocketMode mode) = 0;
+    virtual ReplyState replyState() const = 0;
     virtual void sendSetup(std::uint8_t kind) = 0;
     virtual void sendRestart() = 0;
 
@@ -37,7 +39,7 @@ public:
     virtual void showProgress() = 0;
     virtual void showProgressCancel() = 0;
 
-    virtual void setDialogRequest(int kind, std::uint8_t showCancel) = 0;
+    virtual void setDialogRequest(DialogKind kind, bool showCancel) = 0;
 
     // Modal prompts. The address confirmation edits CameraTable::setupSettings and, on Cancel,
     // runs onAddressConfirmCancel; the access choice leaves "INTERNET" or "LOCAL" in

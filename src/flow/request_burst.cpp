@@ -9,14 +9,14 @@ namespace {
 
 template <typename Send>
 void sendBurst(FlowHost& host, Send send) {
-    host.stopTimer(kPollTimer);
+    host.stopTimer(TimerId::Poll);
     if (host.hasSocket()) {
         for (int pauseMs : {50, 51, 52}) {
             send();
             host.pause(pauseMs);
         }
     }
-    host.startTimer(kPollTimer, kTickPeriodMs);
+    host.startTimer(TimerId::Poll, kTickPeriodMs);
 }
 
 }  // namespace

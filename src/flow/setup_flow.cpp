@@ -34,38 +34,38 @@ CameraRecord& SetupFlow::selected() {
     return noSelection_;
 }
 
-void SetupFlow::startSetupFlow(int timerId) {
+void SetupFlow::startSetupFlow(TimerId timerId) {
     host_.startTimer(timerId, kTickPeriodMs);
-    host_.setMode(kAwaitingAckMode);
+    host_.setMode(SocketMode::AwaitingAck);
     ++cameras_.requestSequence;
-    context_.flowState = kSetupSendRecord;
+    context_.flowState = SetupFlowState::SendRecord;
     context_.tickCount = 0;
     context_.progressText = host_.text(StringId::SetupInProgress);
-    host_.setDialogRequest(kProgressDialogRequest, 1);
-    host_.stopTimer(kDialogTimer);
-    host_.startTimer(kDialogTimer, kProgressOpenPeriodMs);
+    host_.setDialogRequest(DialogKind::Progress, true);
+    host_.stopTimer(TimerId::Dialog);
+    host_.startTimer(TimerId::Dialog, kProgressOpenPeriodMs);
 }
 
 void SetupFlow::startWizard() {
     context_.addressPassCamera.reset();
     context_.progressText = host_.text(StringId::PreparingEasyInstallation);
-    host_.setDialogRequest(kProgressDialogRequest, 1);
-    context_.flowState = kWizardWatchCamera;
-    host_.startTimer(kWizardTimer, kTickPeriodMs);
+    host_.setDialogRequest(DialogKind::Progress, true);
+    context_.flowState = WizardState::WatchCamera;
+    host_.startTimer(TimerId::Wizard, kTickPeriodMs);
 }
 
 void SetupFlow::startIpsecReset() {
     context_.progressText = host_.text(StringId::SettingIpsecOff);
-    host_.setDialogRequest(kProgressDialogRequest, 0);
-    context_.flowState = kIpsecSend;
-    host_.startTimer(kSetupFlowTimer, kTickPeriodMs);
+    host_.setDialogRequest(DialogKind::Progress, false);
+    context_.flowState = SetupFlowState::SendIpsecOff;
+    host_.startTimer(TimerId::SetupFlow, kTickPeriodMs);
 }
 
 void SetupFlow::startInternetResetup() {
     context_.progressText = host_.text(StringId::WizardInProgress);
-    host_.setDialogRequest(kProgressDialogRequest, 0);
-    context_.flowState = kInternetSend;
-    host_.startTimer(kSetupFlowTimer, kTickPeriodMs);
+    host_.setDialogRequest(DialogKind::Progress, false);
+    context_.flowState = SetupFlowState::SendInternetResetup;
+    host_.startTimer(TimerId::SetupFlow, kTickPeriodMs);
 }
 
 void SetupFlow::startLocalResetup() {
@@ -82,72 +82,76 @@ void SetupFlow::startLocalResetup() {
     record.networkMode = kFactoryMode;
     record.webPort = kDefaultWebPort;
     record.statusCode = kNetworkSetupOperation;
-    startSetupFlow(kSetupFlowTimer);
+    startSetupFlow(TimerId::SetupFlow);
 }
 
+// One state per case. The wizard's states match no case: this flow ignores them.
 void SetupFlow::stepSetupFlow() {
-    switch (context_.flowState) {
-        case kSetupSendRecord:
+    switch (context_.flowState.setupFlowState()) {
+        case SetupFlowState::SendRecord:
             sendSetupBurst(host_, kSetupRecordKind);
-            context_.flowState =
-                selected().networkMode == kFactoryMode ? kFactoryAwaitAck : kSetupAwaitAck;
+            context_.flowState = selected().networkMode == kFactoryMode
+                                     ? SetupFlowState::FactoryAwaitAck
+                                     : SetupFlowState::AwaitAck;
             break;
-        case kSetupAwaitAck:
-        case kFactoryAwaitAck:
+        case SetupFlowState::AwaitAck:
+        case SetupFlowState::FactoryAwaitAck:
             awaitAck();
             break;
-        case kSetupRestarting:
-        case kFactoryRestarting:
+        case SetupFlowState::AwaitRestart:
+        case SetupFlowState::FactoryAwaitRestart:
             awaitRestart();
             break;
-        case kSetupAwaitCamera:
-        case kFactoryAwaitCamera:
+        case SetupFlowState::AwaitCamera:
+        case SetupFlowState::FactoryAwaitCamera:
             awaitCamera();
             break;
-        case kFactoryCompleted:
-            host_.stopTimer(kSetupFlowTimer);
+        case SetupFlowState::FactoryReportCompletion:
+            host_.stopTimer(TimerId::SetupFlow);
             host_.runMessageDialog();
-            host_.setMode(kDiscoveryMode);
-            context_.flowState = kSetupIdle;
+            host_.setMode(SocketMode::Discovery);
+            context_.flowState = SetupFlowState::Idle;
             break;
-        case kSetupCompleted:
-        case kIpsecCompleted:
-        case kIpsecFailed:
-        case kInternetNoAck:
-        case kSetupTimedOut:
-        case kSetupNoAck:
+        case SetupFlowState::ReportCompletion:
+        case SetupFlowState::ReportIpsecOff:
+        case SetupFlowState::ReportIpsecFailure:
+        case SetupFlowState::ReportInternetNoAck:
+        case SetupFlowState::ReportTimeOut:
+        case SetupFlowState::ReportNoAck:
             report();
             break;
-        case kIpsecSend:
+        case SetupFlowState::SendIpsecOff:
             sendIpsecOff();
             break;
-        case kIpsecAwaitAck:
-            awaitAckThenRestart(kIpsecFailed, kIpsecRestarting);
+        case SetupFlowState::IpsecAwaitAck:
+            awaitAckThenRestart(SetupFlowState::ReportIpsecFailure,
+                                SetupFlowState::IpsecAwaitRestart);
             break;
-        case kIpsecRestarting:
+        case SetupFlowState::IpsecAwaitRestart:
             awaitIpsecRestart();
             break;
-        case kIpsecAwaitOff:
+        case SetupFlowState::AwaitIpsecOff:
             awaitIpsecOff();
             break;
-        case kInternetSend:
+        case SetupFlowState::SendInternetResetup:
             sendInternetResetup();
             break;
-        case kInternetAwaitAck:
-            awaitAckThenRestart(kInternetNoAck, kInternetRestarting);
+        case SetupFlowState::InternetAwaitAck:
+            awaitAckThenRestart(SetupFlowState::ReportInternetNoAck,
+                                SetupFlowState::InternetAwaitRestart);
             break;
-        case kInternetRestarting:
+        case SetupFlowState::InternetAwaitRestart:
             awaitInternetRestart();
             break;
-        case kInternetAwaitCamera:
+        case SetupFlowState::InternetAwaitCamera:
             awaitInternetCamera();
             break;
-        default:
+        case SetupFlowState::Idle:
             break;
     }
 }
 
-void SetupFlow::fail(StringId stringId, std::int32_t nextState) {
+void SetupFlow::fail(StringId stringId, SetupFlowState nextState) {
     closeProgress(host_);
     context_.messageText = host_.text(stringId);
     context_.flowState = nextState;
@@ -157,52 +161,55 @@ void SetupFlow::awaitAck() {
     if (!host_.progressDialogExists())
         return;
     if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
-        host_.setMode(kDiscoveryMode);
-        fail(StringId::SetupFailed, kSetupNoAck);
+        host_.setMode(SocketMode::Discovery);
+        fail(StringId::SetupFailed, SetupFlowState::ReportNoAck);
         return;
     }
-    if (host_.replyState() != kAcknowledged)
+    if (host_.replyState() != ReplyState::Acknowledged)
         return;
-    host_.setMode(kDiscoveryMode);
+    host_.setMode(SocketMode::Discovery);
     sendRestartBurst(host_);
     context_.progressText = host_.text(StringId::RestartingCamera);
     host_.showProgressText();
     context_.tickCount = 0;
-    context_.flowState =
-        context_.flowState == kFactoryAwaitAck ? kFactoryRestarting : kSetupRestarting;
+    context_.flowState = context_.flowState == SetupFlowState::FactoryAwaitAck
+                             ? SetupFlowState::FactoryAwaitRestart
+                             : SetupFlowState::AwaitRestart;
 }
 
 void SetupFlow::awaitRestart() {
     if (!moreThanElapsed(context_.tickCount, kRestartWaitMs))
         return;
     context_.tickCount = 0;
-    context_.flowState =
-        context_.flowState == kFactoryRestarting ? kFactoryAwaitCamera : kSetupAwaitCamera;
+    context_.flowState = context_.flowState == SetupFlowState::FactoryAwaitRestart
+                             ? SetupFlowState::FactoryAwaitCamera
+                             : SetupFlowState::AwaitCamera;
     selected().statusCode = 0;
 }
 
 void SetupFlow::awaitCamera() {
     if (moreThanElapsed(context_.tickCount, kReturnTimeoutMs)) {
-        fail(StringId::SetupTimedOut, kSetupTimedOut);
+        fail(StringId::SetupTimedOut, SetupFlowState::ReportTimeOut);
         return;
     }
     if (selected().statusCode == 0)
         return;
-    fail(StringId::SetupCompleted,
-         context_.flowState == kFactoryAwaitCamera ? kFactoryCompleted : kSetupCompleted);
+    fail(StringId::SetupCompleted, context_.flowState == SetupFlowState::FactoryAwaitCamera
+                                       ? SetupFlowState::FactoryReportCompletion
+                                       : SetupFlowState::ReportCompletion);
 }
 
 void SetupFlow::report() {
     if (host_.progressDialogExists())
         return;
-    host_.stopTimer(kSetupFlowTimer);
+    host_.stopTimer(TimerId::SetupFlow);
     if (selected().networkMode == kFactoryMode) {
         startWizard();
         return;
     }
     host_.runMessageDialog();
-    host_.setMode(kDiscoveryMode);
-    context_.flowState = kSetupIdle;
+    host_.setMode(SocketMode::Discovery);
+    context_.flowState = SetupFlowState::Idle;
 }
 
 void SetupFlow::sendIpsecOff() {
@@ -210,7 +217,7 @@ void SetupFlow::sendIpsecOff() {
         return;
     cameras_.setupRecord = selected();
     cameras_.setupRecord.statusCode = kIpsecOffOperation;
-    sendPreparedRecord(kIpsecAwaitAck);
+    sendPreparedRecord(SetupFlowState::IpsecAwaitAck);
 }
 
 // The camera may answer with its old record until it goes down: its reports count only after
@@ -218,7 +225,7 @@ void SetupFlow::sendIpsecOff() {
 void SetupFlow::awaitIpsecRestart() {
     if (!moreThanElapsed(context_.tickCount, kRestartWaitMs))
         return;
-    context_.flowState = kIpsecAwaitOff;
+    context_.flowState = SetupFlowState::AwaitIpsecOff;
     context_.tickCount = 0;
     selected().statusCode = 0;
 }
@@ -226,16 +233,16 @@ void SetupFlow::awaitIpsecRestart() {
 // Only a reply from the restarted camera tells whether IPsec is off.
 void SetupFlow::awaitIpsecOff() {
     if (moreThanElapsed(context_.tickCount, kReturnTimeoutMs)) {
-        fail(StringId::SetupTimedOut, kIpsecFailed);
+        fail(StringId::SetupTimedOut, SetupFlowState::ReportIpsecFailure);
         return;
     }
     const CameraRecord& camera = selected();
     if (camera.statusCode == 0)
         return;
     if (camera.ipsecEnabled == 0)
-        fail(StringId::SetupCompleted, kIpsecCompleted);
+        fail(StringId::SetupCompleted, SetupFlowState::ReportIpsecOff);
     else
-        fail(StringId::SetupFailed, kIpsecFailed);
+        fail(StringId::SetupFailed, SetupFlowState::ReportIpsecFailure);
 }
 
 void SetupFlow::sendInternetResetup() {
@@ -246,13 +253,13 @@ void SetupFlow::sendInternetResetup() {
     record.networkMode = kFactoryMode;
     record.webPort = kDefaultWebPort;
     record.statusCode = kNetworkSetupOperation;
-    sendPreparedRecord(kInternetAwaitAck);
+    sendPreparedRecord(SetupFlowState::InternetAwaitAck);
 }
 
 // Sends setupRecord, prepared by the IPsec-off or Internet re-setup step, and starts waiting for
 // its acknowledgement.
-void SetupFlow::sendPreparedRecord(std::int32_t awaitAckState) {
-    host_.setMode(kAwaitingAckMode);
+void SetupFlow::sendPreparedRecord(SetupFlowState awaitAckState) {
+    host_.setMode(SocketMode::AwaitingAck);
     ++cameras_.requestSequence;
     context_.flowState = awaitAckState;
     context_.tickCount = 0;
@@ -261,15 +268,15 @@ void SetupFlow::sendPreparedRecord(std::int32_t awaitAckState) {
 
 // The acknowledgement wait of the IPsec-off and Internet re-setup requests: on an
 // acknowledgement the camera is restarted, after 8 s without one the failure is reported.
-void SetupFlow::awaitAckThenRestart(std::int32_t noAckState, std::int32_t restartedState) {
+void SetupFlow::awaitAckThenRestart(SetupFlowState noAckState, SetupFlowState restartedState) {
     if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
-        host_.setMode(kDiscoveryMode);
+        host_.setMode(SocketMode::Discovery);
         fail(StringId::SetupFailed, noAckState);
         return;
     }
-    if (host_.replyState() != kAcknowledged)
+    if (host_.replyState() != ReplyState::Acknowledged)
         return;
-    host_.setMode(kDiscoveryMode);
+    host_.setMode(SocketMode::Discovery);
     sendRestartBurst(host_);
     context_.tickCount = 0;
     context_.flowState = restartedState;
@@ -278,26 +285,26 @@ void SetupFlow::awaitAckThenRestart(std::int32_t noAckState, std::int32_t restar
 void SetupFlow::awaitInternetRestart() {
     if (!moreThanElapsed(context_.tickCount, kRestartWaitMs))
         return;
-    context_.flowState = kInternetAwaitCamera;
+    context_.flowState = SetupFlowState::InternetAwaitCamera;
     context_.tickCount = 0;
     selected().statusCode = 0;
 }
 
 void SetupFlow::awaitInternetCamera() {
     if (moreThanElapsed(context_.tickCount, kReturnTimeoutMs)) {
-        fail(StringId::SetupTimedOut, kSetupTimedOut);
+        fail(StringId::SetupTimedOut, SetupFlowState::ReportTimeOut);
         return;
     }
     if (selected().statusCode == 0)
         return;
     closeProgress(host_);
-    host_.stopTimer(kSetupFlowTimer);
-    context_.flowState = kSetupIdle;
+    host_.stopTimer(TimerId::SetupFlow);
+    context_.flowState = SetupFlowState::Idle;
     startWizard();
 }
 
 void SetupFlow::setupByMacClicked() {
-    context_.setupByMac = 1;
+    context_.setupByMac = true;
     context_.macText = host_.macFieldText();
     if (context_.macText.size() != kMacTextLength) {
         host_.showMessageBox(StringId::IllegalMacAddress);
@@ -312,13 +319,13 @@ void SetupFlow::setupByMacClicked() {
     context_.addressPassCamera.reset();
     context_.progressText = host_.text(StringId::PreparingNetworkConfiguration);
     if (gatherPcSettings(host_.hostInfo(), cameras_.hostIp, cameras_.setupSettings)) {
-        context_.flowState = kWizardWatchCamera;
-        host_.setDialogRequest(kProgressDialogRequest, 1);
+        context_.flowState = WizardState::WatchCamera;
+        host_.setDialogRequest(DialogKind::Progress, true);
     } else {
-        context_.flowState = kWizardStartSearch;
-        host_.setDialogRequest(kProgressDialogRequest, 0);
+        context_.flowState = WizardState::StartCandidateSearch;
+        host_.setDialogRequest(DialogKind::Progress, false);
     }
-    host_.startTimer(kWizardTimer, kTickPeriodMs);
+    host_.startTimer(TimerId::Wizard, kTickPeriodMs);
 }
 
 }  // namespace tolvane

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 #include "camera/camera_table.h"
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
@@ -9,44 +7,17 @@
 
 namespace tolvane {
 
-// Values of flowState that the timer-2 set-up flow steps through. 1 to 19 belong to the wizard.
-enum SetupFlowState : std::int32_t {
-    kSetupIdle = 0,
-    kSetupSendRecord = 99,
-    kSetupAwaitAck = 100,
-    kSetupRestarting = 101,
-    kSetupAwaitCamera = 102,
-    kSetupCompleted = 103,
-    kFactoryAwaitAck = 110,
-    kFactoryRestarting = 111,
-    kFactoryAwaitCamera = 112,
-    kFactoryCompleted = 113,
-    kIpsecSend = 120,
-    kIpsecAwaitAck = 121,
-    kIpsecCompleted = 122,
-    kIpsecFailed = 123,
-    kIpsecAwaitOff = 124,
-    kIpsecRestarting = 125,
-    kInternetSend = 130,
-    kInternetAwaitAck = 131,
-    kInternetNoAck = 132,
-    kInternetRestarting = 133,
-    kInternetAwaitCamera = 134,
-    kSetupTimedOut = -2,
-    kSetupNoAck = -3,
-};
-
 // The set-up flow of timer 2 (send a prepared record, await the acknowledgement, restart the
 // camera, await it, report) and the entry points that start it or the wizard.
 class SetupFlow {
 public:
     SetupFlow(FlowContext& context, CameraTable& cameras, FlowHost& host);
 
-    void startSetupFlow(int timerId);
+    void startSetupFlow(TimerId timerId);
     void startWizard();
     void startIpsecReset();
     void startInternetResetup();
-    // Fills setupRecord with the default local settings, then startSetupFlow(2).
+    // Fills setupRecord with the default local settings, then startSetupFlow(TimerId::SetupFlow).
     void startLocalResetup();
     // One timer-2 tick.
     void stepSetupFlow();
@@ -62,11 +33,11 @@ private:
     void awaitIpsecRestart();
     void awaitIpsecOff();
     void sendInternetResetup();
-    void sendPreparedRecord(std::int32_t awaitAckState);
-    void awaitAckThenRestart(std::int32_t noAckState, std::int32_t restartedState);
+    void sendPreparedRecord(SetupFlowState awaitAckState);
+    void awaitAckThenRestart(SetupFlowState noAckState, SetupFlowState restartedState);
     void awaitInternetRestart();
     void awaitInternetCamera();
-    void fail(StringId stringId, std::int32_t nextState);
+    void fail(StringId stringId, SetupFlowState nextState);
     CameraRecord& selected();
 
     FlowContext& context_;

@@ -21,88 +21,80 @@ constexpr int kPageReadyWaitMs = 5000;
 Wizard::Wizard(FlowContext& context, CameraTable& cameras, FlowHost& host)
     : context_(context), cameras_(cameras), host_(host) {}
 
+// One state per case, in the order of their numbers. The set-up flow's states, and 9, match no
+// case: the wizard ignores them.
 void Wizard::stepWizard() {
-    switch (context_.flowState) {
-        case kWizardFinish:
+    CameraRecord* camera = cameras_.selectedRecord();
+    // The states that wait for the selected camera to report read 0 while none is selected.
+    const std::uint16_t status = camera ? camera->statusCode : 0;
+    switch (context_.flowState.wizardState()) {
+        case WizardState::Finish:
             if (host_.progressDialogExists())
                 host_.closeProgress();
-            host_.stopTimer(kWizardTimer);
+            host_.stopTimer(TimerId::Wizard);
             break;
-        case kWizardWatchCamera:
+        case WizardState::WatchCamera:
             watchCamera();
             break;
-        case kWizardDone:
-            context_.flowState = kWizardFinish;
+        case WizardState::AwaitLeaveEasySetup:
+        case WizardState::AwaitLeaveAwaited:
+            if (status != 0 && status != kEasySetupStatus)
+                context_.flowState = WizardState::Conclude;
             break;
-        case kWizardSendSettings:
+        case WizardState::Conclude:
+            if (camera)
+                conclude(*camera);
+            break;
+        case WizardState::Done:
+            context_.flowState = WizardState::Finish;
+            break;
+        case WizardState::ReportCompletion:
+            if (camera)
+                reportCompletion(*camera);
+            break;
+        case WizardState::SendSettings:
             sendSettings();
             break;
-        case kWizardAwaitAck:
+        case WizardState::AwaitAck:
             awaitAck();
             break;
-        case kWizardRestarting:
+        case WizardState::AwaitRestart:
             awaitRestart();
             break;
-        case kWizardReportFailure:
+        case WizardState::ReportFailure:
             reportFailure();
             break;
-        case kWizardAwaitStatus:
+        case WizardState::AwaitStatus:
             if (cameras_.awaitedStatus == 0)
-                context_.flowState = kWizardAwaitLeaveAwaited;
+                context_.flowState = WizardState::AwaitLeaveAwaited;
             break;
-        case kWizardStartSearch:
+        case WizardState::StartCandidateSearch:
             startCandidateSearch();
             break;
-        case kWizardTestCandidate:
+        case WizardState::TestCandidate:
             testCandidate();
             break;
-        case kWizardOpenNewAddress:
-            openNewAddress();
-            break;
-        default:
-            followCamera();
-            break;
-    }
-}
-
-// The states that wait for the selected camera to report a status.
-void Wizard::followCamera() {
-    const CameraRecord* camera = cameras_.selectedRecord();
-    if (!camera)
-        return;
-    const std::uint16_t status = camera->statusCode;
-    switch (context_.flowState) {
-        case kWizardAwaitLeaveEasySetup:
-        case kWizardAwaitLeaveAwaited:
-            if (status != 0 && status != kEasySetupStatus)
-                context_.flowState = kWizardConclude;
-            break;
-        case kWizardConclude:
-            conclude(*camera);
-            break;
-        case kWizardReportCompletion:
-            reportCompletion(*camera);
-            break;
-        case kWizardAwaitAfterC000:
+        case WizardState::AwaitAfterC000:
             if (status != 0 && status != kEasySetupPreparingStatus)
-                context_.flowState = kWizardCameraWorking;
+                context_.flowState = WizardState::CameraWorking;
             break;
-        case kWizardCameraWorking:
-        case kWizardCameraWorkingAfterReport:
+        case WizardState::CameraWorking:
+        case WizardState::CameraWorkingAfterReport:
             if (status != 0 && !isBusyStatus(status)) {
-                context_.flowState = kWizardReportCompletion;
+                context_.flowState = WizardState::ReportCompletion;
             }
             break;
-        case kWizardAwaitReport:
+        case WizardState::AwaitReport:
             if (status != 0)
-                context_.flowState = kWizardCameraWorkingAfterReport;
+                context_.flowState = WizardState::CameraWorkingAfterReport;
             break;
-        case kWizardAwaitAfter8D00:
+        case WizardState::AwaitAfter8D00:
             if (status != 0 && status != kEasySetupStatus && status != kConfiguredModeStatus) {
-                context_.flowState = kWizardConclude;
+                context_.flowState = WizardState::Conclude;
             }
             break;
-        default:
+        case WizardState::OpenNewAddress:
+            openNewAddress();
             break;
     }
 }
@@ -120,8 +112,8 @@ void Wizard::watchCamera() {
         return watchUnlistedCamera();
 
     const QString page = easySetupPageUrl(camera->ipAddress, camera->webPort,
-                                          context_.internetAccess != 0, host_.uiLanguage());
-    const bool internet = context_.internetAccess != 0;
+                                          context_.internetAccess, host_.uiLanguage());
+    const bool internet = context_.internetAccess;
     switch (camera->statusCode) {
         case kEasySetupStatus:
             if (context_.addressConfirmed)
@@ -135,14 +127,14 @@ void Wizard::watchCamera() {
                 refreshProgress(StringId::WizardInProgress);
                 host_.shellLaunch(page);
                 camera->statusCode = 0;
-                context_.flowState = kWizardAwaitLeaveEasySetup;
+                context_.flowState = WizardState::AwaitLeaveEasySetup;
             }
             break;
         case kEasySetupPreparingStatus:
             refreshProgress(StringId::WizardInProgress);
             host_.pause(kPageReadyWaitMs);
             host_.shellLaunch(page);
-            context_.flowState = kWizardAwaitAfterC000;
+            context_.flowState = WizardState::AwaitAfterC000;
             break;
         case kLocalSetupFinishedStatus:
             if (!internet)
@@ -151,7 +143,7 @@ void Wizard::watchCamera() {
             host_.shellLaunch(page);
             camera->statusCode = 0;
             cameras_.awaitedStatus = kEasySetupStatus;
-            context_.flowState = kWizardAwaitStatus;
+            context_.flowState = WizardState::AwaitStatus;
             break;
         case kLocalSetupStatus:
         case kInternetSetupStatus:
@@ -159,7 +151,7 @@ void Wizard::watchCamera() {
                 break;
             refreshProgress(StringId::WizardInProgress);
             host_.shellLaunch(page);
-            context_.flowState = kWizardAwaitReport;
+            context_.flowState = WizardState::AwaitReport;
             break;
         case kConfiguredModeStatus:
             if (!internet)
@@ -167,7 +159,7 @@ void Wizard::watchCamera() {
             refreshProgress(StringId::WizardInProgress);
             host_.shellLaunch(page);
             camera->statusCode = 0;
-            context_.flowState = kWizardAwaitAfter8D00;
+            context_.flowState = WizardState::AwaitAfter8D00;
             break;
         default:
             break;
@@ -183,21 +175,21 @@ void Wizard::watchUnlistedCamera() {
 
 void Wizard::proposeAddress() {
     if (!gatherPcSettings(host_.hostInfo(), cameras_.hostIp, cameras_.setupSettings)) {
-        context_.flowState = kWizardStartSearch;
+        context_.flowState = WizardState::StartCandidateSearch;
         return;
     }
-    context_.flowState = kWizardSendSettings;
-    host_.stopTimer(kWizardTimer);
+    context_.flowState = WizardState::SendSettings;
+    host_.stopTimer(TimerId::Wizard);
     host_.runAddressConfirm();
     noteAddressConfirmed();
-    host_.startTimer(kWizardTimer, kTickPeriodMs);
+    host_.startTimer(TimerId::Wizard, kTickPeriodMs);
     refreshProgress(StringId::StartNetworkConfiguration);
 }
 
 // The camera's next request for an address is the one the user has just answered, whether the
 // settings came from a free candidate or from the fallback.
 void Wizard::noteAddressConfirmed() {
-    context_.addressConfirmed = 1;
+    context_.addressConfirmed = true;
     if (const CameraRecord* camera = cameras_.selectedRecord())
         context_.addressPassCamera = camera->mac;
 }
@@ -209,7 +201,7 @@ void Wizard::failSetup() {
     if (host_.progressDialogExists())
         host_.closeProgress();
     context_.messageText = host_.text(StringId::SetupFailed);
-    context_.flowState = kWizardReportFailure;
+    context_.flowState = WizardState::ReportFailure;
 }
 
 void Wizard::conclude(const CameraRecord& camera) {
@@ -217,26 +209,26 @@ void Wizard::conclude(const CameraRecord& camera) {
     if (status == 0 || isBusyStatus(status))
         return;
     if (status == kLocalSetupStatus) {
-        context_.flowState = kWizardDone;
+        context_.flowState = WizardState::Done;
     } else if (status == kLocalSetupFinishedStatus) {
-        context_.flowState = kWizardDone;
-        host_.stopTimer(kWizardTimer);
+        context_.flowState = WizardState::Done;
+        host_.stopTimer(TimerId::Wizard);
         if (!context_.internetAccess)
             showCompletionAndChoice(camera);
-        host_.startTimer(kWizardTimer, kTickPeriodMs);
+        host_.startTimer(TimerId::Wizard, kTickPeriodMs);
     } else if ((status >> 12) == 0x8 || (status >> 12) == 0xF) {
         host_.browserRestartLaunch(
             endPageUrl(camera.ipAddress, camera.webPort, host_.uiLanguage()));
-        context_.flowState = kWizardDone;
+        context_.flowState = WizardState::Done;
     }
 }
 
 void Wizard::reportCompletion(const CameraRecord& camera) {
-    host_.stopTimer(kWizardTimer);
+    host_.stopTimer(TimerId::Wizard);
     if (!context_.internetAccess)
         showCompletionAndChoice(camera);
-    host_.startTimer(kWizardTimer, kTickPeriodMs);
-    context_.flowState = kWizardFinish;
+    host_.startTimer(TimerId::Wizard, kTickPeriodMs);
+    context_.flowState = WizardState::Finish;
 }
 
 void Wizard::showCompletionAndChoice(const CameraRecord& camera) {
@@ -245,7 +237,7 @@ void Wizard::showCompletionAndChoice(const CameraRecord& camera) {
     host_.runAccessChoice();
     host_.showProgress();
     if (context_.messageText == QLatin1String("INTERNET")) {
-        host_.setDialogRequest(kControlDialogRequest, 0);
+        host_.setDialogRequest(DialogKind::Control, false);
     }
 }
 
@@ -257,7 +249,7 @@ void Wizard::sendSettings() {
     const CameraRecord* camera = cameras_.selectedRecord();
     if (!camera)
         return;
-    context_.flowState = kWizardAwaitAck;
+    context_.flowState = WizardState::AwaitAck;
     sendRecord(*camera);
 }
 
@@ -272,39 +264,39 @@ void Wizard::sendRecord(const CameraRecord& camera) {
     record.dns1 = settings.dns1;
     record.dns2 = settings.dns2;
     record.statusCode = kAutomaticSetupOperation;
-    host_.setMode(kAwaitingAckMode);
+    host_.setMode(SocketMode::AwaitingAck);
     ++cameras_.requestSequence;
     context_.tickCount = 0;
-    host_.stopTimer(kWizardTimer);
+    host_.stopTimer(TimerId::Wizard);
     sendSetupBurst(host_, kSetupRecordKind);
-    host_.startTimer(kWizardTimer, kTickPeriodMs);
+    host_.startTimer(TimerId::Wizard, kTickPeriodMs);
 }
 
 // The camera typed by MAC sends no acknowledgement; the wizard gives it a minute to take its new
 // address and then opens the page there.
 void Wizard::sendByMac() {
     ++cameras_.requestSequence;
-    context_.flowState = kWizardOpenNewAddress;
+    context_.flowState = WizardState::OpenNewAddress;
     context_.tickCount = 0;
-    host_.stopTimer(kWizardTimer);
+    host_.stopTimer(TimerId::Wizard);
     sendSetupBurst(host_, kSetupByMacKind);
-    host_.startTimer(kWizardTimer, kByMacWaitMs);
+    host_.startTimer(TimerId::Wizard, kByMacWaitMs);
 }
 
 void Wizard::awaitAck() {
     if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
-        host_.setMode(kDiscoveryMode);
+        host_.setMode(SocketMode::Discovery);
         failSetup();
         return;
     }
-    if (host_.replyState() != kAcknowledged)
+    if (host_.replyState() != ReplyState::Acknowledged)
         return;
-    host_.setMode(kDiscoveryMode);
-    host_.stopTimer(kWizardTimer);
+    host_.setMode(SocketMode::Discovery);
+    host_.stopTimer(TimerId::Wizard);
     sendRestartBurst(host_);
-    host_.startTimer(kWizardTimer, kTickPeriodMs);
+    host_.startTimer(TimerId::Wizard, kTickPeriodMs);
     context_.tickCount = 0;
-    context_.flowState = kWizardRestarting;
+    context_.flowState = WizardState::AwaitRestart;
 }
 
 // A report read before the camera has gone down would show its old address and status; only
@@ -315,23 +307,23 @@ void Wizard::awaitRestart() {
     context_.tickCount = 0;
     if (CameraRecord* camera = cameras_.selectedRecord())
         camera->statusCode = 0;
-    context_.flowState = kWizardWatchCamera;
+    context_.flowState = WizardState::WatchCamera;
 }
 
 void Wizard::reportFailure() {
     if (host_.progressDialogExists())
         return;
-    host_.stopTimer(kWizardTimer);
+    host_.stopTimer(TimerId::Wizard);
     host_.runMessageDialog();
-    host_.setMode(kDiscoveryMode);
-    context_.flowState = kWizardFinish;
+    host_.setMode(SocketMode::Discovery);
+    context_.flowState = WizardState::Finish;
 }
 
 void Wizard::startCandidateSearch() {
     if (!host_.progressDialogExists())
         return;
     context_.candidateCounter = firstCandidateCounter(cameras_.setupSettings.mask);
-    context_.flowState = kWizardTestCandidate;
+    context_.flowState = WizardState::TestCandidate;
 }
 
 void Wizard::testCandidate() {
@@ -343,33 +335,33 @@ void Wizard::testCandidate() {
         return confirmFallback();
     if (!host_.hostInfo().CheckAddressFree(*candidate, 0))
         return;
-    context_.flowState = kWizardSendSettings;
-    host_.stopTimer(kWizardTimer);
+    context_.flowState = WizardState::SendSettings;
+    host_.stopTimer(TimerId::Wizard);
     cameras_.setupSettings.ip = *candidate;
     host_.runAddressConfirm();
     noteAddressConfirmed();
-    host_.startTimer(kWizardTimer, kTickPeriodMs);
+    host_.startTimer(TimerId::Wizard, kTickPeriodMs);
     refreshProgress(context_.setupByMac ? StringId::StartNetworkConfigurationMinute
                                         : StringId::StartNetworkConfiguration);
     host_.showProgressCancel();
 }
 
 void Wizard::confirmFallback() {
-    context_.flowState = kWizardSendSettings;
-    host_.stopTimer(kWizardTimer);
+    context_.flowState = WizardState::SendSettings;
+    host_.stopTimer(TimerId::Wizard);
     cameras_.setupSettings = kFallbackSettings;
     host_.runAddressConfirm();
     noteAddressConfirmed();
-    host_.startTimer(kWizardTimer, kTickPeriodMs);
+    host_.startTimer(TimerId::Wizard, kTickPeriodMs);
     refreshProgress(StringId::StartNetworkConfiguration);
     host_.showProgressCancel();
 }
 
 void Wizard::openNewAddress() {
     host_.browserRestartLaunch(newAddressPageUrl(cameras_.setupSettings.ip, host_.uiLanguage()));
-    host_.stopTimer(kWizardTimer);
-    host_.startTimer(kWizardTimer, kTickPeriodMs);
-    context_.flowState = kWizardFinish;
+    host_.stopTimer(TimerId::Wizard);
+    host_.startTimer(TimerId::Wizard, kTickPeriodMs);
+    context_.flowState = WizardState::Finish;
 }
 
 }  // namespace tolvane

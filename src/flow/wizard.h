@@ -1,38 +1,10 @@
 #pragma once
 
-#include <cstdint>
-
 #include "camera/camera_table.h"
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
 
 namespace tolvane {
-
-// Values of flowState that the automatic set-up wizard (timer 3) steps through.
-enum WizardState : std::int32_t {
-    kWizardFinish = 0,
-    kWizardWatchCamera = 1,
-    kWizardAwaitLeaveEasySetup = 2,
-    kWizardConclude = 3,
-    kWizardDone = 4,
-    kWizardReportCompletion = 5,
-    kWizardSendSettings = 6,
-    kWizardAwaitAck = 7,
-    kWizardReportFailure = 8,
-    kWizardAwaitStatus = 10,
-    kWizardAwaitLeaveAwaited = 11,
-    kWizardStartSearch = 12,
-    kWizardTestCandidate = 13,
-    kWizardAwaitAfterC000 = 14,
-    kWizardCameraWorking = 15,
-    kWizardAwaitReport = 16,
-    kWizardCameraWorkingAfterReport = 17,
-    kWizardAwaitAfter8D00 = 18,
-    kWizardOpenNewAddress = 19,
-    // After the restart request: the camera may still answer with its old record until it goes
-    // down, so its reports are ignored for a while.
-    kWizardRestarting = 20,
-};
 
 // The automatic set-up wizard: gives the selected camera (or the camera typed by MAC) settings
 // derived from the PC's own and leads the user into the camera's pages.
@@ -40,11 +12,10 @@ class Wizard {
 public:
     Wizard(FlowContext& context, CameraTable& cameras, FlowHost& host);
 
-    // One timer-3 tick.
+    // One timer-3 tick: acts on the state in flowState and may move it on.
     void stepWizard();
 
 private:
-    void followCamera();
     void watchCamera();
     void watchUnlistedCamera();
     void proposeAddress();

@@ -73,12 +73,12 @@ CameraSocket::CameraSocket(CameraTable& table, SocketEndpoints endpoints, QObjec
     socket_->setProxy(QNetworkProxy::NoProxy);
     if (!socket_->bind(endpoints_.bindAddress, endpoints_.bindPort,
                        QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
-        replyState_ = kBindFailed;
+        replyState_ = ReplyState::BindFailed;
         return;
     }
     if (!endpoints_.interfaceName.isEmpty() && !pinInterface()) {
         socket_->close();
-        replyState_ = kBindFailed;
+        replyState_ = ReplyState::BindFailed;
         return;
     }
     receiveBufferBytes_ = enlargeReceiveBuffer(socket_->socketDescriptor(), kReceiveBufferRequest);
@@ -111,9 +111,9 @@ quint16 CameraSocket::localPort() const {
     return bound() ? socket_->localPort() : 0;
 }
 
-void CameraSocket::setMode(int mode) {
-    mode_ = mode == kAwaitingAckMode ? kAwaitingAckMode : kDiscoveryMode;
-    replyState_ = kNoReply;
+void CameraSocket::setMode(SocketMode mode) {
+    mode_ = mode == SocketMode::AwaitingAck ? SocketMode::AwaitingAck : SocketMode::Discovery;
+    replyState_ = ReplyState::None;
 }
 
 bool CameraSocket::sendSearch() {

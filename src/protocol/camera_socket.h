@@ -38,9 +38,10 @@ public:
                           QObject* parent = nullptr);
     ~CameraSocket() override;
 
-    void setMode(int mode);
-    int mode() const { return mode_; }
-    int replyState() const { return replyState_; }
+    // Any mode but AwaitingAck is taken as Discovery; the reply state starts again at None.
+    void setMode(SocketMode mode);
+    SocketMode mode() const { return mode_; }
+    ReplyState replyState() const { return replyState_; }
     bool busy() const { return busy_; }
 
     bool sendSearch();
@@ -72,8 +73,8 @@ private:
     DatagramDrain drain_;
     int interfaceIndex_ = 0;
     int receiveBufferBytes_ = 0;
-    int mode_ = kDiscoveryMode;
-    int replyState_ = kNoReply;
+    SocketMode mode_ = SocketMode::Discovery;
+    ReplyState replyState_ = ReplyState::None;
     bool busy_ = false;
 };
 

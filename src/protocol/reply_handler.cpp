@@ -6,11 +6,12 @@
 
 namespace tolvane {
 
-void applyReply(const PacketBuilder& builder, CameraTable& table, int mode, int& replyState) {
+void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
+                ReplyState& replyState) {
     if (!builder.validate(table.hostMac))
         return;
     const std::uint16_t command = builder.word(kCommandOffset);
-    if (mode == kDiscoveryMode && command == SearchReply) {
+    if (mode == SocketMode::Discovery && command == SearchReply) {
         MacAddress mac;
         std::copy_n(builder.buffer.begin() + kCameraMacOffset, mac.size(), mac.begin());
         int index = table.findCamera(mac);
@@ -18,8 +19,8 @@ void applyReply(const PacketBuilder& builder, CameraTable& table, int mode, int&
             index = table.appendCamera();
         if (index >= 0)
             builder.decodeItems(table.cameraTable[index]);
-    } else if (mode == kAwaitingAckMode && command == SetupReply) {
-        replyState = kAcknowledged;
+    } else if (mode == SocketMode::AwaitingAck && command == SetupReply) {
+        replyState = ReplyState::Acknowledged;
     }
 }
 

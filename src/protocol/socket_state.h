@@ -4,7 +4,9 @@ namespace tolvane {
 
 // What a received datagram may change: search replies in discovery mode, set-up replies
 // while a set-up awaits its acknowledgement.
-enum SocketMode : int { kDiscoveryMode = 4, kAwaitingAckMode = 5 };
-enum ReplyState : int { kNoReply = 0, kAcknowledged = 6, kBindFailed = 7 };
+enum class SocketMode : int { Discovery = 4, AwaitingAck = 5 };
+
+// What became of the last set-up request, or that the socket could not be bound.
+enum class ReplyState : int { None = 0, Acknowledged = 6, BindFailed = 7 };
 
 }  // namespace tolvane

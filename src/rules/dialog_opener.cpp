@@ -2,16 +2,17 @@
 
 namespace tolvane {
 
-void DialogOpener::setDialogRequest(FlowContext& context, int kind, std::uint8_t showCancel) {
-    const bool known = kind >= kNoDialog && kind <= kResetIpsecDialogRequest;
-    context.dialogRequest = known ? kind : kNoDialog;
-    if (kind == kProgressDialogRequest) {
+void DialogOpener::setDialogRequest(FlowContext& context, DialogKind kind, bool showCancel) {
+    const bool known = kind >= DialogKind::None && kind <= DialogKind::ResetIpsec;
+    context.dialogRequest = known ? kind : DialogKind::None;
+    if (kind == DialogKind::Progress) {
         context.progressShowsCancel = showCancel;
     }
 }
 
-std::optional<int> DialogOpener::requestToServe(const FlowContext& context, bool canOpenDialog) {
-    if (context.dialogRequest != kNoDialog && !canOpenDialog) {
+std::optional<DialogKind> DialogOpener::requestToServe(const FlowContext& context,
+                                                       bool canOpenDialog) {
+    if (context.dialogRequest != DialogKind::None && !canOpenDialog) {
         return std::nullopt;
     }
     return context.dialogRequest;

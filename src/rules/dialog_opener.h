@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
 #include "flow/flow_context.h"
@@ -13,12 +12,12 @@ class DialogOpener {
 public:
     // Stores a request of kind 0-4 (anything else stores none). The show-Cancel flag belongs
     // to the progress-dialog request only and is kept just with that kind.
-    static void setDialogRequest(FlowContext& context, int kind, std::uint8_t showCancel);
+    static void setDialogRequest(FlowContext& context, DialogKind kind, bool showCancel);
 
-    // The request to serve at this timer-1 tick (kNoDialog included), or nothing while a
+    // The request to serve at this timer-1 tick (DialogKind::None included), or nothing while a
     // pending request must wait for the open modeless dialog to go. The caller creates the
     // dialog and then clears the request.
-    static std::optional<int> requestToServe(const FlowContext& context, bool canOpenDialog);
+    static std::optional<DialogKind> requestToServe(const FlowContext& context, bool canOpenDialog);
 };
 
 }  // namespace tolvane

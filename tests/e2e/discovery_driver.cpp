@@ -97,7 +97,7 @@ int main(int argc, char* argv[]) {
     table.hostIp = qToBigEndian<std::uint32_t>(address.toIPv4Address());
 
     CameraSocket socket(table);
-    if (socket.replyState() == kBindFailed)
+    if (socket.replyState() == ReplyState::BindFailed)
         return fail(QStringLiteral("cannot bind the camera socket"));
 
     unsigned tickCount = 0;

@@ -100,17 +100,17 @@ public:
         : window_(window), name_(std::move(name)), mac_(std::move(mac)), waitForGo_(waitForGo) {}
 
     void check() {
-        const std::int32_t state = window_.context().flowState;
+        const FlowState state = window_.context().flowState;
         if (state != lastState_) {
             lastState_ = state;
-            emitEvent(QStringLiteral("state"), {{QStringLiteral("state"), state}});
+            emitEvent(QStringLiteral("state"), {{QStringLiteral("state"), state.value()}});
         }
         if (!started_) {
             start();
             return;
         }
-        if (state == 0 && !window_.timerActive(kSetupFlowTimer) &&
-            !window_.timerActive(kWizardTimer) && window_.progressDialog() == nullptr) {
+        if (state.isIdle() && !window_.timerActive(TimerId::SetupFlow) &&
+            !window_.timerActive(TimerId::Wizard) && window_.progressDialog() == nullptr) {
             emitEvent(QStringLiteral("end"),
                       {{QStringLiteral("requestSequence"), window_.cameras().requestSequence}});
             QCoreApplication::exit(0);
@@ -133,13 +133,13 @@ private:
             if (waitForGo_)
                 QTextStream(stdin).readLine();
             cameras.selectedCamera = 0;
-            window_.context().internetAccess = 0;
-            window_.context().addressConfirmed = 0;
+            window_.context().internetAccess = false;
+            window_.context().addressConfirmed = false;
             window_.setupFlow().startWizard();
         }
         started_ = true;
         emitEvent(QStringLiteral("flowStarted"),
-                  {{QStringLiteral("state"), window_.context().flowState}});
+                  {{QStringLiteral("state"), window_.context().flowState.value()}});
     }
 
     MainDialog& window_;
@@ -147,7 +147,7 @@ private:
     QString mac_;
     bool waitForGo_;
     bool started_ = false;
-    std::int32_t lastState_ = 0;
+    FlowState lastState_;
 };
 
 }  // namespace
@@ -188,7 +188,7 @@ int main(int argc, char* argv[]) {
     watch.start(10);
     QTimer::singleShot(parser.value(timeout).toInt() * 1000, [&window] {
         emitEvent(QStringLiteral("timeout"),
-                  {{QStringLiteral("state"), window.context().flowState}});
+                  {{QStringLiteral("state"), window.context().flowState.value()}});
         QCoreApplication::exit(3);
     });
     return app.exec();

@@ -12,6 +12,7 @@
 #include <QJsonDocument>
 
 #include "emulator_process.h"
+#include "flow/flow_state.h"
 #include "test_bed.h"
 
 namespace tolvane::e2e {
@@ -39,9 +40,9 @@ struct DriverRun {
         return found.isEmpty() ? std::nullopt : std::optional<QJsonObject>(found.first());
     }
     // Driver time at which flowState first became `state`.
-    std::optional<qint64> enteredMs(int state) const {
+    std::optional<qint64> enteredMs(FlowState state) const {
         for (const QJsonObject& e : all(QStringLiteral("state")))
-            if (e.value(QStringLiteral("state")).toInt() == state)
+            if (e.value(QStringLiteral("state")).toInt() == state.value())
                 return e.value(QStringLiteral("ms")).toInteger();
         return std::nullopt;
     }
@@ -235,7 +236,7 @@ TEST(FlowE2e, CameraAnsweringAfterItsRestartRequestIsFollowedToItsNewAddress) {
     ASSERT_EQ(urls.size(), 1);
     EXPECT_EQ(urls[0].value(QStringLiteral("url")).toString().toStdString(),
               QStringLiteral("http://%1:80/CgiVemba?Mode=Local").arg(freeIp).toStdString());
-    const std::optional<qint64> restarting = run.enteredMs(20);
+    const std::optional<qint64> restarting = run.enteredMs(WizardState::AwaitRestart);
     ASSERT_TRUE(restarting);
     const qint64 wait = urls[0].value(QStringLiteral("ms")).toInteger() - *restarting;
     std::cout << "[ measured ] restart request to page: " << wait << " ms\n";
@@ -281,7 +282,7 @@ TEST(FlowE2e, SetUpByMacOfASilentCameraOpensTheNewAddressAMinuteLater) {
     ASSERT_EQ(urls.size(), 1);
     EXPECT_EQ(urls[0].value(QStringLiteral("url")).toString(),
               QStringLiteral("http://%1/CgiVemba?Mode=Local").arg(freeIp));
-    const std::optional<qint64> sent = run.enteredMs(19);
+    const std::optional<qint64> sent = run.enteredMs(WizardState::OpenNewAddress);
     ASSERT_TRUE(sent);
     const qint64 wait = urls[0].value(QStringLiteral("ms")).toInteger() - *sent;
     std::cout << "[ measured ] by-MAC wait: " << wait << " ms\n";
@@ -307,8 +308,8 @@ TEST(FlowE2e, CameraThatNeverAcknowledgesEndsWithTheFailureMessageAfterEightSeco
     const std::optional<QJsonObject> message = run.first(QStringLiteral("message"));
     ASSERT_TRUE(message);
     EXPECT_EQ(message->value(QStringLiteral("text")).toString(), "\r\nFailed to set up camera");
-    const std::optional<qint64> sent = run.enteredMs(7);
-    const std::optional<qint64> failed = run.enteredMs(8);
+    const std::optional<qint64> sent = run.enteredMs(WizardState::AwaitAck);
+    const std::optional<qint64> failed = run.enteredMs(WizardState::ReportFailure);
     ASSERT_TRUE(sent && failed);
     std::cout << "[ measured ] acknowledgement time-out: " << *failed - *sent << " ms\n";
     EXPECT_GT(*failed - *sent, 8000);

@@ -135,7 +135,7 @@ public:
             {QStringLiteral("messageDialogTexts"), QJsonArray::fromStringList(messageDialogTexts_)},
             {QStringLiteral("urls"), QJsonArray::fromStringList(launcher_.urls)},
             {QStringLiteral("manualSetupOpen"), main_.manualSetupDialog() != nullptr},
-            {QStringLiteral("flowState"), main_.context().flowState},
+            {QStringLiteral("flowState"), main_.context().flowState.value()},
             {QStringLiteral("cameraIp"), QHostAddress(camera.ipAddress).toString()},
             {QStringLiteral("cameraIpsec"), camera.ipsecEnabled},
             {QStringLiteral("problem"), problem_}};

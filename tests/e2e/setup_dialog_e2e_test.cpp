@@ -7,6 +7,7 @@
 
 #include "camera/camera_codes.h"
 #include "emulator_process.h"
+#include "flow/flow_state.h"
 #include "protocol/packet_builder.h"
 #include "test_bed.h"
 
@@ -131,7 +132,7 @@ TEST(SetupDialogE2e, ManualSetupToAnAddressInUseIsRefusedAndSendsNothing) {
 
     EXPECT_TRUE(strings(result, "messages").contains(kOverlapped));
     EXPECT_TRUE(result.value(QStringLiteral("manualSetupOpen")).toBool());
-    EXPECT_EQ(result.value(QStringLiteral("flowState")).toInt(), 0);
+    EXPECT_EQ(result.value(QStringLiteral("flowState")).toInt(), FlowState{}.value());
     EXPECT_TRUE(strings(result, "messageDialogTexts").isEmpty());
     EXPECT_TRUE(setupRequests(camera).isEmpty());
     EXPECT_TRUE(operations(camera).isEmpty());

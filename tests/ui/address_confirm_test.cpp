@@ -84,21 +84,21 @@ class AddressConfirmDialogCancel : public test::MainDialogFixture {};
 
 TEST_F(AddressConfirmDialogCancel, StopsARunningFlowAndClosesTheProgress) {
     auto main = makeMainDialog();
-    main->setDialogRequest(kProgressDialogRequest, 1);
+    main->setDialogRequest(DialogKind::Progress, true);
     main->openRequestedDialog();
     ASSERT_NE(main->progressDialog(), nullptr);
-    main->context().flowState = 13;
-    main->startTimer(kWizardTimer, 250);
-    main->cameraSocket()->setMode(kAwaitingAckMode);
+    main->context().flowState = WizardState::TestCandidate;
+    main->startTimer(TimerId::Wizard, 250);
+    main->cameraSocket()->setMode(SocketMode::AwaitingAck);
 
     AddressConfirmDialog dialog(*main);
     EXPECT_EQ(dialog.parentWidget(), main->progressDialog());
     dialog.reject();
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(main->context().flowState, 0);
-    EXPECT_FALSE(main->timerActive(kWizardTimer));
-    EXPECT_EQ(main->cameraSocket()->mode(), kDiscoveryMode);
+    EXPECT_EQ(main->context().flowState, WizardState::Finish);
+    EXPECT_FALSE(main->timerActive(TimerId::Wizard));
+    EXPECT_EQ(main->cameraSocket()->mode(), SocketMode::Discovery);
     EXPECT_EQ(main->progressDialog(), nullptr);
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 }

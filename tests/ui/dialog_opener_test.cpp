@@ -8,51 +8,62 @@ namespace tolvane {
 namespace {
 
 struct RequestCase {
-    int kind;
-    std::uint8_t flag;
-    int storedKind;
-    std::uint8_t storedShowsCancel;
+    DialogKind kind;
+    bool flag;
+    DialogKind storedKind;
+    // Whether the show-Cancel flag is stored; the context starts with the opposite value.
+    bool flagStored;
     friend void PrintTo(const RequestCase& c, std::ostream* os) {
-        *os << "kind " << c.kind << ", flag " << int{c.flag};
+        *os << "kind " << static_cast<int>(c.kind) << ", flag " << c.flag;
     }
 };
+
+DialogKind unknownKind(int number) {
+    return static_cast<DialogKind>(number);
+}
 
 class SetDialogRequest : public ::testing::TestWithParam<RequestCase> {};
 
 TEST_P(SetDialogRequest, StoresKnownKindsAndTheFlagOfTheProgressRequest) {
     FlowContext context;
-    context.dialogRequest = kControlDialogRequest;
-    context.progressShowsCancel = 7;
-    DialogOpener::setDialogRequest(context, GetParam().kind, GetParam().flag);
-    EXPECT_EQ(context.dialogRequest, GetParam().storedKind);
-    EXPECT_EQ(context.progressShowsCancel, GetParam().storedShowsCancel);
+    context.dialogRequest = DialogKind::Control;
+    const RequestCase& c = GetParam();
+    context.progressShowsCancel = !c.flag;
+    DialogOpener::setDialogRequest(context, c.kind, c.flag);
+    EXPECT_EQ(context.dialogRequest, c.storedKind);
+    EXPECT_EQ(context.progressShowsCancel, c.flagStored ? c.flag : !c.flag);
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, SetDialogRequest,
-                         ::testing::Values(RequestCase{0, 1, 0, 7}, RequestCase{1, 0, 1, 7},
-                                           RequestCase{2, 0, 2, 0}, RequestCase{2, 1, 2, 1},
-                                           RequestCase{3, 0, 3, 7}, RequestCase{4, 0, 4, 7},
-                                           RequestCase{5, 1, 0, 7}, RequestCase{7, 1, 0, 7},
-                                           RequestCase{-1, 1, 0, 7}));
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, SetDialogRequest,
+    ::testing::Values(RequestCase{DialogKind::None, true, DialogKind::None, false},
+                      RequestCase{DialogKind::Control, false, DialogKind::Control, false},
+                      RequestCase{DialogKind::Progress, false, DialogKind::Progress, true},
+                      RequestCase{DialogKind::Progress, true, DialogKind::Progress, true},
+                      RequestCase{DialogKind::ManualSetup, false, DialogKind::ManualSetup, false},
+                      RequestCase{DialogKind::ResetIpsec, false, DialogKind::ResetIpsec, false},
+                      RequestCase{unknownKind(5), true, DialogKind::None, false},
+                      RequestCase{unknownKind(7), true, DialogKind::None, false},
+                      RequestCase{unknownKind(-1), true, DialogKind::None, false}));
 
 TEST(RequestToServe, WaitsWhileAModelessDialogIsOpen) {
     FlowContext context;
-    DialogOpener::setDialogRequest(context, kManualSetupDialogRequest, 1);
+    DialogOpener::setDialogRequest(context, DialogKind::ManualSetup, true);
     EXPECT_EQ(DialogOpener::requestToServe(context, false), std::nullopt);
-    EXPECT_EQ(context.dialogRequest, kManualSetupDialogRequest);
-    EXPECT_EQ(DialogOpener::requestToServe(context, true), kManualSetupDialogRequest);
+    EXPECT_EQ(context.dialogRequest, DialogKind::ManualSetup);
+    EXPECT_EQ(DialogOpener::requestToServe(context, true), DialogKind::ManualSetup);
 }
 
 TEST(RequestToServe, NoRequestIsServedAsNoneEvenWithADialogOpen) {
     FlowContext context;
-    EXPECT_EQ(DialogOpener::requestToServe(context, false), kNoDialog);
+    EXPECT_EQ(DialogOpener::requestToServe(context, false), DialogKind::None);
 }
 
 TEST(RequestToServe, TheLaterOfTwoRequestsWins) {
     FlowContext context;
-    DialogOpener::setDialogRequest(context, kControlDialogRequest, 1);
-    DialogOpener::setDialogRequest(context, kResetIpsecDialogRequest, 1);
-    EXPECT_EQ(DialogOpener::requestToServe(context, true), kResetIpsecDialogRequest);
+    DialogOpener::setDialogRequest(context, DialogKind::Control, true);
+    DialogOpener::setDialogRequest(context, DialogKind::ResetIpsec, true);
+    EXPECT_EQ(DialogOpener::requestToServe(context, true), DialogKind::ResetIpsec);
 }
 
 }  // namespace

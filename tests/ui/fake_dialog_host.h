@@ -44,8 +44,8 @@ public:
     // The main window's place: the parent of every dialog.
     QWidget window;
     // Running timers: id -> period.
-    std::map<int, int> timers;
-    int socketMode = kDiscoveryMode;
+    std::map<TimerId, int> timers;
+    SocketMode socketMode = SocketMode::Discovery;
     int sends = 0;
     QString macField;
     // Modeless dialogs shown and not yet reported gone, in the order shown.
@@ -56,7 +56,7 @@ public:
     bool isOpen(const QDialog* dialog) const {
         return std::find(openDialogs.begin(), openDialogs.end(), dialog) != openDialogs.end();
     }
-    bool timerActive(int id) const { return timers.count(id) > 0; }
+    bool timerActive(TimerId id) const { return timers.count(id) > 0; }
 
     // DialogHost
     QWidget* dialogParent() override { return &window; }
@@ -79,15 +79,15 @@ public:
         if (dialog == progress)
             progress = nullptr;
     }
-    void requestManualSetupDialog() override { setDialogRequest(kManualSetupDialogRequest, 1); }
-    void requestResetIpsecDialog() override { setDialogRequest(kResetIpsecDialogRequest, 1); }
+    void requestManualSetupDialog() override { setDialogRequest(DialogKind::ManualSetup, true); }
+    void requestResetIpsecDialog() override { setDialogRequest(DialogKind::ResetIpsec, true); }
 
     // FlowHost
-    void startTimer(int id, int periodMs) override { timers[id] = periodMs; }
-    void stopTimer(int id) override { timers.erase(id); }
+    void startTimer(TimerId id, int periodMs) override { timers[id] = periodMs; }
+    void stopTimer(TimerId id) override { timers.erase(id); }
     bool hasSocket() const override { return true; }
-    void setMode(int mode) override { socketMode = mode; }
-    int replyState() const override { return 0; }
+    void setMode(SocketMode mode) override { socketMode = mode; }
+    ReplyState replyState() const override { return ReplyState::None; }
     void sendSetup(std::uint8_t) override { ++sends; }
     void sendRestart() override { ++sends; }
     bool progressDialogExists() const override { return progress != nullptr; }
@@ -111,20 +111,20 @@ public:
         if (progress)
             progress->setCancelVisible(true);
     }
-    void setDialogRequest(int kind, std::uint8_t flag) override {
-        DialogOpener::setDialogRequest(context_, kind, flag);
+    void setDialogRequest(DialogKind kind, bool showCancel) override {
+        DialogOpener::setDialogRequest(context_, kind, showCancel);
     }
     void runAddressConfirm() override { prompter_.runAddressConfirm(*this); }
     void runAccessChoice() override { prompter_.runAccessChoice(*this); }
     void runMessageDialog() override { prompter_.runMessageDialog(*this); }
-    void showMessageBox(int stringId) override {
+    void showMessageBox(StringId stringId) override {
         prompter_.messageBox(&window, uiText(stringId), MessageIcon::Exclamation);
     }
     void shellLaunch(const QString& url) override { launcher_.openUrl(url); }
     void browserRestartLaunch(const QString& url) override { launcher_.openUrl(url); }
     // Never blocks: the tests drive the flows tick by tick.
     void pause(int) override {}
-    QString text(int stringId) const override { return uiText(stringId); }
+    QString text(StringId stringId) const override { return uiText(stringId); }
     QString macFieldText() const override { return macField; }
 
 private:

@@ -15,6 +15,7 @@
 #include "camera/camera_codes.h"
 #include "fake_host_info.h"
 #include "listed_camera.h"
+#include "flow_state_printer.h"
 #include "recording_launcher.h"
 #include "scripted_prompter.h"
 #include "ui/main/main_dialog.h"
@@ -73,7 +74,7 @@ protected:
     // Timer-0 ticks until the next list rebuild has run.
     static void pollUntilRebuild(MainDialog& main) {
         do {
-            main.onTimer(kPollTimer);
+            main.onTimer(TimerId::Poll);
         } while (main.context().tickCount % 20 != 2);
     }
 

@@ -29,13 +29,13 @@ TEST_F(MainDialogStartup, WithAnAddressStartsPollingAndShowsTheStartupPanel) {
     EXPECT_EQ(cameras.hostMac, (MacAddress{0x02, 0x00, 0x00, 0x00, 0x00, 0x01}));
     EXPECT_EQ(cameras.cameraCount, 0);
     EXPECT_EQ(cameras.selectedCamera, -1);
-    EXPECT_EQ(main->timerInterval(kPollTimer), 250);
-    EXPECT_EQ(main->timerInterval(kDialogTimer), 1000);
+    EXPECT_EQ(main->timerInterval(TimerId::Poll), 250);
+    EXPECT_EQ(main->timerInterval(TimerId::Dialog), 1000);
     // A coarse timer may end the wizard's 60 s wait seconds early.
-    for (int id : {kPollTimer, kDialogTimer, kSetupFlowTimer, kWizardTimer})
-        EXPECT_EQ(main->timerType(id), Qt::PreciseTimer) << "timer " << id;
-    EXPECT_FALSE(main->timerActive(kSetupFlowTimer));
-    EXPECT_FALSE(main->timerActive(kWizardTimer));
+    for (TimerId id : kAllTimers)
+        EXPECT_EQ(main->timerType(id), Qt::PreciseTimer) << "timer " << static_cast<int>(id);
+    EXPECT_FALSE(main->timerActive(TimerId::SetupFlow));
+    EXPECT_FALSE(main->timerActive(TimerId::Wizard));
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Tolvane"));
 
     QTreeWidgetItem* header = main->cameraList()->headerItem();
@@ -51,7 +51,7 @@ TEST_F(MainDialogStartup, WithAnAddressStartsPollingAndShowsTheStartupPanel) {
     EXPECT_EQ(main->viewSelector()->itemText(1), uiText(StringId::Ipv6Information));
     EXPECT_EQ(main->viewSelector()->currentIndex(), 0);
 
-    EXPECT_EQ(main->context().startupPanelShown, 1);
+    EXPECT_TRUE(main->context().startupPanelShown);
     EXPECT_TRUE(main->startupPanel()->isVisibleTo(main.get()));
     EXPECT_TRUE(main->macField()->isVisibleTo(main.get()));
     EXPECT_TRUE(main->setupByMacButton()->isEnabled());
@@ -65,8 +65,8 @@ TEST_F(MainDialogStartup, WithoutAnAddressSaysSoAndStartsNothing) {
     auto main = makeMainDialog([](test::FakeHostInfo& host) { host.address = 0; });
 
     EXPECT_EQ(prompter.messageTexts(), QStringList{uiText(StringId::NoPcAddress)});
-    for (int id : {kPollTimer, kDialogTimer, kSetupFlowTimer, kWizardTimer}) {
-        EXPECT_FALSE(main->timerActive(id)) << id;
+    for (TimerId id : kAllTimers) {
+        EXPECT_FALSE(main->timerActive(id)) << static_cast<int>(id);
     }
     EXPECT_EQ(main->cameraList()->columnCount(), 0);
     EXPECT_EQ(main->viewSelector()->count(), 0);
@@ -80,12 +80,12 @@ TEST_F(MainDialogStartup, BindFailureLeavesNoSocketAndTicksStillCount) {
 
     EXPECT_EQ(main->cameraSocket(), nullptr);
     EXPECT_FALSE(main->hasSocket());
-    EXPECT_EQ(main->replyState(), 0);
+    EXPECT_EQ(main->replyState(), ReplyState::None);
     main->sendRestart();
-    main->setMode(kAwaitingAckMode);
-    EXPECT_TRUE(main->timerActive(kPollTimer));
-    main->onTimer(kPollTimer);
-    main->onTimer(kPollTimer);
+    main->setMode(SocketMode::AwaitingAck);
+    EXPECT_TRUE(main->timerActive(TimerId::Poll));
+    main->onTimer(TimerId::Poll);
+    main->onTimer(TimerId::Poll);
     EXPECT_EQ(main->context().tickCount, 2u);
     EXPECT_EQ(takeSentDatagrams(), 0);
 }
@@ -96,7 +96,7 @@ TEST_F(MainDialogPoll, SearchesOnTheSecondTickAndThenEveryTwentyTicks) {
     auto main = makeMainDialog();
     std::vector<int> searchTicks;
     for (int tick = 0; tick < 45; ++tick) {
-        main->onTimer(kPollTimer);
+        main->onTimer(TimerId::Poll);
         if (takeSentDatagrams() > 0) {
             searchTicks.push_back(tick);
         }
@@ -108,20 +108,20 @@ TEST_F(MainDialogPoll, SearchesOnTheSecondTickAndThenEveryTwentyTicks) {
 TEST_F(MainDialogPoll, ResettingTheTickCountBringsTheSearchForward) {
     auto main = makeMainDialog();
     for (int tick = 0; tick < 10; ++tick) {
-        main->onTimer(kPollTimer);
+        main->onTimer(TimerId::Poll);
     }
     takeSentDatagrams();
     main->context().tickCount = 0;
-    main->onTimer(kPollTimer);
+    main->onTimer(TimerId::Poll);
     EXPECT_EQ(takeSentDatagrams(), 0);
-    main->onTimer(kPollTimer);
+    main->onTimer(TimerId::Poll);
     EXPECT_EQ(takeSentDatagrams(), 1);
 }
 
 TEST_F(MainDialogPoll, WithoutCamerasTheStartupPanelStays) {
     auto main = makeMainDialog();
     pollUntilRebuild(*main);
-    EXPECT_EQ(main->context().startupPanelShown, 1);
+    EXPECT_TRUE(main->context().startupPanelShown);
     EXPECT_TRUE(main->startupPanel()->isVisibleTo(main.get()));
     EXPECT_EQ(main->cameraList()->topLevelItemCount(), 0);
 }
@@ -132,7 +132,7 @@ TEST_F(MainDialogPoll, FirstCameraHidesTheStartupPanelForGood) {
     addCamera(kEasySetupPreparingStatus);
     pollUntilRebuild(*main);
 
-    EXPECT_EQ(main->context().startupPanelShown, 0);
+    EXPECT_FALSE(main->context().startupPanelShown);
     EXPECT_FALSE(main->startupPanel()->isVisibleTo(main.get()));
     EXPECT_FALSE(main->macLabel()->isVisibleTo(main.get()));
     EXPECT_FALSE(main->macField()->isVisibleTo(main.get()));
@@ -148,7 +148,7 @@ TEST_F(MainDialogPoll, FirstCameraHidesTheStartupPanelForGood) {
 
     pollUntilRebuild(*main);
     EXPECT_EQ(main->cameraList()->cellTexts(0)[4], QStringLiteral("Off-line(   0)"));
-    EXPECT_EQ(main->context().startupPanelShown, 0);
+    EXPECT_FALSE(main->context().startupPanelShown);
 }
 
 TEST_F(MainDialogPoll, RowsFollowTheTableOnlyAtTheRebuild) {
@@ -157,7 +157,7 @@ TEST_F(MainDialogPoll, RowsFollowTheTableOnlyAtTheRebuild) {
     pollUntilRebuild(*main);
     addCamera();
     addCamera();
-    main->onTimer(kPollTimer);
+    main->onTimer(TimerId::Poll);
     EXPECT_EQ(main->cameraList()->topLevelItemCount(), 1);
     pollUntilRebuild(*main);
     EXPECT_EQ(main->cameraList()->topLevelItemCount(), 3);
@@ -219,8 +219,8 @@ TEST_P(MainDialogOpenCamera, ExecuteWarnsAndRequestsTheControlDialog) {
     CameraRecord& record = addCamera(GetParam().statusCode);
     record.setupFlags = GetParam().setupFlags;
     record.networkMode = GetParam().networkMode;
-    main->onTimer(kPollTimer);
-    main->onTimer(kPollTimer);  // the rebuild clears statusCode
+    main->onTimer(TimerId::Poll);
+    main->onTimer(TimerId::Poll);  // the rebuild clears statusCode
     record.statusCode = GetParam().statusCode;
     if (GetParam().select) {
         main->cameraList()->selectRow(0);
@@ -232,7 +232,7 @@ TEST_P(MainDialogOpenCamera, ExecuteWarnsAndRequestsTheControlDialog) {
         GetParam().message ? QStringList{uiText(*GetParam().message)} : QStringList{};
     EXPECT_EQ(prompter.messageTexts(), expected);
     EXPECT_EQ(main->context().dialogRequest,
-              GetParam().request ? kControlDialogRequest : kNoDialog);
+              GetParam().request ? DialogKind::Control : DialogKind::None);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -265,12 +265,12 @@ TEST_P(MainDialogOpenGesture, ClearsSetupByMacAndOpensTheCamera) {
     pollUntilRebuild(*main);
     cameras.cameraTable[0].statusCode = kEasySetupStatus;
     main->cameraList()->selectRow(0);
-    main->context().setupByMac = 1;
+    main->context().setupByMac = true;
 
     GetParam().perform(*main);
 
-    EXPECT_EQ(main->context().setupByMac, 0);
-    EXPECT_EQ(main->context().dialogRequest, kControlDialogRequest);
+    EXPECT_FALSE(main->context().setupByMac);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::Control);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -299,8 +299,8 @@ TEST_F(MainDialogClose, ClosingStopsTheTimersAndReleasesThePortWithoutSending) {
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(main->result(), QDialog::Rejected);
     EXPECT_EQ(main->cameraSocket(), nullptr);
-    EXPECT_FALSE(main->timerActive(kPollTimer));
-    EXPECT_FALSE(main->timerActive(kDialogTimer));
+    EXPECT_FALSE(main->timerActive(TimerId::Poll));
+    EXPECT_FALSE(main->timerActive(TimerId::Dialog));
     EXPECT_EQ(takeSentDatagrams(), 0);
 }
 

@@ -23,8 +23,8 @@ void pressEscape(QWidget* widget) {
 
 class ProgressDialogTest : public test::MainDialogFixture {
 protected:
-    ProgressDialog* openProgress(MainDialog& main, std::uint8_t showCancel) {
-        main.setDialogRequest(kProgressDialogRequest, showCancel);
+    ProgressDialog* openProgress(MainDialog& main, bool showCancel) {
+        main.setDialogRequest(DialogKind::Progress, showCancel);
         main.openRequestedDialog();
         return main.progressDialog();
     }
@@ -32,7 +32,7 @@ protected:
 
 TEST_F(ProgressDialogTest, CloseProgressClosesThroughTheEventQueueAndFreesTheDialog) {
     auto main = makeMainDialog();
-    QPointer<ProgressDialog> progress = openProgress(*main, 0);
+    QPointer<ProgressDialog> progress = openProgress(*main, false);
     progress->closeProgress();
     EXPECT_TRUE(progress->closeRequested());
     EXPECT_EQ(main->progressDialog(), progress);
@@ -47,7 +47,7 @@ TEST_F(ProgressDialogTest, CloseProgressClosesThroughTheEventQueueAndFreesTheDia
 
 TEST_F(ProgressDialogTest, ShowProgressTextFollowsTheOwnersText) {
     auto main = makeMainDialog();
-    ProgressDialog* progress = openProgress(*main, 0);
+    ProgressDialog* progress = openProgress(*main, false);
     main->context().progressText = QStringLiteral("\r\nRestarting camera");
     main->showProgressText();
     EXPECT_EQ(progress->shownText(), QStringLiteral("\nRestarting camera"));
@@ -55,37 +55,37 @@ TEST_F(ProgressDialogTest, ShowProgressTextFollowsTheOwnersText) {
 
 TEST_F(ProgressDialogTest, CancelDuringAFlowStopsItAndCloses) {
     auto main = makeMainDialog();
-    ProgressDialog* progress = openProgress(*main, 1);
-    main->context().flowState = 100;
-    main->startTimer(kSetupFlowTimer, 250);
-    main->startTimer(kWizardTimer, 250);
-    main->cameraSocket()->setMode(kAwaitingAckMode);
+    ProgressDialog* progress = openProgress(*main, true);
+    main->context().flowState = SetupFlowState::AwaitAck;
+    main->startTimer(TimerId::SetupFlow, 250);
+    main->startTimer(TimerId::Wizard, 250);
+    main->cameraSocket()->setMode(SocketMode::AwaitingAck);
 
     progress->cancelButton()->click();
 
-    EXPECT_FALSE(main->timerActive(kSetupFlowTimer));
-    EXPECT_FALSE(main->timerActive(kWizardTimer));
-    EXPECT_EQ(main->cameraSocket()->mode(), kDiscoveryMode);
+    EXPECT_FALSE(main->timerActive(TimerId::SetupFlow));
+    EXPECT_FALSE(main->timerActive(TimerId::Wizard));
+    EXPECT_EQ(main->cameraSocket()->mode(), SocketMode::Discovery);
     EXPECT_EQ(main->progressDialog(), nullptr);
-    EXPECT_TRUE(main->timerActive(kPollTimer));
+    EXPECT_TRUE(main->timerActive(TimerId::Poll));
 }
 
 TEST_F(ProgressDialogTest, CancelWithoutAFlowLeavesTimersAndSocketAlone) {
     auto main = makeMainDialog();
-    ProgressDialog* progress = openProgress(*main, 1);
-    main->startTimer(kSetupFlowTimer, 250);
-    main->cameraSocket()->setMode(kAwaitingAckMode);
+    ProgressDialog* progress = openProgress(*main, true);
+    main->startTimer(TimerId::SetupFlow, 250);
+    main->cameraSocket()->setMode(SocketMode::AwaitingAck);
 
     progress->cancelButton()->click();
 
-    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
-    EXPECT_EQ(main->cameraSocket()->mode(), kAwaitingAckMode);
+    EXPECT_TRUE(main->timerActive(TimerId::SetupFlow));
+    EXPECT_EQ(main->cameraSocket()->mode(), SocketMode::AwaitingAck);
     EXPECT_EQ(main->progressDialog(), nullptr);
 }
 
 TEST_F(ProgressDialogTest, UnregisteredInstanceKeepsTheRegisteredPointer) {
     auto main = makeMainDialog();
-    main->setDialogRequest(kManualSetupDialogRequest, 1);
+    main->setDialogRequest(DialogKind::ManualSetup, true);
     main->openRequestedDialog();
     ASSERT_NE(main->manualSetupDialog(), nullptr);
     auto* temporary = new ProgressDialog(*main);

@@ -89,16 +89,16 @@ bool shootInProcess(Shooter& shooter) {
         CameraTable cameras;
         MainDialog main(cameras, std::make_unique<test::FakeHostInfo>(), loopbackEndpoints(),
                         launcher, prompter);
-        addCamera(cameras, 0x01, 0xC0A800FDu, kFactoryMode, kEasySetupStatus);
-        addCamera(cameras, 0x02, 0xC0A8010Bu, 0x02, kConfiguredModeStatus);
-        addCamera(cameras, 0x03, 0xC0A80114u, 0x01, kConfiguredModeStatus);
-        main.onTimer(kPollTimer);
-        main.onTimer(kPollTimer);
+        addCamera(cameras, 0x01, 0xC0A800FDu, kFactoryMode, 0xC100);
+        addCamera(cameras, 0x02, 0xC0A8010Bu, 0x02, 0x8D00);
+        addCamera(cameras, 0x03, 0xC0A80114u, 0x01, 0x8D00);
+        main.onTimer(TimerId::Poll);
+        main.onTimer(TimerId::Poll);
         main.cameraList()->selectRow(0);
         ok &= shooter.save(main, QStringLiteral("main_cameras"));
 
         main.context().progressText = uiText(StringId::StartNetworkConfigurationMinute);
-        main.setDialogRequest(kProgressDialogRequest, 1);
+        main.setDialogRequest(DialogKind::Progress, true);
         main.openRequestedDialog();
         ok &= shooter.save(*main.progressDialog(), QStringLiteral("progress"));
 

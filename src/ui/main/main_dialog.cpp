@@ -57,16 +57,17 @@ MainDialog::MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo,
       prompter_(prompter),
       setupFlow_(std::make_unique<SetupFlow>(context_, cameras_, *this)),
       wizard_(std::make_unique<Wizard>(context_, cameras_, *this)) {
-    for (std::size_t id = 0; id < timers_.size(); ++id) {
-        timers_[id] = new QTimer(this);
+    for (TimerId id : kAllTimers) {
+        QTimer* timer = new QTimer(this);
         // Coarse timers may fire up to 5% early: the 60 s wait after a set-up by MAC address
         // would open the camera's page seconds too soon, and the search would drift off 5 s.
-        timers_[id]->setTimerType(Qt::PreciseTimer);
-        connect(timers_[id], &QTimer::timeout, this, [this, id] { onTimer(static_cast<int>(id)); });
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this, id] { onTimer(id); });
+        timers_.at(static_cast<std::size_t>(id)) = timer;
     }
     buildControls();
     context_.macText.clear();
-    setDialogRequest(kNoDialog, 1);
+    setDialogRequest(DialogKind::None, true);
     initialise(std::move(endpoints));
 }
 
@@ -175,10 +176,10 @@ void MainDialog::buildControls() {
 void MainDialog::initialise(SocketEndpoints endpoints) {
     viewSelector_->hide();
     context_.tickCount = 0;
-    context_.flowState = 0;
+    context_.flowState = FlowState{};
 
     cameraSocket_ = std::make_unique<CameraSocket>(cameras_, std::move(endpoints));
-    if (cameraSocket_->replyState() == kBindFailed) {
+    if (cameraSocket_->replyState() == ReplyState::BindFailed) {
         cameraSocket_.reset();
     }
 
@@ -194,8 +195,8 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
         return;
     }
 
-    startTimer(kPollTimer, kPollPeriodMs);
-    startTimer(kDialogTimer, kDialogPeriodMs);
+    startTimer(TimerId::Poll, kPollPeriodMs);
+    startTimer(TimerId::Dialog, kDialogPeriodMs);
 
     {
         const QSignalBlocker quiet(viewSelector_);
@@ -215,30 +216,28 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     cameras_.cameraCount = 0;
     cameras_.selectedCamera = -1;
     hostInfo_->QueryHostMac(cameras_.hostMac);
-    context_.flowState = 0;
+    context_.flowState = FlowState{};
     context_.startupPanelShown = 1;
 }
 
 // ---- timers ----
 
-void MainDialog::onTimer(int id) {
+void MainDialog::onTimer(TimerId id) {
     if (cameraSocket_ && cameraSocket_->busy()) {
         return;
     }
     switch (id) {
-        case kPollTimer:
+        case TimerId::Poll:
             poll();
             break;
-        case kDialogTimer:
+        case TimerId::Dialog:
             openRequestedDialog();
             break;
-        case kSetupFlowTimer:
+        case TimerId::SetupFlow:
             setupFlow_->stepSetupFlow();
             break;
-        case kWizardTimer:
+        case TimerId::Wizard:
             wizard_->stepWizard();
-            break;
-        default:
             break;
     }
 }
@@ -275,17 +274,20 @@ void MainDialog::hideStartupPanel() {
     context_.startupPanelShown = 0;
 }
 
-bool MainDialog::timerActive(int id) const {
-    return id >= 0 && id < static_cast<int>(timers_.size()) &&
-           timers_[static_cast<std::size_t>(id)]->isActive();
+QTimer* MainDialog::timer(TimerId id) const {
+    return timers_.at(static_cast<std::size_t>(id));
 }
 
-int MainDialog::timerInterval(int id) const {
-    return timerActive(id) ? timers_[static_cast<std::size_t>(id)]->interval() : 0;
+bool MainDialog::timerActive(TimerId id) const {
+    return timer(id)->isActive();
 }
 
-Qt::TimerType MainDialog::timerType(int id) const {
-    return timers_.at(static_cast<std::size_t>(id))->timerType();
+int MainDialog::timerInterval(TimerId id) const {
+    return timerActive(id) ? timer(id)->interval() : 0;
+}
+
+Qt::TimerType MainDialog::timerType(TimerId id) const {
+    return timer(id)->timerType();
 }
 
 // ---- list and buttons ----
@@ -321,7 +323,7 @@ bool MainDialog::openSelectedCamera() {
         showMessage(stringId);
     }
     if (decision.requestControlDialog) {
-        setDialogRequest(kControlDialogRequest, 1);
+        setDialogRequest(DialogKind::Control, true);
     }
     return decision.requestControlDialog;
 }
@@ -370,8 +372,8 @@ void MainDialog::reject() {
 
 // ---- dialog opener ----
 
-void MainDialog::setDialogRequest(int kind, std::uint8_t flag) {
-    DialogOpener::setDialogRequest(context_, kind, flag);
+void MainDialog::setDialogRequest(DialogKind kind, bool showCancel) {
+    DialogOpener::setDialogRequest(context_, kind, showCancel);
 }
 
 bool MainDialog::canOpenDialog() const {
@@ -380,41 +382,42 @@ bool MainDialog::canOpenDialog() const {
 }
 
 void MainDialog::openRequestedDialog() {
-    const std::optional<int> request = DialogOpener::requestToServe(context_, canOpenDialog());
+    const std::optional<DialogKind> request =
+        DialogOpener::requestToServe(context_, canOpenDialog());
     if (!request) {
         return;
     }
     switch (*request) {
-        case kControlDialogRequest:
+        case DialogKind::Control:
             controlDialog_ = new ControlDialog(*this);
             showModelessDialog(controlDialog_);
             break;
-        case kProgressDialogRequest:
-            stopTimer(kDialogTimer);
+        case DialogKind::Progress:
+            stopTimer(TimerId::Dialog);
             progressDialog_ = new ProgressDialog(*this);
-            progressDialog_->setCancelVisible(context_.progressShowsCancel != 0);
-            startTimer(kDialogTimer, kDialogPeriodMs);
+            progressDialog_->setCancelVisible(context_.progressShowsCancel);
+            startTimer(TimerId::Dialog, kDialogPeriodMs);
             break;
-        case kManualSetupDialogRequest:
+        case DialogKind::ManualSetup:
             manualSetupDialog_ = new ManualSetupDialog(*this);
             showModelessDialog(manualSetupDialog_);
             break;
-        case kResetIpsecDialogRequest:
+        case DialogKind::ResetIpsec:
             resetIpsecDialog_ = new ResetIpsecDialog(*this);
             showModelessDialog(resetIpsecDialog_);
             break;
-        default:
+        case DialogKind::None:
             break;
     }
-    setDialogRequest(kNoDialog, 0);
+    setDialogRequest(DialogKind::None, false);
 }
 
 void MainDialog::requestManualSetupDialog() {
-    setDialogRequest(kManualSetupDialogRequest, 1);
+    setDialogRequest(DialogKind::ManualSetup, true);
 }
 
 void MainDialog::requestResetIpsecDialog() {
-    setDialogRequest(kResetIpsecDialogRequest, 1);
+    setDialogRequest(DialogKind::ResetIpsec, true);
 }
 
 void MainDialog::showModelessDialog(QDialog* dialog) {
@@ -445,7 +448,7 @@ void MainDialog::dialogDestroyed(QDialog* dialog) {
     // Input comes back only when no other dialog is due: a click in the moment between this
     // dialog closing and the opener showing the requested one would replace that request, and
     // the flow that filed it would wait for a dialog that never opens.
-    if (canOpenDialog() && context_.dialogRequest == kNoDialog) {
+    if (canOpenDialog() && context_.dialogRequest == DialogKind::None) {
         contents_->setEnabled(true);
     }
 }

@@ -66,7 +66,7 @@ public:
     CameraSocket* cameraSocket() { return cameraSocket_.get(); }
 
     // The dialog opener. At most one of the four modeless dialogs exists at a time.
-    void setDialogRequest(int kind, std::uint8_t flag) override;
+    void setDialogRequest(DialogKind kind, bool showCancel) override;
     bool canOpenDialog() const;
     void openRequestedDialog();
 
@@ -76,8 +76,8 @@ public:
     // False while a modeless dialog disables the window.
     bool inputEnabled() const;
 
-    // One tick of timer `id` (TimerId); the QTimers call it, tests call it directly.
-    void onTimer(int id);
+    // One tick of timer `id`; the QTimers call it, tests call it directly.
+    void onTimer(TimerId id);
     // Files the control-dialog request for the selected camera, after the warnings it needs;
     // false (with a message) when no camera or an off-line one is selected.
     bool openSelectedCamera();
@@ -93,16 +93,16 @@ public:
     QLabel* startupPanel() const { return startupPanel_; }
     QLabel* macLabel() const { return macLabel_; }
     QLabel* listAdvice() const { return listAdvice_; }
-    bool timerActive(int id) const;
-    int timerInterval(int id) const;
-    Qt::TimerType timerType(int id) const;
+    bool timerActive(TimerId id) const;
+    int timerInterval(TimerId id) const;
+    Qt::TimerType timerType(TimerId id) const;
 
     // FlowHost (main_dialog_flow_host.cpp)
-    void startTimer(int id, int periodMs) override;
-    void stopTimer(int id) override;
+    void startTimer(TimerId id, int periodMs) override;
+    void stopTimer(TimerId id) override;
     bool hasSocket() const override;
-    void setMode(int mode) override;
-    int replyState() const override;
+    void setMode(SocketMode mode) override;
+    ReplyState replyState() const override;
     void sendSetup(std::uint8_t kind) override;
     void sendRestart() override;
     bool progressDialogExists() const override;
@@ -133,6 +133,7 @@ protected:
 private:
     void buildControls();
     void initialise(SocketEndpoints endpoints);
+    QTimer* timer(TimerId id) const;
     void poll();
     void hideStartupPanel();
     void onListSelectionChanged();
@@ -149,7 +150,7 @@ private:
     std::unique_ptr<CameraSocket> cameraSocket_;
     std::unique_ptr<SetupFlow> setupFlow_;
     std::unique_ptr<Wizard> wizard_;
-    std::array<QTimer*, 4> timers_{};
+    std::array<QTimer*, std::size(kAllTimers)> timers_{};
 
     ControlDialog* controlDialog_ = nullptr;
     ProgressDialog* progressDialog_ = nullptr;

@@ -12,30 +12,26 @@
 
 namespace tolvane {
 
-void MainDialog::startTimer(int id, int periodMs) {
-    if (id >= 0 && id < static_cast<int>(timers_.size())) {
-        timers_[static_cast<std::size_t>(id)]->start(periodMs);
-    }
+void MainDialog::startTimer(TimerId id, int periodMs) {
+    timer(id)->start(periodMs);
 }
 
-void MainDialog::stopTimer(int id) {
-    if (id >= 0 && id < static_cast<int>(timers_.size())) {
-        timers_[static_cast<std::size_t>(id)]->stop();
-    }
+void MainDialog::stopTimer(TimerId id) {
+    timer(id)->stop();
 }
 
 bool MainDialog::hasSocket() const {
     return cameraSocket_ != nullptr;
 }
 
-void MainDialog::setMode(int mode) {
+void MainDialog::setMode(SocketMode mode) {
     if (cameraSocket_) {
         cameraSocket_->setMode(mode);
     }
 }
 
-int MainDialog::replyState() const {
-    return cameraSocket_ ? cameraSocket_->replyState() : 0;
+ReplyState MainDialog::replyState() const {
+    return cameraSocket_ ? cameraSocket_->replyState() : ReplyState::None;
 }
 
 void MainDialog::sendSetup(std::uint8_t kind) {

@@ -232,7 +232,7 @@ void ManualSetupDialog::OnSave() {
         progress->closeProgress();
         return;
     }
-    owner().setupFlow().startSetupFlow(kSetupFlowTimer);
+    owner().setupFlow().startSetupFlow(TimerId::SetupFlow);
     progress->closeProgress();
     finish(QDialog::Accepted);
 }

@@ -118,19 +118,19 @@ TEST_F(ControlDialogTest, LocalSetupAnsweredNoClosesWithoutAFlow) {
     prompter.yesNoAnswers = {false};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_EQ(prompter.questions.size(), 1);
-    EXPECT_EQ(host.context().flowState, 0);
-    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::Idle);
+    EXPECT_EQ(host.context().dialogRequest, DialogKind::None);
 }
 
 TEST_F(ControlDialogTest, LocalSetupOfAFactoryCameraStartsTheWizard) {
     camera().networkMode = 0xFF;
-    host.context().addressConfirmed = 1;
+    host.context().addressConfirmed = true;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_TRUE(prompter.questions.isEmpty());
-    EXPECT_EQ(host.context().addressConfirmed, 0);
-    EXPECT_EQ(host.context().flowState, 1);
-    EXPECT_TRUE(host.timerActive(kWizardTimer));
-    EXPECT_EQ(host.context().dialogRequest, kProgressDialogRequest);
+    EXPECT_FALSE(host.context().addressConfirmed);
+    EXPECT_EQ(host.context().flowState, WizardState::WatchCamera);
+    EXPECT_TRUE(host.timerActive(TimerId::Wizard));
+    EXPECT_EQ(host.context().dialogRequest, DialogKind::Progress);
 }
 
 TEST_F(ControlDialogTest, LocalSetupOfASetUpCameraOpensItsRootPage) {
@@ -141,7 +141,7 @@ TEST_F(ControlDialogTest, LocalSetupOfASetUpCameraOpensItsRootPage) {
     ASSERT_EQ(hostInfo.checks.size(), 1u);
     EXPECT_EQ(hostInfo.checks[0].address, 0xC0A8000Au);
     EXPECT_EQ(hostInfo.checks[0].ownAddress, 0xC0A8000Au);
-    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::Idle);
 }
 
 TEST_F(ControlDialogTest, InternetSetupWhileConfiguringExplainsAndStaysOpen) {
@@ -150,7 +150,7 @@ TEST_F(ControlDialogTest, InternetSetupWhileConfiguringExplainsAndStaysOpen) {
     EXPECT_FALSE(clickCloses(&ControlDialog::autoSetupInternetButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, uiText(StringId::ConfigurationInProgressWait));
-    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::Idle);
     EXPECT_EQ(host.openDialogs.size(), 1u);
 }
 
@@ -159,9 +159,9 @@ TEST_F(ControlDialogTest, InternetSetupOfAConfiguredCameraAsksThenResetsForInter
     prompter.yesNoAnswers = {true};
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
     EXPECT_EQ(prompter.questions, QStringList{uiText(StringId::AskResetup)});
-    EXPECT_EQ(host.context().internetAccess, 1);
-    EXPECT_EQ(host.context().flowState, kInternetSend);
-    EXPECT_EQ(host.context().progressShowsCancel, 0);
+    EXPECT_TRUE(host.context().internetAccess);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::SendInternetResetup);
+    EXPECT_FALSE(host.context().progressShowsCancel);
 }
 
 TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
@@ -169,8 +169,8 @@ TEST_F(ControlDialogTest, InternetSetupOfALocalCameraStartsTheWizard) {
     camera().statusCode = kLocalSetupStatus;
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupInternetButton));
     EXPECT_TRUE(prompter.questions.isEmpty());
-    EXPECT_EQ(host.context().internetAccess, 1);
-    EXPECT_EQ(host.context().flowState, 1);
+    EXPECT_TRUE(host.context().internetAccess);
+    EXPECT_EQ(host.context().flowState, WizardState::WatchCamera);
 }
 
 TEST_F(ControlDialogTest, ManualSetupOfAFactoryCameraWithoutNameIsRefused) {
@@ -179,7 +179,7 @@ TEST_F(ControlDialogTest, ManualSetupOfAFactoryCameraWithoutNameIsRefused) {
     EXPECT_FALSE(clickCloses(&ControlDialog::manualSetupButton));
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, uiText(StringId::SelectAutomaticSetupFirst));
-    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
+    EXPECT_EQ(host.context().dialogRequest, DialogKind::None);
 }
 
 TEST_F(ControlDialogTest, WebPageWhileConfiguringExplainsAndStaysOpen) {
@@ -253,7 +253,7 @@ TEST_F(ControlDialogTest, CloseAndEscapeEndTheDialog) {
     EXPECT_FALSE(host.isOpen(dialog));
     settle();
     EXPECT_TRUE(host.openDialogs.empty());
-    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::Idle);
     EXPECT_TRUE(launcher.urls.isEmpty());
 }
 

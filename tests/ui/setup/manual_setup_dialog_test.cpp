@@ -157,7 +157,7 @@ TEST_F(ManualSetupDialogTest, SaveOfDhcpNeedsNoAddressCheck) {
     dialog->dhcpButton()->click();
     dialog->saveButton()->click();
     EXPECT_TRUE(hostInfo.checks.empty());
-    EXPECT_EQ(host.context().flowState, kSetupSendRecord);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::SendRecord);
     EXPECT_EQ(cameras.setupRecord.networkMode, 0x01);
     EXPECT_EQ(cameras.setupRecord.ipAddress, kFallbackAddress);
     EXPECT_EQ(cameras.setupRecord.gateway, 0u);
@@ -172,8 +172,8 @@ TEST_F(ManualSetupDialogTest, SaveOfAnInvalidFieldSaysSoAndStaysOpen) {
     EXPECT_EQ(prompter.messages[0].text, uiText(StringId::InvalidValue));
     EXPECT_TRUE(host.isOpen(dialog));
     EXPECT_EQ(dialog->cameraNameField()->text(), "My Camera");
-    EXPECT_EQ(host.context().flowState, 0);
-    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::Idle);
+    EXPECT_EQ(host.context().dialogRequest, DialogKind::None);
     settle();
     EXPECT_EQ(host.window.findChildren<ProgressDialog*>().size(), 0);
 }
@@ -191,8 +191,8 @@ TEST_F(ManualSetupDialogTest, CloseAndEscapeSendNothing) {
     EXPECT_TRUE(host.isOpen(dialog));
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_FALSE(host.isOpen(dialog));
-    EXPECT_EQ(host.context().flowState, 0);
-    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::Idle);
+    EXPECT_EQ(host.context().dialogRequest, DialogKind::None);
 }
 
 }  // namespace

@@ -35,21 +35,21 @@ TEST_F(ResetIpsecDialogTest, AsksWithResetAsTheDefault) {
 TEST_F(ResetIpsecDialogTest, CancelEndsWithoutAFlow) {
     dialog->cancelButton()->click();
     EXPECT_FALSE(host.isOpen(dialog));
-    EXPECT_EQ(host.context().flowState, 0);
-    EXPECT_EQ(host.context().dialogRequest, kNoDialog);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::Idle);
+    EXPECT_EQ(host.context().dialogRequest, DialogKind::None);
     EXPECT_TRUE(host.openDialogs.empty());
 }
 
 TEST_F(ResetIpsecDialogTest, EscapeEndsWithoutAFlow) {
     QTest::keyClick(dialog, Qt::Key_Escape);
     EXPECT_FALSE(host.isOpen(dialog));
-    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::Idle);
 }
 
 TEST_F(ResetIpsecDialogTest, CloseBoxEndsWithoutAFlow) {
     dialog->close();
     EXPECT_FALSE(host.isOpen(dialog));
-    EXPECT_EQ(host.context().flowState, 0);
+    EXPECT_EQ(host.context().flowState, SetupFlowState::Idle);
 }
 
 }  // namespace

@@ -10,14 +10,16 @@
 #include <QString>
 
 #include "camera/camera_codes.h"
+#include "fake_host_fixture.h"
 #include "flow/flow_context.h"
+#include "listed_camera.h"
 #include "main_dialog_fixture.h"
 
 namespace tolvane::test {
 
 // One selected camera in static mode at 192.168.0.10:80.
 inline CameraRecord& addSelectedStaticCamera(CameraTable& cameras) {
-    CameraRecord& record = addListedCamera(cameras, 0x8D00);
+    CameraRecord& record = addListedCamera(cameras, kConfiguredModeStatus);
     record.ipAddress = 0xC0A8000Au;
     record.subnetMask = 0xFFFFFF00u;
     record.staticIpAddress = 0xC0A8000Au;
@@ -51,7 +53,7 @@ protected:
     void SetUp() override {
         MainDialogFixture::SetUp();
         main = makeMainDialog([this](FakeHostInfo& host) { hostInfo = &host; });
-        for (int id = kPollTimer; id <= kWizardTimer; ++id)
+        for (TimerId id : kAllTimers)
             main->stopTimer(id);
         addSelectedStaticCamera(cameras);
     }
@@ -64,9 +66,9 @@ protected:
     CameraRecord& camera() { return cameras.cameraTable[0]; }
 
     // Files a request and lets the opener serve it, as timer 1 does.
-    void request(int kind) {
-        main->setDialogRequest(kind, 1);
-        main->onTimer(kDialogTimer);
+    void request(DialogKind kind) {
+        main->setDialogRequest(kind, true);
+        main->onTimer(TimerId::Dialog);
     }
 
     static void settle() { runPostedEvents(); }

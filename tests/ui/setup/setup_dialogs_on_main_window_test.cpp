@@ -22,7 +22,7 @@ namespace {
 class ControlDialogOnMainWindow : public test::MainWindowSetupFixture {
 protected:
     ControlDialog* open() {
-        request(kControlDialogRequest);
+        request(DialogKind::Control);
         return main->controlDialog();
     }
 
@@ -44,9 +44,9 @@ TEST_F(ControlDialogOnMainWindow, LocalSetupAsksThenResetsToDefaultLocalSettings
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
     EXPECT_EQ(prompter.questions, QStringList{uiText(StringId::AskResetup)});
     EXPECT_EQ(main->context().messageText, uiText(StringId::AccessFromInternet));
-    EXPECT_EQ(main->context().internetAccess, 0);
-    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
+    EXPECT_FALSE(main->context().internetAccess);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::SendRecord);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::Progress);
     const CameraRecord& r = cameras.setupRecord;
     EXPECT_EQ(r.ipAddress, 0xC0A800FDu);
     EXPECT_EQ(r.subnetMask, 0xFFFFFF00u);
@@ -57,16 +57,16 @@ TEST_F(ControlDialogOnMainWindow, LocalSetupAsksThenResetsToDefaultLocalSettings
 
 TEST_F(ControlDialogOnMainWindow, ManualSetupOpensOnTheNextTick) {
     ASSERT_TRUE(clickCloses(&ControlDialog::manualSetupButton));
-    EXPECT_EQ(main->context().dialogRequest, kManualSetupDialogRequest);
-    main->onTimer(kDialogTimer);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::ManualSetup);
+    main->onTimer(TimerId::Dialog);
     EXPECT_NE(main->manualSetupDialog(), nullptr);
 }
 
 TEST_F(ControlDialogOnMainWindow, ResetIpsecOpensItsDialogOnTheNextTick) {
     camera().ipsecEnabled = 1;
     ASSERT_TRUE(clickCloses(&ControlDialog::resetIpsecButton));
-    EXPECT_EQ(main->context().dialogRequest, kResetIpsecDialogRequest);
-    main->onTimer(kDialogTimer);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::ResetIpsec);
+    main->onTimer(TimerId::Dialog);
     EXPECT_NE(main->resetIpsecDialog(), nullptr);
 }
 
@@ -75,7 +75,7 @@ protected:
     void SetUp() override {
         MainWindowSetupFixture::SetUp();
         camera().ipsecEnabled = 1;
-        request(kResetIpsecDialogRequest);
+        request(DialogKind::ResetIpsec);
         dialog = main->resetIpsecDialog();
         ASSERT_NE(dialog, nullptr);
     }
@@ -86,19 +86,19 @@ protected:
 TEST_F(ResetIpsecDialogOnMainWindow, ResetStartsTheIpsecFlowWithoutCancel) {
     dialog->resetButton()->click();
     EXPECT_EQ(main->resetIpsecDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, kIpsecSend);
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
-    EXPECT_EQ(main->context().progressShowsCancel, 0);
-    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
+    EXPECT_EQ(main->context().flowState, SetupFlowState::SendIpsecOff);
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::Progress);
+    EXPECT_FALSE(main->context().progressShowsCancel);
+    EXPECT_TRUE(main->timerActive(TimerId::SetupFlow));
     settle();
-    main->onTimer(kDialogTimer);
+    main->onTimer(TimerId::Dialog);
     EXPECT_NE(main->progressDialog(), nullptr);
 }
 
 class ManualSetupDialogOnMainWindow : public test::MainWindowSetupFixture {
 protected:
     ManualSetupDialog* open() {
-        request(kManualSetupDialogRequest);
+        request(DialogKind::ManualSetup);
         return main->manualSetupDialog();
     }
 };
@@ -118,11 +118,11 @@ TEST_F(ManualSetupDialogOnMainWindow, SaveOfAStaticAddressChecksItAndStartsTheFl
     EXPECT_EQ(hostInfo->checks[0].address, 0xC0A80014u);
     EXPECT_EQ(hostInfo->checks[0].ownAddress, 0xC0A8000Au);
     EXPECT_EQ(main->manualSetupDialog(), nullptr);
-    EXPECT_EQ(main->context().flowState, kSetupSendRecord);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::SendRecord);
     EXPECT_EQ(main->context().progressText, uiText(StringId::SetupInProgress));
-    EXPECT_EQ(main->context().dialogRequest, kProgressDialogRequest);
-    EXPECT_EQ(main->context().progressShowsCancel, 1);
-    EXPECT_TRUE(main->timerActive(kSetupFlowTimer));
+    EXPECT_EQ(main->context().dialogRequest, DialogKind::Progress);
+    EXPECT_TRUE(main->context().progressShowsCancel);
+    EXPECT_TRUE(main->timerActive(TimerId::SetupFlow));
 
     const CameraRecord& r = cameras.setupRecord;
     EXPECT_EQ(r.statusCode, 0x0F00);
@@ -139,7 +139,7 @@ TEST_F(ManualSetupDialogOnMainWindow, SaveOfAStaticAddressChecksItAndStartsTheFl
     // The short-lived progress dialog goes; the flow's own opens at the opener's next tick.
     settle();
     EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
-    main->onTimer(kDialogTimer);
+    main->onTimer(TimerId::Dialog);
     ASSERT_NE(main->progressDialog(), nullptr);
     EXPECT_EQ(main->progressDialog()->shownText(), "\nCamera setup in progress");
 }
@@ -154,7 +154,7 @@ TEST_F(ManualSetupDialogOnMainWindow, SaveOfAnAddressInUseSaysSoAndStaysOpen) {
     EXPECT_EQ(prompter.messages[0].text, uiText(StringId::AddressesOverlapped));
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(main->manualSetupDialog(), dialog);
-    EXPECT_EQ(main->context().flowState, 0);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
     settle();
     EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
     EXPECT_FALSE(main->inputEnabled());

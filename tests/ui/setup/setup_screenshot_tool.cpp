@@ -76,12 +76,12 @@ bool shoot(const QDir& out, const QString& language) {
     CameraTable cameras;
     MainDialog main(cameras, std::make_unique<test::FakeHostInfo>(), loopbackEndpoints(), launcher,
                     prompter);
-    for (int id = kPollTimer; id <= kWizardTimer; ++id)
+    for (TimerId id : kAllTimers)
         main.stopTimer(id);
     addCamera(cameras);
     bool ok = true;
 
-    main.setDialogRequest(kControlDialogRequest, 1);
+    main.setDialogRequest(DialogKind::Control, true);
     main.openRequestedDialog();
     ok &= save(main.controlDialog(), out, QStringLiteral("control"), language);
     if (main.controlDialog())

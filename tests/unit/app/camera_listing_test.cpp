@@ -72,7 +72,7 @@ TEST_F(CameraListingTest, SearchesGoOutWithTheRebuilds) {
     endpoints.destinationAddress = QHostAddress::LocalHost;
     endpoints.destinationPort = receiver.localPort();
     CameraSocket socket(cameras, endpoints);
-    ASSERT_NE(socket.replyState(), kBindFailed);
+    ASSERT_NE(socket.replyState(), ReplyState::BindFailed);
 
     CameraListing listing(cameras, &socket, 6);
     int searches = 0;

@@ -7,21 +7,21 @@ namespace tolvane::test {
 namespace {
 
 TEST_F(FlowTest, ProgressCancelStopsARunningFlowAndKeepsItsState) {
-    context.flowState = 7;
+    context.flowState = WizardState::AwaitAck;
     onProgressCancel(context, host);
     EXPECT_EQ(host.take(), (Calls{"stopTimer 2", "stopTimer 3", "setMode 4"}));
-    EXPECT_EQ(context.flowState, 7);
+    EXPECT_EQ(context.flowState, WizardState::AwaitAck);
 
-    context.flowState = 0;
+    context.flowState = SetupFlowState::Idle;
     onProgressCancel(context, host);
     EXPECT_TRUE(host.calls.empty());
 }
 
 TEST_F(FlowTest, AddressConfirmCancelEndsTheFlowAndClosesTheProgressDialog) {
-    context.flowState = 6;
+    context.flowState = WizardState::SendSettings;
     onAddressConfirmCancel(context, host);
     EXPECT_EQ(host.take(), (Calls{"stopTimer 2", "stopTimer 3", "setMode 4", "closeProgress"}));
-    EXPECT_EQ(context.flowState, 0);
+    EXPECT_EQ(context.flowState, SetupFlowState::Idle);
 
     host.progressOpen = true;
     onAddressConfirmCancel(context, host);
@@ -29,15 +29,15 @@ TEST_F(FlowTest, AddressConfirmCancelEndsTheFlowAndClosesTheProgressDialog) {
 }
 
 TEST_F(FlowTest, ProgressCancelDuringASetupFlowLeavesNothingRunning) {
-    flow.startSetupFlow(2);
+    flow.startSetupFlow(TimerId::SetupFlow);
     flow.stepSetupFlow();
     onProgressCancel(context, host);
-    EXPECT_EQ(host.timers.count(kSetupFlowTimer), 0u);
+    EXPECT_EQ(host.timers.count(TimerId::SetupFlow), 0u);
     EXPECT_EQ(host.calls.back(), "setMode 4");
-    EXPECT_EQ(context.flowState, 100);
+    EXPECT_EQ(context.flowState, SetupFlowState::AwaitAck);
     // The next start overwrites the state.
     flow.startWizard();
-    EXPECT_EQ(context.flowState, 1);
+    EXPECT_EQ(context.flowState, WizardState::WatchCamera);
 }
 
 }  // namespace

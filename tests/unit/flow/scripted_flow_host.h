@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <QString>
@@ -10,10 +11,17 @@
 #include "fake_host_info.h"
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
+#include "flow_state_printer.h"
 
 namespace tolvane::test {
 
 using Calls = std::vector<std::string>;
+
+// The number an enumerator stands for, as the call lines show it.
+template <typename Enum>
+constexpr auto number(Enum value) {
+    return static_cast<std::underlying_type_t<Enum>>(value);
+}
 
 // A FlowHost that records every action in order as one line ("stopTimer 0", "sendSetup 1",
 // "pause 50", "showProgressText [126]") and answers the modal prompts from a script. Texts of
@@ -24,9 +32,9 @@ public:
 
     Calls calls;
     // Running timers: id -> period.
-    std::map<int, int> timers;
+    std::map<TimerId, int> timers;
     bool socket = true;
-    int reply = 0;
+    ReplyState reply = ReplyState::None;
     bool progressOpen = true;
     UiLanguage language = UiLanguage::English;
     QString macField;
@@ -36,17 +44,17 @@ public:
     // The answer that the access choice leaves in messageText.
     QString accessChoiceAnswer = QStringLiteral("LOCAL");
 
-    void startTimer(int id, int periodMs) override {
+    void startTimer(TimerId id, int periodMs) override {
         timers[id] = periodMs;
-        add("startTimer " + std::to_string(id) + " " + std::to_string(periodMs));
+        add("startTimer " + std::to_string(number(id)) + " " + std::to_string(periodMs));
     }
-    void stopTimer(int id) override {
+    void stopTimer(TimerId id) override {
         timers.erase(id);
-        add("stopTimer " + std::to_string(id));
+        add("stopTimer " + std::to_string(number(id)));
     }
     bool hasSocket() const override { return socket; }
-    void setMode(int mode) override { add("setMode " + std::to_string(mode)); }
-    int replyState() const override { return socket ? reply : 0; }
+    void setMode(SocketMode mode) override { add("setMode " + std::to_string(number(mode))); }
+    ReplyState replyState() const override { return socket ? reply : ReplyState::None; }
     void sendSetup(std::uint8_t kind) override { add("sendSetup " + std::to_string(kind)); }
     void sendRestart() override { add("sendRestart"); }
     bool progressDialogExists() const override { return progressOpen; }
@@ -60,8 +68,8 @@ public:
     void hideProgress() override { add("hideProgress"); }
     void showProgress() override { add("showProgress"); }
     void showProgressCancel() override { add("showProgressCancel"); }
-    void setDialogRequest(int kind, std::uint8_t showCancel) override {
-        add("setDialogRequest " + std::to_string(kind) + " " + std::to_string(showCancel));
+    void setDialogRequest(DialogKind kind, bool showCancel) override {
+        add("setDialogRequest " + std::to_string(number(kind)) + " " + std::to_string(showCancel));
     }
     void runAddressConfirm() override {
         add("runAddressConfirm");

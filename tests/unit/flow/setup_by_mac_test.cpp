@@ -14,7 +14,7 @@ struct ByMacCase {
     std::string macText;
     std::uint32_t pcAddress;
     Calls calls;
-    std::int32_t state;
+    FlowState state;
     MacAddress targetMac;
     SetupSettings settings;
 };
@@ -40,17 +40,17 @@ TEST_P(SetupByMacTest, Click) {
     const ByMacCase& c = GetParam();
     host.macField = QString::fromStdString(c.macText);
     host.network.address = c.pcAddress;
-    context.flowState = 0;
+    context.flowState = SetupFlowState::Idle;
 
     flow.setupByMacClicked();
 
-    EXPECT_EQ(context.setupByMac, 1);
+    EXPECT_TRUE(context.setupByMac);
     EXPECT_EQ(context.macText.toStdString(), c.macText);
     EXPECT_EQ(host.calls, c.calls);
     EXPECT_EQ(context.flowState, c.state);
     EXPECT_EQ(cameras.targetMac, c.targetMac);
     EXPECT_EQ(cameras.setupSettings, c.settings);
-    EXPECT_EQ(context.progressText, c.state != 0 ? "[179]" : "");
+    EXPECT_EQ(context.progressText, !c.state.isIdle() ? "[179]" : "");
 }
 
 const MacAddress kTyped{0x02, 0x00, 0x00, 0xA1, 0xB2, 0xC3};
@@ -58,22 +58,26 @@ const SetupSettings kFromPc{kPcAddress, 0xFFFFFF00u, 0xC0A80101u, 0x08080808u, 0
 
 INSTANTIATE_TEST_SUITE_P(
     Table, SetupByMacTest,
-    ::testing::Values(
-        ByMacCase{"LowerCase", "020000a1b2c3", kPcAddress,
-                  Calls{"setDialogRequest 2 0", "startTimer 3 250"}, 12, kTyped, kFromPc},
-        ByMacCase{"UpperCase", "020000A1B2C3", kPcAddress,
-                  Calls{"setDialogRequest 2 0", "startTimer 3 250"}, 12, kTyped, kFromPc},
-        ByMacCase{"LoopbackPcGetsFallbackAndCancel", "020000A1B2C3", 0x7F000001u,
-                  Calls{"setDialogRequest 2 1", "startTimer 3 250"}, 1, kTyped, kFallbackSettings},
-        ByMacCase{"Separators", "02-00-00-A1-B2-C3", kPcAddress, Calls{"showMessageBox 176"}, 0,
-                  MacAddress{}, SetupSettings{}},
-        ByMacCase{"NotHexadecimal", "020000A1B2CG", kPcAddress, Calls{"showMessageBox 176"}, 0,
-                  MacAddress{0x02, 0x00, 0x00, 0xA1, 0xB2, 0x0C}, SetupSettings{}},
-        ByMacCase{"Empty", "", kPcAddress, Calls{"showMessageBox 176"}, 0, MacAddress{},
-                  SetupSettings{}},
-        ByMacCase{"NonLatinCharacter", "020000A1B2C\xC3\xA9", kPcAddress,
-                  Calls{"showMessageBox 176"}, 0, MacAddress{0x02, 0x00, 0x00, 0xA1, 0xB2, 0x0C},
-                  SetupSettings{}}),
+    ::testing::Values(ByMacCase{"LowerCase", "020000a1b2c3", kPcAddress,
+                                Calls{"setDialogRequest 2 0", "startTimer 3 250"},
+                                WizardState::StartCandidateSearch, kTyped, kFromPc},
+                      ByMacCase{"UpperCase", "020000A1B2C3", kPcAddress,
+                                Calls{"setDialogRequest 2 0", "startTimer 3 250"},
+                                WizardState::StartCandidateSearch, kTyped, kFromPc},
+                      ByMacCase{"LoopbackPcGetsFallbackAndCancel", "020000A1B2C3", 0x7F000001u,
+                                Calls{"setDialogRequest 2 1", "startTimer 3 250"},
+                                WizardState::WatchCamera, kTyped, kFallbackSettings},
+                      ByMacCase{"Separators", "02-00-00-A1-B2-C3", kPcAddress,
+                                Calls{"showMessageBox 176"}, SetupFlowState::Idle, MacAddress{},
+                                SetupSettings{}},
+                      ByMacCase{"NotHexadecimal", "020000A1B2CG", kPcAddress,
+                                Calls{"showMessageBox 176"}, SetupFlowState::Idle,
+                                MacAddress{0x02, 0x00, 0x00, 0xA1, 0xB2, 0x0C}, SetupSettings{}},
+                      ByMacCase{"Empty", "", kPcAddress, Calls{"showMessageBox 176"},
+                                SetupFlowState::Idle, MacAddress{}, SetupSettings{}},
+                      ByMacCase{"NonLatinCharacter", "020000A1B2C\xC3\xA9", kPcAddress,
+                                Calls{"showMessageBox 176"}, SetupFlowState::Idle,
+                                MacAddress{0x02, 0x00, 0x00, 0xA1, 0xB2, 0x0C}, SetupSettings{}}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -20,7 +20,7 @@ protected:
     void tick() { wizard.stepWizard(); }
     // Ticks until the state changes, at most `limit` times.
     void tickUntilStateChanges(int limit = 10) {
-        const std::int32_t start = context.flowState;
+        const FlowState start = context.flowState;
         for (int i = 0; i < limit && context.flowState == start; ++i)
             tick();
     }
@@ -35,33 +35,34 @@ TEST_F(WizardRunTest, FactoryNewCameraGetsAFreeAddressForLocalAccess) {
 
     flow.startWizard();
     tick();
-    EXPECT_EQ(context.flowState, 1) << "nothing before the progress dialog is open";
+    EXPECT_EQ(context.flowState, WizardState::WatchCamera)
+        << "nothing before the progress dialog is open";
     host.progressOpen = true;
     tick();
-    ASSERT_EQ(context.flowState, 12);
+    ASSERT_EQ(context.flowState, WizardState::StartCandidateSearch);
     EXPECT_EQ(cameras.setupSettings,
               (SetupSettings{kPcAddress, 0xFFFFFF00u, 0xC0A80101u, 0xC0A80101u, 0}));
     tick();
     tick();
-    EXPECT_EQ(context.flowState, 13) << "192.168.1.253 answers";
+    EXPECT_EQ(context.flowState, WizardState::TestCandidate) << "192.168.1.253 answers";
     host.take();
     tick();
-    ASSERT_EQ(context.flowState, 6);
+    ASSERT_EQ(context.flowState, WizardState::SendSettings);
     EXPECT_EQ(cameras.setupSettings.ip, 0xC0A801FCu);
     EXPECT_EQ(context.progressText, "[120]");
 
     tick();
-    ASSERT_EQ(context.flowState, 7);
+    ASSERT_EQ(context.flowState, WizardState::AwaitAck);
     EXPECT_EQ(cameras.setupRecord.ipAddress, 0xC0A801FCu);
     EXPECT_EQ(cameras.setupRecord.setupFlags, 0);
     EXPECT_EQ(cameras.setupRecord.statusCode, kAutomaticSetupOperation);
     context.tickCount = 3;
     tick();
-    EXPECT_EQ(context.flowState, 7);
-    host.reply = 6;
+    EXPECT_EQ(context.flowState, WizardState::AwaitAck);
+    host.reply = ReplyState::Acknowledged;
     host.take();
     tick();
-    ASSERT_EQ(context.flowState, 20);
+    ASSERT_EQ(context.flowState, WizardState::AwaitRestart);
     EXPECT_EQ(context.tickCount, 0u);
     EXPECT_EQ(host.take(),
               concat({{"setMode 4", "stopTimer 3"}, restartBurst(), {"startTimer 3 250"}}));
@@ -71,37 +72,38 @@ TEST_F(WizardRunTest, FactoryNewCameraGetsAFreeAddressForLocalAccess) {
     for (std::uint32_t t = 1; t <= 80; ++t) {
         context.tickCount = t;
         tick();
-        ASSERT_EQ(context.flowState, 20) << "tick " << t;
+        ASSERT_EQ(context.flowState, WizardState::AwaitRestart) << "tick " << t;
     }
     EXPECT_TRUE(host.take().empty());
     context.tickCount = 81;
     tick();
-    ASSERT_EQ(context.flowState, 1);
+    ASSERT_EQ(context.flowState, WizardState::WatchCamera);
     EXPECT_EQ(camera().statusCode, 0) << "the old record's status is cleared";
     EXPECT_EQ(context.tickCount, 0u);
     tick();
-    EXPECT_EQ(context.flowState, 1) << "the camera has not reported since the restart";
+    EXPECT_EQ(context.flowState, WizardState::WatchCamera)
+        << "the camera has not reported since the restart";
 
     // Back at its new address, still flagging that it wants one: the confirmation counts.
     camera().ipAddress = 0xC0A801FCu;
     camera().statusCode = kEasySetupStatus;
     tick();
-    ASSERT_EQ(context.flowState, 2);
+    ASSERT_EQ(context.flowState, WizardState::AwaitLeaveEasySetup);
     EXPECT_EQ(camera().setupFlags, 0);
     EXPECT_EQ(host.take(), (Calls{"showProgressText [119]",
                                   "shellLaunch http://192.168.1.252:80/CgiVemba?Mode=Local"}));
     camera().statusCode = kLocalSetupFinishedStatus;
     tick();
     tick();
-    EXPECT_EQ(context.flowState, 4);
+    EXPECT_EQ(context.flowState, WizardState::Done);
     EXPECT_EQ(host.take(), (Calls{"stopTimer 3", "hideProgress",
                                   "runAccessChoice [172]http://192.168.1.252/\r\n[171]",
                                   "showProgress", "startTimer 3 250"}));
     tick();
     tick();
-    EXPECT_EQ(context.flowState, 0);
+    EXPECT_EQ(context.flowState, WizardState::Finish);
     EXPECT_EQ(host.take(), (Calls{"closeProgress", "stopTimer 3"}));
-    EXPECT_FALSE(host.timers.count(kWizardTimer));
+    EXPECT_FALSE(host.timers.count(TimerId::Wizard));
 }
 
 TEST_F(WizardRunTest, AddressedCameraGoesStraightToItsPage) {
@@ -109,15 +111,15 @@ TEST_F(WizardRunTest, AddressedCameraGoesStraightToItsPage) {
     flow.startWizard();
     host.progressOpen = true;
     tick();
-    EXPECT_EQ(context.flowState, 2);
+    EXPECT_EQ(context.flowState, WizardState::AwaitLeaveEasySetup);
     tick();
-    EXPECT_EQ(context.flowState, 2);
-    camera().statusCode = kLocalSetupStatus;
-    tick();
-    tick();
+    EXPECT_EQ(context.flowState, WizardState::AwaitLeaveEasySetup);
+    camera().statusCode = 0x8000;
     tick();
     tick();
-    EXPECT_EQ(context.flowState, 0);
+    tick();
+    tick();
+    EXPECT_EQ(context.flowState, WizardState::Finish);
     EXPECT_EQ(host.calls.back(), "stopTimer 3");
     EXPECT_TRUE(cameras.setupRecord == CameraRecord{}) << "nothing was sent";
 }
@@ -127,24 +129,24 @@ TEST_F(WizardRunTest, SetUpByMacOpensTheNewAddressAMinuteAfterSending) {
     cameras.selectedCamera = -1;
     host.macField = "020000a1b2c3";
     flow.setupByMacClicked();
-    ASSERT_EQ(context.flowState, 12);
+    ASSERT_EQ(context.flowState, WizardState::StartCandidateSearch);
     host.progressOpen = true;
     tick();
     tick();
-    ASSERT_EQ(context.flowState, 6);
+    ASSERT_EQ(context.flowState, WizardState::SendSettings);
     EXPECT_EQ(context.progressText, "[177]");
     host.take();
     tick();
-    ASSERT_EQ(context.flowState, 19);
+    ASSERT_EQ(context.flowState, WizardState::OpenNewAddress);
     EXPECT_EQ(host.take(), concat({{"stopTimer 3"}, byMacBurst(), {"startTimer 3 60000"}}));
-    EXPECT_EQ(host.timers.at(kWizardTimer), 60000);
+    EXPECT_EQ(host.timers.at(TimerId::Wizard), 60000);
     EXPECT_EQ(cameras.targetMac, (MacAddress{0x02, 0x00, 0x00, 0xA1, 0xB2, 0xC3}));
     tick();
     EXPECT_EQ(host.take(), (Calls{"browserRestartLaunch http://192.168.1.253/CgiVemba?Mode=Local",
                                   "stopTimer 3", "startTimer 3 250"}));
     tick();
-    EXPECT_EQ(context.flowState, 0);
-    EXPECT_FALSE(host.timers.count(kWizardTimer));
+    EXPECT_EQ(context.flowState, WizardState::Finish);
+    EXPECT_FALSE(host.timers.count(TimerId::Wizard));
 }
 
 TEST_F(WizardRunTest, SetUpByMacFromALoopbackPcConfirmsTheFallbackSettings) {
@@ -154,12 +156,12 @@ TEST_F(WizardRunTest, SetUpByMacFromALoopbackPcConfirmsTheFallbackSettings) {
     host.macField = "020000A1B2C3";
     host.addressConfirmAnswer = [this] { cameras.setupSettings.ip = 0xC0A8000Bu; };
     flow.setupByMacClicked();
-    ASSERT_EQ(context.flowState, 1);
+    ASSERT_EQ(context.flowState, WizardState::WatchCamera);
     host.progressOpen = true;
     tick();
-    ASSERT_EQ(context.flowState, 6);
+    ASSERT_EQ(context.flowState, WizardState::SendSettings);
     tick();
-    ASSERT_EQ(context.flowState, 19);
+    ASSERT_EQ(context.flowState, WizardState::OpenNewAddress);
     tick();
     EXPECT_EQ(host.calls[host.calls.size() - 3],
               "browserRestartLaunch http://192.168.0.11/CgiVemba?Mode=Local");
@@ -179,8 +181,8 @@ void PrintTo(const FallbackRoute& route, std::ostream* os) {
 
 class FallbackRunTest : public WizardRunTest, public ::testing::WithParamInterface<FallbackRoute> {
 protected:
-    // Runs a factory-new camera through the fallback confirmation, the sending and the restart
-    // request, up to the wizard watching the camera again.
+    // Runs a factory-new camera through the fallback confirmation, the sending, the restart
+    // request and its wait, up to the wizard watching the camera again.
     void confirmFallbackAndRestart() {
         host.network.address = GetParam().pcAddress;
         host.network.mask = GetParam().pcMask;
@@ -189,19 +191,19 @@ protected:
         camera().setupFlags = kNeedsAddressFlag;
         flow.startWizard();
         host.progressOpen = true;
-        for (int i = 0; i < 4 && context.flowState != 6; ++i)
+        for (int i = 0; i < 4 && context.flowState != WizardState::SendSettings; ++i)
             tick();  // at once from state 1, or through states 12 and 13
-        ASSERT_EQ(context.flowState, 6);
+        ASSERT_EQ(context.flowState, WizardState::SendSettings);
         EXPECT_EQ(cameras.setupSettings, kFallbackSettings);
         tick();
-        ASSERT_EQ(context.flowState, 7);
-        host.reply = 6;
+        ASSERT_EQ(context.flowState, WizardState::AwaitAck);
+        host.reply = ReplyState::Acknowledged;
         tick();
-        ASSERT_EQ(context.flowState, 20);
-        host.reply = 0;
+        ASSERT_EQ(context.flowState, WizardState::AwaitRestart);
+        host.reply = ReplyState::None;
         context.tickCount = 81;
         tick();
-        ASSERT_EQ(context.flowState, 1);
+        ASSERT_EQ(context.flowState, WizardState::WatchCamera);
         host.take();
     }
 };
@@ -210,10 +212,10 @@ protected:
 // fallback counts, so the page opens instead of a new search.
 TEST_P(FallbackRunTest, ConfirmedFallbackCountsAsConfirmed) {
     confirmFallbackAndRestart();
-    camera().ipAddress = 0xC0A800FDu;
+    camera().ipAddress = kFallbackAddress;
     camera().statusCode = kEasySetupStatus;
     tick();
-    EXPECT_EQ(context.flowState, 2);
+    EXPECT_EQ(context.flowState, WizardState::AwaitLeaveEasySetup);
     EXPECT_EQ(camera().setupFlags, 0);
     EXPECT_EQ(host.take(), (Calls{"showProgressText [119]",
                                   "shellLaunch http://192.168.0.253:80/CgiVemba?Mode=Local"}));
@@ -223,14 +225,14 @@ TEST_P(FallbackRunTest, ConfirmedFallbackCountsAsConfirmed) {
 // run has given it ends the run with the failure message instead of another pass.
 TEST_P(FallbackRunTest, SecondAddressPassForTheSameCameraFails) {
     confirmFallbackAndRestart();
-    context.addressConfirmed = 0;
+    context.addressConfirmed = false;
     camera().statusCode = kEasySetupStatus;
     camera().setupFlags = kNeedsAddressFlag;
     tick();
-    ASSERT_EQ(context.flowState, 8);
+    ASSERT_EQ(context.flowState, WizardState::ReportFailure);
     EXPECT_EQ(context.messageText, "[125]");
     tick();
-    EXPECT_EQ(context.flowState, 0);
+    EXPECT_EQ(context.flowState, WizardState::Finish);
     EXPECT_EQ(host.take(),
               (Calls{"closeProgress", "stopTimer 3", "runMessageDialog [125]", "setMode 4"}));
 
@@ -238,7 +240,7 @@ TEST_P(FallbackRunTest, SecondAddressPassForTheSameCameraFails) {
     flow.startWizard();
     host.progressOpen = true;
     tick();
-    EXPECT_NE(context.flowState, 8);
+    EXPECT_NE(context.flowState, WizardState::ReportFailure);
 }
 
 INSTANTIATE_TEST_SUITE_P(Routes, FallbackRunTest,
@@ -247,52 +249,52 @@ INSTANTIATE_TEST_SUITE_P(Routes, FallbackRunTest,
                          [](const auto& info) { return info.param.name; });
 
 TEST_F(WizardRunTest, InternetAccessForACameraReporting8200) {
-    context.internetAccess = 1;
-    camera().statusCode = kLocalSetupFinishedStatus;
+    context.internetAccess = true;
+    camera().statusCode = 0x8200;
     flow.startWizard();
     host.progressOpen = true;
     tick();
-    ASSERT_EQ(context.flowState, 10);
-    EXPECT_EQ(cameras.awaitedStatus, kEasySetupStatus);
+    ASSERT_EQ(context.flowState, WizardState::AwaitStatus);
+    EXPECT_EQ(cameras.awaitedStatus, 0xC100);
     tick();
-    EXPECT_EQ(context.flowState, 10);
+    EXPECT_EQ(context.flowState, WizardState::AwaitStatus);
     // The reply handler clears awaitedStatus when the camera reports 0xC100.
     cameras.awaitedStatus = 0;
     camera().statusCode = kEasySetupStatus;
     tick();
     tick();
-    EXPECT_EQ(context.flowState, 11);
-    camera().statusCode = kLocalSetupFinishedStatus;
+    EXPECT_EQ(context.flowState, WizardState::AwaitLeaveAwaited);
+    camera().statusCode = 0x8200;
     host.take();
     tick();
     tick();
     tick();
     tick();
-    EXPECT_EQ(context.flowState, 0);
+    EXPECT_EQ(context.flowState, WizardState::Finish);
     EXPECT_EQ(host.take(),
               (Calls{"stopTimer 3", "startTimer 3 250", "closeProgress", "stopTimer 3"}))
         << "no completion message for Internet access";
 }
 
 TEST_F(WizardRunTest, InternetAccessForACameraReporting8000) {
-    context.internetAccess = 1;
-    camera().statusCode = kLocalSetupStatus;
+    context.internetAccess = true;
+    camera().statusCode = 0x8000;
     flow.startWizard();
     host.progressOpen = true;
     tick();
-    ASSERT_EQ(context.flowState, 16);
+    ASSERT_EQ(context.flowState, WizardState::AwaitReport);
     EXPECT_EQ(host.calls.back(), "shellLaunch http://192.168.1.50:80/CgiVemba?Mode=Internet");
     tick();
-    EXPECT_EQ(context.flowState, 17) << "any report moves on";
+    EXPECT_EQ(context.flowState, WizardState::CameraWorkingAfterReport) << "any report moves on";
     camera().statusCode = 0xC006;
     tick();
-    EXPECT_EQ(context.flowState, 17);
-    camera().statusCode = kLocalSetupFinishedStatus;
+    EXPECT_EQ(context.flowState, WizardState::CameraWorkingAfterReport);
+    camera().statusCode = 0x8200;
     host.take();
     tick();
     tick();
     tick();
-    EXPECT_EQ(context.flowState, 0);
+    EXPECT_EQ(context.flowState, WizardState::Finish);
     EXPECT_EQ(host.take(),
               (Calls{"stopTimer 3", "startTimer 3 250", "closeProgress", "stopTimer 3"}));
 }
@@ -306,16 +308,16 @@ TEST_F(WizardRunTest, MissingAcknowledgementEndsWithTheFailureMessage) {
     tickUntilStateChanges();  // 12 -> 13
     tickUntilStateChanges();  // 13 -> 6
     tickUntilStateChanges();  // 6 -> 7
-    ASSERT_EQ(context.flowState, 7);
+    ASSERT_EQ(context.flowState, WizardState::AwaitAck);
     context.tickCount = 32;
     tick();
-    EXPECT_EQ(context.flowState, 7);
+    EXPECT_EQ(context.flowState, WizardState::AwaitAck);
     context.tickCount = 33;
     tick();
-    ASSERT_EQ(context.flowState, 8);
+    ASSERT_EQ(context.flowState, WizardState::ReportFailure);
     tick();
-    EXPECT_EQ(context.flowState, 0);
-    EXPECT_FALSE(host.timers.count(kWizardTimer));
+    EXPECT_EQ(context.flowState, WizardState::Finish);
+    EXPECT_FALSE(host.timers.count(TimerId::Wizard));
     EXPECT_EQ(host.calls.back(), "setMode 4");
     EXPECT_EQ(host.calls[host.calls.size() - 2], "runMessageDialog [125]");
 }
@@ -330,7 +332,7 @@ TEST_F(WizardRunTest, CancelInTheAddressConfirmationEndsTheWizardWithoutSending)
     tickUntilStateChanges();
     host.take();
     tick();
-    EXPECT_EQ(context.flowState, 0);
+    EXPECT_EQ(context.flowState, WizardState::Finish);
     EXPECT_EQ(host.take(), (Calls{"stopTimer 3", "runAddressConfirm", "stopTimer 2", "stopTimer 3",
                                   "setMode 4", "closeProgress", "startTimer 3 250",
                                   "showProgressText [120]", "showProgressCancel"}));

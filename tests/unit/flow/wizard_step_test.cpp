@@ -15,17 +15,17 @@ namespace {
 // One timer-3 tick from a given situation; the camera is 192.168.1.50 on port 80.
 struct WizardCase {
     std::string name{};
-    std::int32_t state;
+    FlowState state;
     std::uint16_t status = 0;
     std::uint16_t flags = 0;
     bool internet = false;
     bool addressConfirmed = false;
     std::uint32_t pcAddress = kPcAddress;
     std::uint32_t tick = 0;
-    int reply = 0;
+    ReplyState reply = ReplyState::None;
     bool progress = true;
     std::uint16_t awaited = 0;
-    std::int32_t next = 0;
+    FlowState next{};
     Calls calls{};
     std::optional<std::uint16_t> statusAfter{};
     std::optional<std::uint16_t> awaitedAfter{};
@@ -69,204 +69,288 @@ const Calls kCompletionChoice = {"stopTimer 3", "hideProgress",
 
 // A status that state 1 acts on only for Internet access.
 WizardCase internetOnly(std::uint16_t status) {
-    return {
-        .name = "LocalIgnores" + std::to_string(status), .state = 1, .status = status, .next = 1};
+    return {.name = "LocalIgnores" + std::to_string(status),
+            .state = WizardState::WatchCamera,
+            .status = status,
+            .next = WizardState::WatchCamera};
 }
 
 INSTANTIATE_TEST_SUITE_P(
     States, WizardStepTest,
     ::testing::Values(
         WizardCase{.name = "FinishClosesProgress",
-                   .state = 0,
-                   .next = 0,
+                   .state = WizardState::Finish,
+                   .next = WizardState::Finish,
                    .calls = {"closeProgress", "stopTimer 3"}},
         WizardCase{.name = "FinishWithoutProgress",
-                   .state = 0,
+                   .state = WizardState::Finish,
                    .progress = false,
-                   .next = 0,
+                   .next = WizardState::Finish,
                    .calls = {"stopTimer 3"}},
         WizardCase{.name = "WatchWaitsForProgress",
-                   .state = 1,
-                   .status = kEasySetupStatus,
+                   .state = WizardState::WatchCamera,
+                   .status = 0xC100,
                    .progress = false,
-                   .next = 1},
-        WizardCase{.name = "WatchSilentCamera", .state = 1, .status = 0, .next = 1},
+                   .next = WizardState::WatchCamera},
+        WizardCase{.name = "WatchSilentCamera",
+                   .state = WizardState::WatchCamera,
+                   .status = 0,
+                   .next = WizardState::WatchCamera},
         WizardCase{.name = "AddressedCameraGetsEasySetupPage",
-                   .state = 1,
-                   .status = kEasySetupStatus,
-                   .next = 2,
+                   .state = WizardState::WatchCamera,
+                   .status = 0xC100,
+                   .next = WizardState::AwaitLeaveEasySetup,
                    .calls = {"showProgressText [119]", kLocalPage},
                    .statusAfter = 0},
         WizardCase{.name = "ConfirmedAddressCountsAsAssigned",
-                   .state = 1,
-                   .status = kEasySetupStatus,
+                   .state = WizardState::WatchCamera,
+                   .status = 0xC100,
                    .flags = 0x8001,
                    .addressConfirmed = true,
-                   .next = 2,
+                   .next = WizardState::AwaitLeaveEasySetup,
                    .calls = {"showProgressText [119]", kLocalPage},
                    .statusAfter = 0},
         WizardCase{.name = "NewCameraStartsCandidateSearch",
-                   .state = 1,
-                   .status = kEasySetupStatus,
-                   .flags = kNeedsAddressFlag,
-                   .next = 12},
+                   .state = WizardState::WatchCamera,
+                   .status = 0xC100,
+                   .flags = 0x8000,
+                   .next = WizardState::StartCandidateSearch},
         WizardCase{.name = "NewCameraOnLoopbackPcConfirmsFallback",
-                   .state = 1,
-                   .status = kEasySetupStatus,
-                   .flags = kNeedsAddressFlag,
+                   .state = WizardState::WatchCamera,
+                   .status = 0xC100,
+                   .flags = 0x8000,
                    .pcAddress = 0x7F000001u,
-                   .next = 6,
+                   .next = WizardState::SendSettings,
                    .calls = {"stopTimer 3", "runAddressConfirm", "startTimer 3 250",
                              "showProgressText [120]"}},
         WizardCase{.name = "InternetAddressedCamera",
-                   .state = 1,
-                   .status = kEasySetupStatus,
+                   .state = WizardState::WatchCamera,
+                   .status = 0xC100,
                    .internet = true,
-                   .next = 2,
+                   .next = WizardState::AwaitLeaveEasySetup,
                    .calls = {"showProgressText [119]", kInternetPage},
                    .statusAfter = 0},
         WizardCase{.name = "C000WaitsFiveSecondsThenOpensPage",
-                   .state = 1,
-                   .status = kEasySetupPreparingStatus,
-                   .next = 14,
+                   .state = WizardState::WatchCamera,
+                   .status = 0xC000,
+                   .next = WizardState::AwaitAfterC000,
                    .calls = {"showProgressText [119]", "pause 5000", kLocalPage}},
         internetOnly(kLocalSetupFinishedStatus), internetOnly(kLocalSetupStatus),
         internetOnly(kInternetSetupStatus), internetOnly(kConfiguredModeStatus),
         WizardCase{.name = "Internet8200AwaitsC100",
-                   .state = 1,
-                   .status = kLocalSetupFinishedStatus,
+                   .state = WizardState::WatchCamera,
+                   .status = 0x8200,
                    .internet = true,
-                   .next = 10,
+                   .next = WizardState::AwaitStatus,
                    .calls = {"showProgressText [119]", kInternetPage},
                    .statusAfter = 0,
                    .awaitedAfter = kEasySetupStatus},
         WizardCase{.name = "Internet8000",
-                   .state = 1,
-                   .status = kLocalSetupStatus,
+                   .state = WizardState::WatchCamera,
+                   .status = 0x8000,
                    .internet = true,
-                   .next = 16,
+                   .next = WizardState::AwaitReport,
                    .calls = {"showProgressText [119]", kInternetPage}},
         WizardCase{.name = "Internet8100",
-                   .state = 1,
-                   .status = kInternetSetupStatus,
+                   .state = WizardState::WatchCamera,
+                   .status = 0x8100,
                    .internet = true,
-                   .next = 16,
+                   .next = WizardState::AwaitReport,
                    .calls = {"showProgressText [119]", kInternetPage}},
         WizardCase{.name = "Internet8D00",
-                   .state = 1,
-                   .status = kConfiguredModeStatus,
+                   .state = WizardState::WatchCamera,
+                   .status = 0x8D00,
                    .internet = true,
-                   .next = 18,
+                   .next = WizardState::AwaitAfter8D00,
                    .calls = {"showProgressText [119]", kInternetPage},
                    .statusAfter = 0},
-        WizardCase{.name = "LeaveEasySetupStill0", .state = 2, .status = 0, .next = 2},
-        WizardCase{
-            .name = "LeaveEasySetupStillC100", .state = 2, .status = kEasySetupStatus, .next = 2},
-        WizardCase{
-            .name = "LeftEasySetup", .state = 2, .status = kLocalSetupFinishedStatus, .next = 3},
-        WizardCase{.name = "LeftAwaited", .state = 11, .status = kLocalSetupStatus, .next = 3},
-        WizardCase{.name = "StillAwaitedC100", .state = 11, .status = kEasySetupStatus, .next = 11},
-        WizardCase{.name = "ConcludeSilent", .state = 3, .status = 0, .next = 3},
-        WizardCase{.name = "Conclude8000", .state = 3, .status = kLocalSetupStatus, .next = 4},
+        WizardCase{.name = "LeaveEasySetupStill0",
+                   .state = WizardState::AwaitLeaveEasySetup,
+                   .status = 0,
+                   .next = WizardState::AwaitLeaveEasySetup},
+        WizardCase{.name = "LeaveEasySetupStillC100",
+                   .state = WizardState::AwaitLeaveEasySetup,
+                   .status = 0xC100,
+                   .next = WizardState::AwaitLeaveEasySetup},
+        WizardCase{.name = "LeftEasySetup",
+                   .state = WizardState::AwaitLeaveEasySetup,
+                   .status = 0x8200,
+                   .next = WizardState::Conclude},
+        WizardCase{.name = "LeftAwaited",
+                   .state = WizardState::AwaitLeaveAwaited,
+                   .status = 0x8000,
+                   .next = WizardState::Conclude},
+        WizardCase{.name = "StillAwaitedC100",
+                   .state = WizardState::AwaitLeaveAwaited,
+                   .status = 0xC100,
+                   .next = WizardState::AwaitLeaveAwaited},
+        WizardCase{.name = "ConcludeSilent",
+                   .state = WizardState::Conclude,
+                   .status = 0,
+                   .next = WizardState::Conclude},
+        WizardCase{.name = "Conclude8000",
+                   .state = WizardState::Conclude,
+                   .status = 0x8000,
+                   .next = WizardState::Done},
         WizardCase{.name = "Conclude8200Local",
-                   .state = 3,
-                   .status = kLocalSetupFinishedStatus,
-                   .next = 4,
+                   .state = WizardState::Conclude,
+                   .status = 0x8200,
+                   .next = WizardState::Done,
                    .calls = kCompletionChoice,
                    .message = "LOCAL"},
         WizardCase{.name = "Conclude8200Internet",
-                   .state = 3,
-                   .status = kLocalSetupFinishedStatus,
+                   .state = WizardState::Conclude,
+                   .status = 0x8200,
                    .internet = true,
-                   .next = 4,
+                   .next = WizardState::Done,
                    .calls = {"stopTimer 3", "startTimer 3 250"}},
-        WizardCase{.name = "ConcludeBusyC006", .state = 3, .status = 0xC006, .next = 3},
-        WizardCase{.name = "ConcludeBusyC108", .state = 3, .status = 0xC108, .next = 3},
+        WizardCase{.name = "ConcludeBusyC006",
+                   .state = WizardState::Conclude,
+                   .status = 0xC006,
+                   .next = WizardState::Conclude},
+        WizardCase{.name = "ConcludeBusyC108",
+                   .state = WizardState::Conclude,
+                   .status = 0xC108,
+                   .next = WizardState::Conclude},
         WizardCase{.name = "Conclude8100OpensEndPage",
-                   .state = 3,
-                   .status = kInternetSetupStatus,
-                   .next = 4,
+                   .state = WizardState::Conclude,
+                   .status = 0x8100,
+                   .next = WizardState::Done,
                    .calls = {kEndPage}},
         WizardCase{.name = "ConcludeF003OpensEndPage",
-                   .state = 3,
+                   .state = WizardState::Conclude,
                    .status = 0xF003,
-                   .next = 4,
+                   .next = WizardState::Done,
                    .calls = {kEndPage}},
-        WizardCase{
-            .name = "ConcludeOtherIgnored", .state = 3, .status = kEasySetupStatus, .next = 3},
-        WizardCase{.name = "Done", .state = 4, .next = 0},
+        WizardCase{.name = "ConcludeOtherIgnored",
+                   .state = WizardState::Conclude,
+                   .status = 0xC100,
+                   .next = WizardState::Conclude},
+        WizardCase{.name = "Done", .state = WizardState::Done, .next = WizardState::Finish},
         WizardCase{.name = "ReportCompletionLocal",
-                   .state = 5,
-                   .status = kInternetSetupStatus,
-                   .next = 0,
+                   .state = WizardState::ReportCompletion,
+                   .status = 0x8100,
+                   .next = WizardState::Finish,
                    .calls = kCompletionChoice,
                    .message = "LOCAL"},
         WizardCase{.name = "ReportCompletionInternet",
-                   .state = 5,
+                   .state = WizardState::ReportCompletion,
                    .internet = true,
-                   .next = 0,
+                   .next = WizardState::Finish,
                    .calls = {"stopTimer 3", "startTimer 3 250"}},
-        WizardCase{.name = "SendWaitsForProgress", .state = 6, .progress = false, .next = 6},
-        WizardCase{.name = "AckNotYetAtTick32", .state = 7, .tick = 32, .next = 7},
+        WizardCase{.name = "SendWaitsForProgress",
+                   .state = WizardState::SendSettings,
+                   .progress = false,
+                   .next = WizardState::SendSettings},
+        WizardCase{.name = "AckNotYetAtTick32",
+                   .state = WizardState::AwaitAck,
+                   .tick = 32,
+                   .next = WizardState::AwaitAck},
         WizardCase{.name = "AckTooLateAtTick33",
-                   .state = 7,
-                   .status = kEasySetupStatus,
+                   .state = WizardState::AwaitAck,
+                   .status = 0xC100,
                    .tick = 33,
-                   .reply = 6,
-                   .next = 8,
+                   .reply = ReplyState::Acknowledged,
+                   .next = WizardState::ReportFailure,
                    .calls = {"setMode 4", "closeProgress"},
                    .message = "[125]"},
         WizardCase{
             .name = "AckRestartsCamera",
-            .state = 7,
-            .status = kEasySetupStatus,
+            .state = WizardState::AwaitAck,
+            .status = 0xC100,
             .tick = 32,
-            .reply = 6,
-            .next = 20,
+            .reply = ReplyState::Acknowledged,
+            .next = WizardState::AwaitRestart,
             .calls = concat({{"setMode 4", "stopTimer 3"}, restartBurst(), {"startTimer 3 250"}})},
         WizardCase{.name = "RestartIgnoresReportsAtTick80",
-                   .state = 20,
+                   .state = WizardState::AwaitRestart,
                    .status = kEasySetupStatus,
                    .addressConfirmed = true,
                    .tick = 80,
-                   .next = 20},
+                   .next = WizardState::AwaitRestart},
         WizardCase{.name = "RestartOverAtTick81",
-                   .state = 20,
+                   .state = WizardState::AwaitRestart,
                    .status = kEasySetupStatus,
                    .tick = 81,
-                   .next = 1,
+                   .next = WizardState::WatchCamera,
                    .statusAfter = 0},
-        WizardCase{.name = "FailureWaitsForProgress", .state = 8, .next = 8},
+        WizardCase{.name = "FailureWaitsForProgress",
+                   .state = WizardState::ReportFailure,
+                   .next = WizardState::ReportFailure},
         WizardCase{.name = "FailureReported",
-                   .state = 8,
+                   .state = WizardState::ReportFailure,
                    .progress = false,
-                   .next = 0,
+                   .next = WizardState::Finish,
                    .calls = {"stopTimer 3", "runMessageDialog ", "setMode 4"}},
-        WizardCase{.name = "NeverSet9", .state = 9, .status = kLocalSetupStatus, .next = 9},
-        WizardCase{.name = "AwaitedPending", .state = 10, .awaited = kEasySetupStatus, .next = 10},
-        WizardCase{.name = "AwaitedSeen", .state = 10, .status = kEasySetupStatus, .next = 11},
-        WizardCase{.name = "SearchWaitsForProgress", .state = 12, .progress = false, .next = 12},
-        WizardCase{
-            .name = "AfterC000Still", .state = 14, .status = kEasySetupPreparingStatus, .next = 14},
-        WizardCase{.name = "AfterC000Moved", .state = 14, .status = kEasySetupStatus, .next = 15},
-        WizardCase{.name = "WorkingBusyC007", .state = 15, .status = 0xC007, .next = 15},
-        WizardCase{.name = "WorkingBusyC106", .state = 17, .status = 0xC106, .next = 17},
-        WizardCase{.name = "WorkingSilent", .state = 15, .status = 0, .next = 15},
-        WizardCase{.name = "WorkingDone15", .state = 15, .status = 0xC009, .next = 5},
-        WizardCase{
-            .name = "WorkingDone17", .state = 17, .status = kLocalSetupFinishedStatus, .next = 5},
-        WizardCase{.name = "AwaitReportSilent", .state = 16, .status = 0, .next = 16},
-        WizardCase{.name = "AwaitReportAny", .state = 16, .status = 0xC006, .next = 17},
-        WizardCase{
-            .name = "After8D00Still8D00", .state = 18, .status = kConfiguredModeStatus, .next = 18},
-        WizardCase{
-            .name = "After8D00StillC100", .state = 18, .status = kEasySetupStatus, .next = 18},
-        WizardCase{.name = "After8D00Moved", .state = 18, .status = kLocalSetupStatus, .next = 3},
+        WizardCase{.name = "NeverSet9",
+                   .state = static_cast<WizardState>(9),
+                   .status = 0x8000,
+                   .next = static_cast<WizardState>(9)},
+        WizardCase{.name = "AwaitedPending",
+                   .state = WizardState::AwaitStatus,
+                   .awaited = 0xC100,
+                   .next = WizardState::AwaitStatus},
+        WizardCase{.name = "AwaitedSeen",
+                   .state = WizardState::AwaitStatus,
+                   .status = 0xC100,
+                   .next = WizardState::AwaitLeaveAwaited},
+        WizardCase{.name = "SearchWaitsForProgress",
+                   .state = WizardState::StartCandidateSearch,
+                   .progress = false,
+                   .next = WizardState::StartCandidateSearch},
+        WizardCase{.name = "AfterC000Still",
+                   .state = WizardState::AwaitAfterC000,
+                   .status = 0xC000,
+                   .next = WizardState::AwaitAfterC000},
+        WizardCase{.name = "AfterC000Moved",
+                   .state = WizardState::AwaitAfterC000,
+                   .status = 0xC100,
+                   .next = WizardState::CameraWorking},
+        WizardCase{.name = "WorkingBusyC007",
+                   .state = WizardState::CameraWorking,
+                   .status = 0xC007,
+                   .next = WizardState::CameraWorking},
+        WizardCase{.name = "WorkingBusyC106",
+                   .state = WizardState::CameraWorkingAfterReport,
+                   .status = 0xC106,
+                   .next = WizardState::CameraWorkingAfterReport},
+        WizardCase{.name = "WorkingSilent",
+                   .state = WizardState::CameraWorking,
+                   .status = 0,
+                   .next = WizardState::CameraWorking},
+        WizardCase{.name = "WorkingDone15",
+                   .state = WizardState::CameraWorking,
+                   .status = 0xC009,
+                   .next = WizardState::ReportCompletion},
+        WizardCase{.name = "WorkingDone17",
+                   .state = WizardState::CameraWorkingAfterReport,
+                   .status = 0x8200,
+                   .next = WizardState::ReportCompletion},
+        WizardCase{.name = "AwaitReportSilent",
+                   .state = WizardState::AwaitReport,
+                   .status = 0,
+                   .next = WizardState::AwaitReport},
+        WizardCase{.name = "AwaitReportAny",
+                   .state = WizardState::AwaitReport,
+                   .status = 0xC006,
+                   .next = WizardState::CameraWorkingAfterReport},
+        WizardCase{.name = "After8D00Still8D00",
+                   .state = WizardState::AwaitAfter8D00,
+                   .status = 0x8D00,
+                   .next = WizardState::AwaitAfter8D00},
+        WizardCase{.name = "After8D00StillC100",
+                   .state = WizardState::AwaitAfter8D00,
+                   .status = 0xC100,
+                   .next = WizardState::AwaitAfter8D00},
+        WizardCase{.name = "After8D00Moved",
+                   .state = WizardState::AwaitAfter8D00,
+                   .status = 0x8000,
+                   .next = WizardState::Conclude},
         WizardCase{.name = "SetupFlowStateIgnored",
-                   .state = 100,
-                   .status = kLocalSetupStatus,
+                   .state = SetupFlowState::AwaitAck,
+                   .status = 0x8000,
                    .tick = 40,
-                   .next = 100}),
+                   .next = SetupFlowState::AwaitAck}),
     [](const auto& info) { return info.param.name; });
 
 TEST_F(FlowTest, SendingInRecordModeAssignsTheConfirmedSettings) {
@@ -274,7 +358,7 @@ TEST_F(FlowTest, SendingInRecordModeAssignsTheConfirmedSettings) {
     camera().statusCode = kEasySetupStatus;
     cameras.setupSettings = {0xC0A801FDu, 0xFFFFFF00u, 0xC0A80101u, 0x01010101u, 0x02020202u};
     cameras.requestSequence = 41;
-    context.flowState = 6;
+    context.flowState = WizardState::SendSettings;
     context.tickCount = 17;
 
     wizard.stepWizard();
@@ -291,53 +375,53 @@ TEST_F(FlowTest, SendingInRecordModeAssignsTheConfirmedSettings) {
     EXPECT_EQ(camera().setupFlags, 0x8003) << "the table keeps the camera's own flags";
     EXPECT_EQ(cameras.requestSequence, 42);
     EXPECT_EQ(context.tickCount, 0u);
-    EXPECT_EQ(context.flowState, 7);
+    EXPECT_EQ(context.flowState, WizardState::AwaitAck);
     EXPECT_EQ(host.calls,
               concat({{"setMode 5", "stopTimer 3"}, setupBurst(), {"startTimer 3 250"}}));
 }
 
 TEST_F(FlowTest, SendingByMacAwaitsNothingAndWaitsOneMinute) {
-    context.setupByMac = 1;
+    context.setupByMac = true;
     cameras.requestSequence = 9;
-    context.flowState = 6;
+    context.flowState = WizardState::SendSettings;
     context.tickCount = 17;
 
     wizard.stepWizard();
 
     EXPECT_EQ(cameras.requestSequence, 10);
     EXPECT_EQ(context.tickCount, 0u);
-    EXPECT_EQ(context.flowState, 19);
+    EXPECT_EQ(context.flowState, WizardState::OpenNewAddress);
     EXPECT_EQ(host.calls, concat({{"stopTimer 3"}, byMacBurst(), {"startTimer 3 60000"}}));
 }
 
 TEST_F(FlowTest, SendingWithoutSocketStillTimesTheAcknowledgement) {
     host.socket = false;
-    context.flowState = 6;
+    context.flowState = WizardState::SendSettings;
     wizard.stepWizard();
     EXPECT_EQ(host.calls, (Calls{"setMode 5", "stopTimer 3", "stopTimer 0", "startTimer 0 250",
                                  "startTimer 3 250"}));
-    EXPECT_EQ(context.flowState, 7);
+    EXPECT_EQ(context.flowState, WizardState::AwaitAck);
 }
 
 TEST_F(FlowTest, NewAddressPageOpensAfterTheByMacWait) {
     cameras.setupSettings.ip = 0xC0A801FDu;
-    context.flowState = 19;
+    context.flowState = WizardState::OpenNewAddress;
     wizard.stepWizard();
     EXPECT_EQ(host.calls, (Calls{"browserRestartLaunch http://192.168.1.253/CgiVemba?Mode=Local",
                                  "stopTimer 3", "startTimer 3 250"}));
-    EXPECT_EQ(context.flowState, 0);
+    EXPECT_EQ(context.flowState, WizardState::Finish);
 }
 
 TEST_F(FlowTest, FrenchInterfaceAddsTheLanguageToEveryPage) {
     host.language = UiLanguage::French;
-    camera().statusCode = kEasySetupStatus;
-    context.flowState = 1;
+    camera().statusCode = 0xC100;
+    context.flowState = WizardState::WatchCamera;
     wizard.stepWizard();
     camera().statusCode = 0x8300;
-    context.flowState = 3;
+    context.flowState = WizardState::Conclude;
     wizard.stepWizard();
     cameras.setupSettings.ip = 0xC0A801FDu;
-    context.flowState = 19;
+    context.flowState = WizardState::OpenNewAddress;
     wizard.stepWizard();
     EXPECT_EQ(host.calls,
               (Calls{"showProgressText [119]",
@@ -351,24 +435,24 @@ TEST_F(FlowTest, CompletionMessageCarriesAPortOtherThan80AndNextAsksForTheContro
     camera().webPort = 8080;
     camera().statusCode = kLocalSetupFinishedStatus;
     host.accessChoiceAnswer = "INTERNET";
-    context.flowState = 3;
+    context.flowState = WizardState::Conclude;
     wizard.stepWizard();
     EXPECT_EQ(host.calls, (Calls{"stopTimer 3", "hideProgress",
                                  "runAccessChoice [172]http://192.168.1.50:8080/\r\n[171]",
                                  "showProgress", "setDialogRequest 1 0", "startTimer 3 250"}));
-    EXPECT_EQ(context.flowState, 4);
+    EXPECT_EQ(context.flowState, WizardState::Done);
 }
 
 TEST_F(FlowTest, CandidateInUseIsFollowedByTheNextOneOnTheNextTick) {
     cameras.setupSettings = {kPcAddress, 0xFFFFFF00u, 0xC0A80101u, 0, 0};
     host.network.addressesInUse = {0xC0A801FDu};
-    context.flowState = 12;
+    context.flowState = WizardState::StartCandidateSearch;
     wizard.stepWizard();
-    EXPECT_EQ(context.flowState, 13);
+    EXPECT_EQ(context.flowState, WizardState::TestCandidate);
     EXPECT_EQ(context.candidateCounter, 254u);
 
     wizard.stepWizard();
-    EXPECT_EQ(context.flowState, 13);
+    EXPECT_EQ(context.flowState, WizardState::TestCandidate);
     EXPECT_EQ(context.lastCandidate, 0xC0A801FDu);
     EXPECT_TRUE(host.calls.empty());
 
@@ -377,9 +461,9 @@ TEST_F(FlowTest, CandidateInUseIsFollowedByTheNextOneOnTheNextTick) {
     EXPECT_EQ(host.network.checks[0].address, 0xC0A801FDu);
     EXPECT_EQ(host.network.checks[1].address, 0xC0A801FCu);
     EXPECT_EQ(host.network.checks[1].ownAddress, 0u);
-    EXPECT_EQ(context.flowState, 6);
+    EXPECT_EQ(context.flowState, WizardState::SendSettings);
     EXPECT_EQ(cameras.setupSettings.ip, 0xC0A801FCu);
-    EXPECT_EQ(context.addressConfirmed, 1);
+    EXPECT_TRUE(context.addressConfirmed);
     EXPECT_EQ(host.calls, (Calls{"stopTimer 3", "runAddressConfirm", "startTimer 3 250",
                                  "showProgressText [120]", "showProgressCancel"}));
 }
@@ -387,8 +471,8 @@ TEST_F(FlowTest, CandidateInUseIsFollowedByTheNextOneOnTheNextTick) {
 TEST_F(FlowTest, OwnAddressIsSkippedWithoutAPing) {
     setPcAddress(0xC0A801FDu);
     cameras.setupSettings = {0xC0A801FDu, 0xFFFFFF00u, 0, 0, 0};
-    context.setupByMac = 1;
-    context.flowState = 12;
+    context.setupByMac = true;
+    context.flowState = WizardState::StartCandidateSearch;
     wizard.stepWizard();
     wizard.stepWizard();
     ASSERT_EQ(host.network.checks.size(), 1u);
@@ -399,7 +483,7 @@ TEST_F(FlowTest, OwnAddressIsSkippedWithoutAPing) {
 TEST_F(FlowTest, LargeSubnetProposesTheTopAddressFirst) {
     setPcAddress(0x0A000005u);
     cameras.setupSettings = {0x0A000005u, 0xFF000000u, 0, 0, 0};
-    context.flowState = 12;
+    context.flowState = WizardState::StartCandidateSearch;
     wizard.stepWizard();
     wizard.stepWizard();
     EXPECT_EQ(cameras.setupSettings.ip, 0x0AFFFFFDu);
@@ -409,14 +493,14 @@ class TinySubnetTest : public FlowTest, public ::testing::WithParamInterface<std
 
 TEST_P(TinySubnetTest, ProposesTheFallbackAtOnce) {
     cameras.setupSettings = {kPcAddress, GetParam(), 0xC0A80101u, 0x01010101u, 0};
-    context.flowState = 12;
+    context.flowState = WizardState::StartCandidateSearch;
     wizard.stepWizard();
     wizard.stepWizard();
     EXPECT_TRUE(host.network.checks.empty());
     EXPECT_EQ(cameras.setupSettings, kFallbackSettings);
-    EXPECT_EQ(context.flowState, 6);
+    EXPECT_EQ(context.flowState, WizardState::SendSettings);
     EXPECT_EQ(context.lastCandidate, 0u);
-    EXPECT_EQ(context.addressConfirmed, 1) << "the user has seen the fallback settings";
+    EXPECT_TRUE(context.addressConfirmed) << "the user has seen the fallback settings";
     EXPECT_EQ(host.calls, (Calls{"stopTimer 3", "runAddressConfirm", "startTimer 3 250",
                                  "showProgressText [120]", "showProgressCancel"}));
 }
@@ -425,16 +509,16 @@ INSTANTIATE_TEST_SUITE_P(Masks, TinySubnetTest, ::testing::Values(0xFFFFFFFEu, 0
 
 TEST_F(FlowTest, WatchingWithoutAListedCameraReadsNoRecord) {
     cameras.selectedCamera = -1;
-    camera().statusCode = kEasySetupStatus;
-    context.flowState = 1;
+    camera().statusCode = 0xC100;
+    context.flowState = WizardState::WatchCamera;
     wizard.stepWizard();
-    EXPECT_EQ(context.flowState, 1) << "a wizard not started by MAC waits";
+    EXPECT_EQ(context.flowState, WizardState::WatchCamera) << "a wizard not started by MAC waits";
     EXPECT_TRUE(host.calls.empty());
 
-    context.setupByMac = 1;
+    context.setupByMac = true;
     cameras.setupSettings = {};
     wizard.stepWizard();
-    EXPECT_EQ(context.flowState, 6);
+    EXPECT_EQ(context.flowState, WizardState::SendSettings);
     EXPECT_EQ(cameras.setupSettings, kFallbackSettings);
     EXPECT_EQ(host.calls, (Calls{"stopTimer 3", "runAddressConfirm", "startTimer 3 250",
                                  "showProgressText [120]", "showProgressCancel"}));

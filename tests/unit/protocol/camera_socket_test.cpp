@@ -141,7 +141,7 @@ TEST_F(CameraSocketTest, BindToAddressNotOnThisHostFails) {
     SocketEndpoints endpoints = loopback();
     endpoints.bindAddress = QHostAddress(QStringLiteral("192.0.2.1"));
     open(endpoints);
-    EXPECT_EQ(socket->replyState(), kBindFailed);
+    EXPECT_EQ(socket->replyState(), ReplyState::BindFailed);
     EXPECT_EQ(socket->localPort(), 0);
     EXPECT_TRUE(socket->sendSearch());
     EXPECT_FALSE(receiver.waitForReadyRead(50));
@@ -153,7 +153,7 @@ TEST_F(CameraSocketTest, BindToPortHeldWithoutSharingFails) {
     SocketEndpoints endpoints = loopback();
     endpoints.bindPort = holder.localPort();
     open(endpoints);
-    EXPECT_EQ(socket->replyState(), kBindFailed);
+    EXPECT_EQ(socket->replyState(), ReplyState::BindFailed);
 }
 
 TEST_F(CameraSocketTest, TwoSocketsShareOnePort) {
@@ -162,21 +162,21 @@ TEST_F(CameraSocketTest, TwoSocketsShareOnePort) {
     SocketEndpoints endpoints = loopback();
     endpoints.bindPort = socket->localPort();
     CameraSocket second(table, endpoints);
-    EXPECT_EQ(second.replyState(), kNoReply);
+    EXPECT_EQ(second.replyState(), ReplyState::None);
 }
 
 TEST_F(CameraSocketTest, UnknownInterfaceCountsAsBindFailure) {
     SocketEndpoints endpoints = loopback();
     endpoints.interfaceName = QStringLiteral("tolvane-none0");
     open(endpoints);
-    EXPECT_EQ(socket->replyState(), kBindFailed);
+    EXPECT_EQ(socket->replyState(), ReplyState::BindFailed);
 }
 
 TEST_F(CameraSocketTest, PinnedToLoopbackStillSends) {
     SocketEndpoints endpoints = loopback();
     endpoints.interfaceName = QStringLiteral("lo");
     open(endpoints);
-    ASSERT_EQ(socket->replyState(), kNoReply);
+    ASSERT_EQ(socket->replyState(), ReplyState::None);
     socket->sendSearch();
     EXPECT_EQ(nextSent(), bytesOf(test::kSearchRequest));
 }

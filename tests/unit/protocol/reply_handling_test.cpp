@@ -56,9 +56,9 @@ CraftedReply setupReply() {
 struct ReplyCase {
     std::string name;
     std::function<Bytes()> datagram;
-    int mode;
+    SocketMode mode;
     int cameraCount;
-    int replyState;
+    ReplyState replyState;
     // Further checks on the record added, when one is.
     std::function<void(const CameraRecord&)> check = nullptr;
 };
@@ -101,7 +101,8 @@ Bytes truncated(std::size_t size) {
 }
 
 const ReplyCase kReplyCases[] = {
-    {"SearchReplyAddsCamera", [] { return searchReply().bytes(); }, kDiscoveryMode, 1, 0,
+    {"SearchReplyAddsCamera", [] { return searchReply().bytes(); }, SocketMode::Discovery, 1,
+     ReplyState::None,
      [](const CameraRecord& r) {
          EXPECT_EQ(r.mac, (MacAddress{0x00, 0x80, 0x45, 0x00, 0x00, 0x01}));
          EXPECT_EQ(r.ipAddress, 0xC0A80064u);
@@ -114,7 +115,7 @@ const ReplyCase kReplyCases[] = {
          reply.pcMac = {0x02, 0x00, 0x00, 0x00, 0x00, 0x99};
          return reply.bytes();
      },
-     kDiscoveryMode, 0, 0},
+     SocketMode::Discovery, 0, ReplyState::None},
     {"OtherPcWithoutAddressIsAccepted",
      [] {
          CraftedReply reply = searchReply();
@@ -122,30 +123,32 @@ const ReplyCase kReplyCases[] = {
          reply.pcAddress = {};
          return reply.bytes();
      },
-     kDiscoveryMode, 1, 0},
+     SocketMode::Discovery, 1, ReplyState::None},
     {"ThisPcWithOtherAddressIsAccepted",
      [] {
          CraftedReply reply = searchReply();
          reply.pcAddress = {10, 0, 0, 1};
          return reply.bytes();
      },
-     kDiscoveryMode, 1, 0},
+     SocketMode::Discovery, 1, ReplyState::None},
     {"SignatureWithNonZeroByte33IsDropped", [] { return withSignatureByte33(0x01); },
-     kDiscoveryMode, 0, 0},
+     SocketMode::Discovery, 0, ReplyState::None},
     {"SignatureWrongIsDropped",
      [] {
          CraftedReply reply = searchReply();
          reply.signature[0] = 0x1B;
          return reply.bytes();
      },
-     kDiscoveryMode, 0, 0},
+     SocketMode::Discovery, 0, ReplyState::None},
     // The 1500-byte buffer holds an item area of at most 1448 bytes with its trailer.
-    {"ItemAreaFillingTheBufferIsAccepted", [] { return replyWithItemArea(1448); }, kDiscoveryMode,
-     1, 0},
-    {"ChecksumPastTheBufferIsDropped", [] { return replyWithItemArea(1449); }, kDiscoveryMode, 0,
-     0},
-    {"LengthField1470IsDropped", [] { return replyWithItemArea(1470); }, kDiscoveryMode, 0, 0},
-    {"LengthField1471IsDropped", [] { return replyWithItemArea(1471); }, kDiscoveryMode, 0, 0},
+    {"ItemAreaFillingTheBufferIsAccepted", [] { return replyWithItemArea(1448); },
+     SocketMode::Discovery, 1, ReplyState::None},
+    {"ChecksumPastTheBufferIsDropped", [] { return replyWithItemArea(1449); },
+     SocketMode::Discovery, 0, ReplyState::None},
+    {"LengthField1470IsDropped", [] { return replyWithItemArea(1470); }, SocketMode::Discovery, 0,
+     ReplyState::None},
+    {"LengthField1471IsDropped", [] { return replyWithItemArea(1471); }, SocketMode::Discovery, 0,
+     ReplyState::None},
     {"LengthFieldPastTheBytesReceivedIsDropped",
      [] {
          CraftedReply reply = searchReply();
@@ -153,25 +156,26 @@ const ReplyCase kReplyCases[] = {
          reply.padding = 20;
          return reply.bytes();
      },
-     kDiscoveryMode, 0, 0},
+     SocketMode::Discovery, 0, ReplyState::None},
     {"LongerThanTheBufferIsReadToItsFirst1500Bytes",
      [] {
          CraftedReply reply = searchReply();
          reply.padding = 400;
          return reply.bytes();
      },
-     kDiscoveryMode, 1, 0},
-    {"EmptyDatagramIsDropped", [] { return Bytes{}; }, kDiscoveryMode, 0, 0},
-    {"TruncatedInHeaderIsDropped", [] { return truncated(30); }, kDiscoveryMode, 0, 0},
+     SocketMode::Discovery, 1, ReplyState::None},
+    {"EmptyDatagramIsDropped", [] { return Bytes{}; }, SocketMode::Discovery, 0, ReplyState::None},
+    {"TruncatedInHeaderIsDropped", [] { return truncated(30); }, SocketMode::Discovery, 0,
+     ReplyState::None},
     {"TruncatedBeforeChecksumIsDropped", [] { return truncated(searchReply().bytes().size() - 1); },
-     kDiscoveryMode, 0, 0},
+     SocketMode::Discovery, 0, ReplyState::None},
     {"ItemRunningPastTheEndKeepsEarlierItems",
      [] {
          CraftedReply reply;
          reply.item(0x25, {0x00, 0x50}).itemWithLength(0x60, 300, text("cut"));
          return reply.bytes();
      },
-     kDiscoveryMode, 1, 0,
+     SocketMode::Discovery, 1, ReplyState::None,
      [](const CameraRecord& r) {
          EXPECT_EQ(r.webPort, 80);
          EXPECT_EQ(r.hostName[0], 0);
@@ -182,7 +186,8 @@ const ReplyCase kReplyCases[] = {
          reply.endMarker = {0x00, 0x00};
          return reply.bytes();
      },
-     kDiscoveryMode, 1, 0, [](const CameraRecord& r) { EXPECT_EQ(r.statusCode, 0xC100); }},
+     SocketMode::Discovery, 1, ReplyState::None,
+     [](const CameraRecord& r) { EXPECT_EQ(r.statusCode, 0xC100); }},
     {"HugeTextItemsStayInsideTheirFields",
      [] {
          CraftedReply reply;
@@ -190,7 +195,7 @@ const ReplyCase kReplyCases[] = {
          reply.item(0xAD, {0x82, 0x00});
          return reply.bytes();
      },
-     kDiscoveryMode, 1, 0,
+     SocketMode::Discovery, 1, ReplyState::None,
      [](const CameraRecord& r) {
          EXPECT_EQ(r.hostName[255], 0);
          EXPECT_EQ(r.extra83[254], 'z');
@@ -199,25 +204,25 @@ const ReplyCase kReplyCases[] = {
          EXPECT_EQ(r.statusCode, 0x8200);
      }},
     {"SearchReplyWhileAwaitingAckChangesNothing", [] { return searchReply().bytes(); },
-     kAwaitingAckMode, 0, 0},
+     SocketMode::AwaitingAck, 0, ReplyState::None},
     {"SetupReplyWhileDiscoveringChangesNothing", [] { return setupReply().bytes(); },
-     kDiscoveryMode, 0, 0},
+     SocketMode::Discovery, 0, ReplyState::None},
     {"SetupReplyWhileAwaitingAckAcknowledges", [] { return setupReply().bytes(); },
-     kAwaitingAckMode, 0, 6},
+     SocketMode::AwaitingAck, 0, ReplyState::Acknowledged},
     {"SetupReplyWithBadChecksumDoesNotAcknowledge",
      [] {
          Bytes bytes = setupReply().bytes();
          bytes.back() ^= 0x01;
          return bytes;
      },
-     kAwaitingAckMode, 0, 0},
+     SocketMode::AwaitingAck, 0, ReplyState::None},
     {"RequestCommandIsIgnored",
      [] {
          CraftedReply reply = searchReply();
          reply.command = 13;
          return reply.bytes();
      },
-     kDiscoveryMode, 0, 0},
+     SocketMode::Discovery, 0, ReplyState::None},
 };
 
 INSTANTIATE_TEST_SUITE_P(Datagrams, ReplyTableTest, ::testing::ValuesIn(kReplyCases),
@@ -279,20 +284,20 @@ TEST_F(ReplyHandlingTest, TwentyFirstCameraIsDropped) {
 }
 
 TEST_F(ReplyHandlingTest, SecondAcknowledgementKeepsState) {
-    socket->setMode(kAwaitingAckMode);
+    socket->setMode(SocketMode::AwaitingAck);
     receive(setupReply().bytes());
     receive(setupReply().bytes());
-    EXPECT_EQ(socket->replyState(), kAcknowledged);
-    socket->setMode(kDiscoveryMode);
-    EXPECT_EQ(socket->replyState(), kNoReply);
-    EXPECT_EQ(socket->mode(), kDiscoveryMode);
+    EXPECT_EQ(socket->replyState(), ReplyState::Acknowledged);
+    socket->setMode(SocketMode::Discovery);
+    EXPECT_EQ(socket->replyState(), ReplyState::None);
+    EXPECT_EQ(socket->mode(), SocketMode::Discovery);
 }
 
 TEST_F(ReplyHandlingTest, SetModeTakesAnyOtherValueAsDiscovery) {
-    socket->setMode(kAwaitingAckMode);
-    EXPECT_EQ(socket->mode(), kAwaitingAckMode);
-    socket->setMode(9);
-    EXPECT_EQ(socket->mode(), kDiscoveryMode);
+    socket->setMode(SocketMode::AwaitingAck);
+    EXPECT_EQ(socket->mode(), SocketMode::AwaitingAck);
+    socket->setMode(static_cast<SocketMode>(9));
+    EXPECT_EQ(socket->mode(), SocketMode::Discovery);
 }
 
 TEST_F(ReplyHandlingTest, AwaitedStatusIsReleasedAfterAnyNotification) {
