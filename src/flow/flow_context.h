@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include <QString>
 
+#include "camera/camera_record.h"
 #include "flow/dialog_kind.h"
 #include "flow/flow_state.h"
 
@@ -14,6 +16,9 @@ namespace tolvane {
 struct FlowContext {
     bool internetAccess = false;
     bool addressConfirmed = false;
+    // The camera whose address the running wizard has had confirmed; cleared when a wizard run
+    // starts. A camera asking for an address again after that would make the wizard loop.
+    std::optional<MacAddress> addressPassCamera;
     QString progressText;
     std::uint32_t tickCount = 0;
     FlowState flowState;

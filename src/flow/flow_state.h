@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-// States of the set-up flow on timer 2. 1 to 19 belong to the wizard.
+// States of the set-up flow on timer 2. 1 to 20 belong to the wizard.
 enum class SetupFlowState : std::int32_t {
     Idle = 0,
     SendRecord = 99,
@@ -22,6 +22,7 @@ enum class SetupFlowState : std::int32_t {
     ReportIpsecOff = 122,
     ReportIpsecFailure = 123,
     AwaitIpsecOff = 124,
+    IpsecAwaitRestart = 125,
     SendInternetResetup = 130,
     InternetAwaitAck = 131,
     ReportInternetNoAck = 132,
@@ -52,6 +53,9 @@ enum class WizardState : std::int32_t {
     CameraWorkingAfterReport = 17,
     AwaitAfter8D00 = 18,
     OpenNewAddress = 19,
+    // After the restart request: the camera may still answer with its old record until it goes
+    // down, so its reports are ignored for a while.
+    AwaitRestart = 20,
 };
 
 // The one state that the set-up flow and the wizard share: only one of them runs at a time and

@@ -47,6 +47,7 @@ void SetupFlow::startSetupFlow(TimerId timerId) {
 }
 
 void SetupFlow::startWizard() {
+    context_.addressPassCamera.reset();
     context_.progressText = host_.text(StringId::PreparingEasyInstallation);
     host_.setDialogRequest(DialogKind::Progress, true);
     context_.flowState = WizardState::WatchCamera;
@@ -123,7 +124,11 @@ void SetupFlow::stepSetupFlow() {
             sendIpsecOff();
             break;
         case SetupFlowState::IpsecAwaitAck:
-            awaitAckThenRestart(SetupFlowState::ReportIpsecFailure, SetupFlowState::AwaitIpsecOff);
+            awaitAckThenRestart(SetupFlowState::ReportIpsecFailure,
+                                SetupFlowState::IpsecAwaitRestart);
+            break;
+        case SetupFlowState::IpsecAwaitRestart:
+            awaitIpsecRestart();
             break;
         case SetupFlowState::AwaitIpsecOff:
             awaitIpsecOff();
@@ -190,8 +195,8 @@ void SetupFlow::awaitCamera() {
     if (selected().statusCode == 0)
         return;
     fail(StringId::SetupCompleted, context_.flowState == SetupFlowState::FactoryAwaitCamera
-                  ? SetupFlowState::FactoryReportCompletion
-                  : SetupFlowState::ReportCompletion);
+                                       ? SetupFlowState::FactoryReportCompletion
+                                       : SetupFlowState::ReportCompletion);
 }
 
 void SetupFlow::report() {
@@ -210,19 +215,34 @@ void SetupFlow::report() {
 void SetupFlow::sendIpsecOff() {
     if (!host_.progressDialogExists())
         return;
-    CameraRecord& camera = selected();
-    cameras_.setupRecord = camera;
+    cameras_.setupRecord = selected();
     cameras_.setupRecord.statusCode = kIpsecOffOperation;
-    camera.ipsecEnabled = 0;
     sendPreparedRecord(SetupFlowState::IpsecAwaitAck);
 }
 
+// The camera may answer with its old record until it goes down: its reports count only after
+// the restart wait, from a cleared status on.
+void SetupFlow::awaitIpsecRestart() {
+    if (!moreThanElapsed(context_.tickCount, kRestartWaitMs))
+        return;
+    context_.flowState = SetupFlowState::AwaitIpsecOff;
+    context_.tickCount = 0;
+    selected().statusCode = 0;
+}
+
+// Only a reply from the restarted camera tells whether IPsec is off.
 void SetupFlow::awaitIpsecOff() {
-    if (selected().ipsecEnabled == 0) {
-        fail(StringId::SetupCompleted, SetupFlowState::ReportIpsecOff);
-    } else if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
+    if (moreThanElapsed(context_.tickCount, kReturnTimeoutMs)) {
         fail(StringId::SetupTimedOut, SetupFlowState::ReportIpsecFailure);
+        return;
     }
+    const CameraRecord& camera = selected();
+    if (camera.statusCode == 0)
+        return;
+    if (camera.ipsecEnabled == 0)
+        fail(StringId::SetupCompleted, SetupFlowState::ReportIpsecOff);
+    else
+        fail(StringId::SetupFailed, SetupFlowState::ReportIpsecFailure);
 }
 
 void SetupFlow::sendInternetResetup() {
@@ -296,6 +316,7 @@ void SetupFlow::setupByMacClicked() {
         host_.showMessageBox(StringId::IllegalMacAddress);
         return;
     }
+    context_.addressPassCamera.reset();
     context_.progressText = host_.text(StringId::PreparingNetworkConfiguration);
     if (gatherPcSettings(host_.hostInfo(), cameras_.hostIp, cameras_.setupSettings)) {
         context_.flowState = WizardState::WatchCamera;

@@ -30,6 +30,7 @@ private:
     void awaitCamera();
     void report();
     void sendIpsecOff();
+    void awaitIpsecRestart();
     void awaitIpsecOff();
     void sendInternetResetup();
     void sendPreparedRecord(SetupFlowState awaitAckState);

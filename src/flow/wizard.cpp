@@ -58,6 +58,9 @@ void Wizard::stepWizard() {
         case WizardState::AwaitAck:
             awaitAck();
             break;
+        case WizardState::AwaitRestart:
+            awaitRestart();
+            break;
         case WizardState::ReportFailure:
             reportFailure();
             break;
@@ -115,7 +118,10 @@ void Wizard::watchCamera() {
         case kEasySetupStatus:
             if (context_.addressConfirmed)
                 camera->setupFlags &= ~kNeedsAddressFlag;
-            if (camera->setupFlags & kNeedsAddressFlag) {
+            if ((camera->setupFlags & kNeedsAddressFlag) &&
+                context_.addressPassCamera == camera->mac) {
+                failSetup();
+            } else if (camera->setupFlags & kNeedsAddressFlag) {
                 proposeAddress();
             } else {
                 refreshProgress(StringId::WizardInProgress);
@@ -175,8 +181,27 @@ void Wizard::proposeAddress() {
     context_.flowState = WizardState::SendSettings;
     host_.stopTimer(TimerId::Wizard);
     host_.runAddressConfirm();
+    noteAddressConfirmed();
     host_.startTimer(TimerId::Wizard, kTickPeriodMs);
     refreshProgress(StringId::StartNetworkConfiguration);
+}
+
+// The camera's next request for an address is the one the user has just answered, whether the
+// settings came from a free candidate or from the fallback.
+void Wizard::noteAddressConfirmed() {
+    context_.addressConfirmed = true;
+    if (const CameraRecord* camera = cameras_.selectedRecord())
+        context_.addressPassCamera = camera->mac;
+}
+
+// Ends the run with the failure message, shown by state 8 once the progress dialog is gone. Also
+// taken when the camera asks for an address again although this run has given it one: it did not
+// take the settings, and proposing them again would never end.
+void Wizard::failSetup() {
+    if (host_.progressDialogExists())
+        host_.closeProgress();
+    context_.messageText = host_.text(StringId::SetupFailed);
+    context_.flowState = WizardState::ReportFailure;
 }
 
 void Wizard::conclude(const CameraRecord& camera) {
@@ -261,10 +286,7 @@ void Wizard::sendByMac() {
 void Wizard::awaitAck() {
     if (moreThanElapsed(context_.tickCount, kAckTimeoutMs)) {
         host_.setMode(SocketMode::Discovery);
-        if (host_.progressDialogExists())
-            host_.closeProgress();
-        context_.messageText = host_.text(StringId::SetupFailed);
-        context_.flowState = WizardState::ReportFailure;
+        failSetup();
         return;
     }
     if (host_.replyState() != ReplyState::Acknowledged)
@@ -273,6 +295,15 @@ void Wizard::awaitAck() {
     host_.stopTimer(TimerId::Wizard);
     sendRestartBurst(host_);
     host_.startTimer(TimerId::Wizard, kTickPeriodMs);
+    context_.tickCount = 0;
+    context_.flowState = WizardState::AwaitRestart;
+}
+
+// A report read before the camera has gone down would show its old address and status; only
+// what it reports after the restart wait counts.
+void Wizard::awaitRestart() {
+    if (!moreThanElapsed(context_.tickCount, kRestartWaitMs))
+        return;
     context_.tickCount = 0;
     if (CameraRecord* camera = cameras_.selectedRecord())
         camera->statusCode = 0;
@@ -308,7 +339,7 @@ void Wizard::testCandidate() {
     host_.stopTimer(TimerId::Wizard);
     cameras_.setupSettings.ip = *candidate;
     host_.runAddressConfirm();
-    context_.addressConfirmed = true;
+    noteAddressConfirmed();
     host_.startTimer(TimerId::Wizard, kTickPeriodMs);
     refreshProgress(context_.setupByMac ? StringId::StartNetworkConfigurationMinute
                                         : StringId::StartNetworkConfiguration);
@@ -320,6 +351,7 @@ void Wizard::confirmFallback() {
     host_.stopTimer(TimerId::Wizard);
     cameras_.setupSettings = kFallbackSettings;
     host_.runAddressConfirm();
+    noteAddressConfirmed();
     host_.startTimer(TimerId::Wizard, kTickPeriodMs);
     refreshProgress(StringId::StartNetworkConfiguration);
     host_.showProgressCancel();

@@ -25,12 +25,15 @@ private:
     void sendRecord(const CameraRecord& camera);
     void sendByMac();
     void awaitAck();
+    void awaitRestart();
     void reportFailure();
     void startCandidateSearch();
     void testCandidate();
     void openNewAddress();
     void showCompletionAndChoice(const CameraRecord& camera);
     void confirmFallback();
+    void noteAddressConfirmed();
+    void failSetup();
     void refreshProgress(StringId stringId);
 
     FlowContext& context_;

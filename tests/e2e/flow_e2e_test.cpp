@@ -156,7 +156,7 @@ TEST(FlowE2e, FactoryNewCameraThroughTheWizardForLocalAccess) {
     EmulatorProcess camera(
         bed, QStringLiteral("cam1"),
         {"--profile", "factory-new", "--mac", kCameraMac, "--restart-silence", "3",
-         "--status-after-restart", "0xC100:3,0x8200", "--run-seconds", "150"});
+         "--status-after-restart", "0xC100:25,0x8200", "--run-seconds", "150"});
     ASSERT_TRUE(camera.waitUntilListening()) << camera.problem().toStdString();
 
     const DriverRun run =
@@ -200,6 +200,48 @@ TEST(FlowE2e, FactoryNewCameraThroughTheWizardForLocalAccess) {
     EXPECT_TRUE(text.contains(QStringLiteral("http://%1/\r\n").arg(freeIp))) << text.toStdString();
     EXPECT_GT(choice->value(QStringLiteral("ms")).toInteger(),
               urls[0].value(QStringLiteral("ms")).toInteger());
+    EXPECT_TRUE(run.all(QStringLiteral("message")).isEmpty());
+}
+
+// The camera keeps answering with its old record for 3 s after the restart request. The wizard
+// ignores it until the restart wait is over and opens the page at the new address only.
+TEST(FlowE2e, CameraAnsweringAfterItsRestartRequestIsFollowedToItsNewAddress) {
+    TestBed bed(1);
+    TOLVANE_REQUIRE_BED(bed);
+    const QString freeIp = bed.value(QStringLiteral("TESTBED_FREE_IP"));
+    EmulatorProcess camera(bed, QStringLiteral("cam1"),
+                           {"--profile", "factory-new", "--mac", kCameraMac, "--restart-delay", "3",
+                            "--restart-silence", "3", "--status-after-restart", "0xC100:25,0x8200",
+                            "--run-seconds", "150"});
+    ASSERT_TRUE(camera.waitUntilListening()) << camera.problem().toStdString();
+
+    const DriverRun run =
+        runDriver(bed, {"--scenario", "wizard", "--timeout-seconds", "120"}, 140000);
+    report("camera answering after its restart request", run);
+    expectEnded(run);
+
+    // The old record did go out after the restart request.
+    const QList<QJsonObject> restarts = camera.events(QStringLiteral("restart"));
+    ASSERT_FALSE(restarts.isEmpty());
+    const qint64 restartMs = restarts.first().value(QStringLiteral("monotonicMs")).toInteger();
+    bool answeredWhileGoingDown = false;
+    for (const QJsonObject& reply : camera.events(QStringLiteral("reply"))) {
+        const qint64 at = reply.value(QStringLiteral("monotonicMs")).toInteger();
+        answeredWhileGoingDown =
+            answeredWhileGoingDown || (at > restartMs && at < restartMs + 3000);
+    }
+    EXPECT_TRUE(answeredWhileGoingDown) << "the camera was not searched before it went down";
+
+    const QList<QJsonObject> urls = run.all(QStringLiteral("url"));
+    ASSERT_EQ(urls.size(), 1);
+    EXPECT_EQ(urls[0].value(QStringLiteral("url")).toString().toStdString(),
+              QStringLiteral("http://%1:80/CgiVemba?Mode=Local").arg(freeIp).toStdString());
+    const std::optional<qint64> restarting = run.enteredMs(WizardState::AwaitRestart);
+    ASSERT_TRUE(restarting);
+    const qint64 wait = urls[0].value(QStringLiteral("ms")).toInteger() - *restarting;
+    std::cout << "[ measured ] restart request to page: " << wait << " ms\n";
+    EXPECT_GT(wait, 20000);
+    EXPECT_TRUE(run.first(QStringLiteral("accessChoice")));
     EXPECT_TRUE(run.all(QStringLiteral("message")).isEmpty());
 }
 

@@ -64,6 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
         pin("SetupReportIpsecOff", SetupFlowState::ReportIpsecOff, 122),
         pin("SetupReportIpsecFailure", SetupFlowState::ReportIpsecFailure, 123),
         pin("SetupAwaitIpsecOff", SetupFlowState::AwaitIpsecOff, 124),
+        pin("SetupIpsecAwaitRestart", SetupFlowState::IpsecAwaitRestart, 125),
         pin("SetupSendInternetResetup", SetupFlowState::SendInternetResetup, 130),
         pin("SetupInternetAwaitAck", SetupFlowState::InternetAwaitAck, 131),
         pin("SetupReportInternetNoAck", SetupFlowState::ReportInternetNoAck, 132),
@@ -88,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         pin("WizardAwaitReport", WizardState::AwaitReport, 16),
         pin("WizardCameraWorkingAfterReport", WizardState::CameraWorkingAfterReport, 17),
         pin("WizardAwaitAfter8D00", WizardState::AwaitAfter8D00, 18),
-        pin("WizardOpenNewAddress", WizardState::OpenNewAddress, 19)),
+        pin("WizardOpenNewAddress", WizardState::OpenNewAddress, 19),
+        pin("WizardAwaitRestart", WizardState::AwaitRestart, 20)),
     [](const auto& info) { return info.param.name; });
 
 // flowState carries either flow's state as its number; 0 is idle for both.

@@ -213,27 +213,52 @@ INSTANTIATE_TEST_SUITE_P(
                                .next = SetupFlowState::IpsecAwaitAck},
                       StepCase{.name = "IpsecAck",
                                .state = SetupFlowState::IpsecAwaitAck,
+                               .ipsecEnabled = 1,
                                .tick = 32,
                                .reply = ReplyState::Acknowledged,
-                               .next = SetupFlowState::AwaitIpsecOff,
+                               .next = SetupFlowState::IpsecAwaitRestart,
                                .calls = concat({{"setMode 4"}, restartBurst()}),
                                .tickAfter = 0},
-                      StepCase{.name = "IpsecOffReported",
+                      StepCase{.name = "IpsecRestartIgnoresReportsAtTick80",
+                               .state = SetupFlowState::IpsecAwaitRestart,
+                               .status = kLocalSetupStatus,
+                               .ipsecEnabled = 0,
+                               .tick = 80,
+                               .next = SetupFlowState::IpsecAwaitRestart},
+                      StepCase{.name = "IpsecRestartOverAtTick81",
+                               .state = SetupFlowState::IpsecAwaitRestart,
+                               .status = kLocalSetupStatus,
+                               .ipsecEnabled = 1,
+                               .tick = 81,
+                               .next = SetupFlowState::AwaitIpsecOff,
+                               .tickAfter = 0,
+                               .statusAfter = 0},
+                      StepCase{.name = "IpsecAwaitsAFreshReply",
                                .state = SetupFlowState::AwaitIpsecOff,
                                .ipsecEnabled = 0,
-                               .tick = 40,
+                               .tick = 200,
+                               .next = SetupFlowState::AwaitIpsecOff},
+                      StepCase{.name = "IpsecOffReported",
+                               .state = SetupFlowState::AwaitIpsecOff,
+                               .status = kLocalSetupStatus,
+                               .ipsecEnabled = 0,
+                               .tick = 200,
                                .next = SetupFlowState::ReportIpsecOff,
                                .calls = {"closeProgress"},
                                .message = "[127]"},
-                      StepCase{.name = "IpsecStillOnAtTick32",
+                      StepCase{.name = "IpsecStillOnReported",
                                .state = SetupFlowState::AwaitIpsecOff,
+                               .status = kLocalSetupStatus,
                                .ipsecEnabled = 1,
-                               .tick = 32,
-                               .next = SetupFlowState::AwaitIpsecOff},
-                      StepCase{.name = "IpsecStillOnAtTick33",
+                               .tick = 3,
+                               .next = SetupFlowState::ReportIpsecFailure,
+                               .calls = {"closeProgress"},
+                               .message = "[125]"},
+                      StepCase{.name = "IpsecCameraTooLateAtTick201",
                                .state = SetupFlowState::AwaitIpsecOff,
-                               .ipsecEnabled = 1,
-                               .tick = 33,
+                               .status = kLocalSetupStatus,
+                               .ipsecEnabled = 0,
+                               .tick = 201,
                                .next = SetupFlowState::ReportIpsecFailure,
                                .calls = {"closeProgress"},
                                .message = "[123]"},
@@ -364,9 +389,8 @@ TEST_F(FlowTest, IpsecOffSendsAFreshCopyWithItsOperationCode) {
 
     CameraRecord expected = camera();
     expected.statusCode = kIpsecOffOperation;
-    expected.ipsecEnabled = 1;
     EXPECT_EQ(cameras.setupRecord, expected);
-    EXPECT_EQ(camera().ipsecEnabled, 0);
+    EXPECT_EQ(camera().ipsecEnabled, 1) << "only the camera says when IPsec is off";
     EXPECT_EQ(cameras.requestSequence, 4);
     EXPECT_EQ(context.flowState, SetupFlowState::IpsecAwaitAck);
     EXPECT_EQ(context.tickCount, 0u);
@@ -390,25 +414,49 @@ TEST_F(FlowTest, InternetResetupSendsFactoryModeOnPort80) {
     EXPECT_EQ(host.calls, concat({{"setMode 5"}, setupBurst()}));
 }
 
-// The camera's IPsec flag is cleared when the request goes out and only a search reply applied
-// in discovery mode sets it again.
-TEST_F(FlowTest, IpsecOffReportsSuccessAtOnceUnlessAReplyStillShowsItOn) {
+// A camera answers with its old record until it goes down: only a reply after the restart wait
+// and the clearing of its status says whether IPsec is off.
+TEST_F(FlowTest, IpsecOffReportsSuccessOnlyWhenTheRestartedCameraShowsItOff) {
     camera().ipsecEnabled = 1;
+    camera().statusCode = kLocalSetupStatus;
     flow.startIpsecReset();
     flow.stepSetupFlow();  // 120 -> 121
     host.reply = ReplyState::Acknowledged;
-    flow.stepSetupFlow();  // 121 -> 124
-    ASSERT_EQ(context.flowState, SetupFlowState::AwaitIpsecOff);
-    camera().ipsecEnabled = 1;  // a reply applied between acknowledgement and the next tick
-    for (std::uint32_t tick = 0; tick <= 32; ++tick) {
+    flow.stepSetupFlow();  // 121 -> 125
+    ASSERT_EQ(context.flowState, SetupFlowState::IpsecAwaitRestart);
+    camera().ipsecEnabled = 0;  // a report during the restart wait does not count
+    for (std::uint32_t tick = 0; tick <= 80; ++tick) {
         context.tickCount = tick;
         flow.stepSetupFlow();
-        ASSERT_EQ(context.flowState, SetupFlowState::AwaitIpsecOff);
+        ASSERT_EQ(context.flowState, SetupFlowState::IpsecAwaitRestart) << "tick " << tick;
     }
-    camera().ipsecEnabled = 0;
+    context.tickCount = 81;
+    flow.stepSetupFlow();
+    ASSERT_EQ(context.flowState, SetupFlowState::AwaitIpsecOff);
+    EXPECT_EQ(camera().statusCode, 0);
+    for (std::uint32_t tick = 0; tick <= 10; ++tick) {
+        context.tickCount = tick;
+        flow.stepSetupFlow();
+        ASSERT_EQ(context.flowState, SetupFlowState::AwaitIpsecOff)
+            << "no fresh reply yet, tick " << tick;
+    }
+    camera().statusCode = kLocalSetupStatus;
     flow.stepSetupFlow();
     EXPECT_EQ(context.flowState, SetupFlowState::ReportIpsecOff);
     EXPECT_EQ(context.messageText, "[127]");
+}
+
+TEST_F(FlowTest, IpsecOffWithoutAFreshReplyTimesOut) {
+    camera().ipsecEnabled = 1;
+    context.flowState = SetupFlowState::IpsecAwaitRestart;
+    context.tickCount = 81;
+    flow.stepSetupFlow();
+    ASSERT_EQ(context.flowState, SetupFlowState::AwaitIpsecOff);
+    context.tickCount = 201;
+    flow.stepSetupFlow();
+    EXPECT_EQ(context.flowState, SetupFlowState::ReportIpsecFailure);
+    EXPECT_EQ(context.messageText, "[123]");
+    EXPECT_EQ(camera().ipsecEnabled, 1);
 }
 
 TEST_F(FlowTest, WithoutSocketEveryFlowFailsAfterEightSeconds) {

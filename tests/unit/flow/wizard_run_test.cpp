@@ -1,4 +1,6 @@
 #include <cstdint>
+#include <ostream>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -60,9 +62,24 @@ TEST_F(WizardRunTest, FactoryNewCameraGetsAFreeAddressForLocalAccess) {
     host.reply = ReplyState::Acknowledged;
     host.take();
     tick();
-    ASSERT_EQ(context.flowState, WizardState::WatchCamera);
+    ASSERT_EQ(context.flowState, WizardState::AwaitRestart);
+    EXPECT_EQ(context.tickCount, 0u);
     EXPECT_EQ(host.take(),
               concat({{"setMode 4", "stopTimer 3"}, restartBurst(), {"startTimer 3 250"}}));
+
+    // Until it goes down the camera may still answer with its old record; the wizard must not
+    // open the page at the old address.
+    for (std::uint32_t t = 1; t <= 80; ++t) {
+        context.tickCount = t;
+        tick();
+        ASSERT_EQ(context.flowState, WizardState::AwaitRestart) << "tick " << t;
+    }
+    EXPECT_TRUE(host.take().empty());
+    context.tickCount = 81;
+    tick();
+    ASSERT_EQ(context.flowState, WizardState::WatchCamera);
+    EXPECT_EQ(camera().statusCode, 0) << "the old record's status is cleared";
+    EXPECT_EQ(context.tickCount, 0u);
     tick();
     EXPECT_EQ(context.flowState, WizardState::WatchCamera)
         << "the camera has not reported since the restart";
@@ -149,6 +166,87 @@ TEST_F(WizardRunTest, SetUpByMacFromALoopbackPcConfirmsTheFallbackSettings) {
     EXPECT_EQ(host.calls[host.calls.size() - 3],
               "browserRestartLaunch http://192.168.0.11/CgiVemba?Mode=Local");
 }
+
+// The ways to the fallback settings: a PC without a usable address, or a subnet without a
+// candidate.
+struct FallbackRoute {
+    std::string name;
+    std::uint32_t pcAddress;
+    std::uint32_t pcMask;
+};
+
+void PrintTo(const FallbackRoute& route, std::ostream* os) {
+    *os << route.name;
+}
+
+class FallbackRunTest : public WizardRunTest, public ::testing::WithParamInterface<FallbackRoute> {
+protected:
+    // Runs a factory-new camera through the fallback confirmation, the sending, the restart
+    // request and its wait, up to the wizard watching the camera again.
+    void confirmFallbackAndRestart() {
+        host.network.address = GetParam().pcAddress;
+        host.network.mask = GetParam().pcMask;
+        camera().networkMode = kFactoryMode;
+        camera().statusCode = kEasySetupStatus;
+        camera().setupFlags = kNeedsAddressFlag;
+        flow.startWizard();
+        host.progressOpen = true;
+        for (int i = 0; i < 4 && context.flowState != WizardState::SendSettings; ++i)
+            tick();  // at once from state 1, or through states 12 and 13
+        ASSERT_EQ(context.flowState, WizardState::SendSettings);
+        EXPECT_EQ(cameras.setupSettings, kFallbackSettings);
+        tick();
+        ASSERT_EQ(context.flowState, WizardState::AwaitAck);
+        host.reply = ReplyState::Acknowledged;
+        tick();
+        ASSERT_EQ(context.flowState, WizardState::AwaitRestart);
+        host.reply = ReplyState::None;
+        context.tickCount = 81;
+        tick();
+        ASSERT_EQ(context.flowState, WizardState::WatchCamera);
+        host.take();
+    }
+};
+
+// Back after its restart, the camera still flags that it wants an address: the confirmed
+// fallback counts, so the page opens instead of a new search.
+TEST_P(FallbackRunTest, ConfirmedFallbackCountsAsConfirmed) {
+    confirmFallbackAndRestart();
+    camera().ipAddress = kFallbackAddress;
+    camera().statusCode = kEasySetupStatus;
+    tick();
+    EXPECT_EQ(context.flowState, WizardState::AwaitLeaveEasySetup);
+    EXPECT_EQ(camera().setupFlags, 0);
+    EXPECT_EQ(host.take(), (Calls{"showProgressText [119]",
+                                  "shellLaunch http://192.168.0.253:80/CgiVemba?Mode=Local"}));
+}
+
+// However the confirmation came to be forgotten, a camera that asks again for the address this
+// run has given it ends the run with the failure message instead of another pass.
+TEST_P(FallbackRunTest, SecondAddressPassForTheSameCameraFails) {
+    confirmFallbackAndRestart();
+    context.addressConfirmed = false;
+    camera().statusCode = kEasySetupStatus;
+    camera().setupFlags = kNeedsAddressFlag;
+    tick();
+    ASSERT_EQ(context.flowState, WizardState::ReportFailure);
+    EXPECT_EQ(context.messageText, "[125]");
+    tick();
+    EXPECT_EQ(context.flowState, WizardState::Finish);
+    EXPECT_EQ(host.take(),
+              (Calls{"closeProgress", "stopTimer 3", "runMessageDialog [125]", "setMode 4"}));
+
+    // A new run starts afresh.
+    flow.startWizard();
+    host.progressOpen = true;
+    tick();
+    EXPECT_NE(context.flowState, WizardState::ReportFailure);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, FallbackRunTest,
+                         ::testing::Values(FallbackRoute{"LoopbackPc", 0x7F000001u, 0xFF000000u},
+                                           FallbackRoute{"NoCandidate", kPcAddress, 0xFFFFFFFEu}),
+                         [](const auto& info) { return info.param.name; });
 
 TEST_F(WizardRunTest, InternetAccessForACameraReporting8200) {
     context.internetAccess = true;

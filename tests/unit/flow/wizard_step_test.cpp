@@ -260,9 +260,20 @@ INSTANTIATE_TEST_SUITE_P(
             .status = 0xC100,
             .tick = 32,
             .reply = ReplyState::Acknowledged,
-            .next = WizardState::WatchCamera,
-            .calls = concat({{"setMode 4", "stopTimer 3"}, restartBurst(), {"startTimer 3 250"}}),
-            .statusAfter = 0},
+            .next = WizardState::AwaitRestart,
+            .calls = concat({{"setMode 4", "stopTimer 3"}, restartBurst(), {"startTimer 3 250"}})},
+        WizardCase{.name = "RestartIgnoresReportsAtTick80",
+                   .state = WizardState::AwaitRestart,
+                   .status = kEasySetupStatus,
+                   .addressConfirmed = true,
+                   .tick = 80,
+                   .next = WizardState::AwaitRestart},
+        WizardCase{.name = "RestartOverAtTick81",
+                   .state = WizardState::AwaitRestart,
+                   .status = kEasySetupStatus,
+                   .tick = 81,
+                   .next = WizardState::WatchCamera,
+                   .statusAfter = 0},
         WizardCase{.name = "FailureWaitsForProgress",
                    .state = WizardState::ReportFailure,
                    .next = WizardState::ReportFailure},
@@ -489,7 +500,7 @@ TEST_P(TinySubnetTest, ProposesTheFallbackAtOnce) {
     EXPECT_EQ(cameras.setupSettings, kFallbackSettings);
     EXPECT_EQ(context.flowState, WizardState::SendSettings);
     EXPECT_EQ(context.lastCandidate, 0u);
-    EXPECT_FALSE(context.addressConfirmed);
+    EXPECT_TRUE(context.addressConfirmed) << "the user has seen the fallback settings";
     EXPECT_EQ(host.calls, (Calls{"stopTimer 3", "runAddressConfirm", "startTimer 3 250",
                                  "showProgressText [120]", "showProgressCancel"}));
 }
