@@ -40,7 +40,7 @@ public:
     // The interfaces that cameras are searched on, read from the system afresh.
     virtual std::vector<PcInterface> list() = 0;
     // The PC's own settings as seen from one interface only.
-    virtual std::unique_ptr<HostInfo> hostInfoFor(const std::string& interfaceName) = 0;
+    virtual std::unique_ptr<HostInfo> hostInfoFor(const NetworkInterfaceId& interface) = 0;
 };
 
 }  // namespace tolvane

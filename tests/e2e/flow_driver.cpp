@@ -143,7 +143,8 @@ private:
         if (name_ == QLatin1String("by-mac")) {
             if (!choices_.macInterface.isEmpty()) {
                 QComboBox* selector = window_.macInterfaceSelector();
-                selector->setCurrentIndex(selector->findData(choices_.macInterface));
+                selector->setCurrentIndex(
+                    selector->findText(choices_.macInterface + " (", Qt::MatchStartsWith));
             }
             window_.macField()->setText(mac_);
             window_.setupByMacButton()->click();

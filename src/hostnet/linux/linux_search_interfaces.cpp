@@ -64,8 +64,8 @@ std::vector<PcInterface> LinuxSearchInterfaces::list() {
     return SelectSearchInterfaces(ReadInterfaceAddressRows(), pinned_);
 }
 
-std::unique_ptr<HostInfo> LinuxSearchInterfaces::hostInfoFor(const std::string& interfaceName) {
-    return std::make_unique<LinuxHostInfo>(interfaceName);
+std::unique_ptr<HostInfo> LinuxSearchInterfaces::hostInfoFor(const NetworkInterfaceId& interface) {
+    return std::make_unique<LinuxHostInfo>(interface.name);
 }
 
 }  // namespace tolvane

@@ -16,7 +16,7 @@ public:
     explicit LinuxSearchInterfaces(std::string pinned = {});
 
     std::vector<PcInterface> list() override;
-    std::unique_ptr<HostInfo> hostInfoFor(const std::string& interfaceName) override;
+    std::unique_ptr<HostInfo> hostInfoFor(const NetworkInterfaceId& interface) override;
 
 private:
     std::string pinned_;

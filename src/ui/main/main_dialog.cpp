@@ -212,6 +212,8 @@ void MainDialog::buildControls() {
     connect(hiddenOk, &QPushButton::clicked, this, &MainDialog::accept);
     connect(setupByMacButton_, &QPushButton::clicked, this, &MainDialog::onSetupByMacClicked);
     connect(viewSelector_, &QComboBox::currentIndexChanged, this, &MainDialog::onViewChanged);
+    connect(macInterfaceSelector_, &QComboBox::currentIndexChanged, this,
+            &MainDialog::onMacInterfaceChosen);
 }
 
 void MainDialog::initialise(SocketEndpoints endpoints) {
@@ -335,14 +337,22 @@ void MainDialog::showSearchedInterfaces() {
     }
     searchedInterfacesLine_->setText(tr("Searching for cameras on: %1").arg(names.join(", ")));
 
-    const QString chosen = macInterfaceSelector_->currentData().toString();
+    const auto chosen = std::find_if(searched_.begin(), searched_.end(),
+                                     [this](const auto& i) { return i.id == macInterface_; });
+    const int current = chosen == searched_.end() ? 0 : int(chosen - searched_.begin());
+    macInterface_ = searched_[static_cast<std::size_t>(current)].id;
     const QSignalBlocker quiet(macInterfaceSelector_);
     macInterfaceSelector_->clear();
     for (const PcInterface& interface : searched_) {
-        macInterfaceSelector_->addItem(interfaceText(interface),
-                                       QString::fromStdString(interface.id.name));
+        macInterfaceSelector_->addItem(interfaceText(interface));
     }
-    macInterfaceSelector_->setCurrentIndex(std::max(0, macInterfaceSelector_->findData(chosen)));
+    macInterfaceSelector_->setCurrentIndex(current);
+}
+
+void MainDialog::onMacInterfaceChosen(int index) {
+    if (index >= 0 && index < static_cast<int>(searched_.size())) {
+        macInterface_ = searched_[static_cast<std::size_t>(index)].id;
+    }
 }
 
 const PcInterface* MainDialog::flowInterface() const {
@@ -371,20 +381,17 @@ HostInfo& MainDialog::hostInfo() {
     if (interface == nullptr || interfaces_ == nullptr) {
         return *hostInfo_;
     }
-    std::unique_ptr<HostInfo>& info = interfaceHostInfo_[interface->id.name];
+    std::unique_ptr<HostInfo>& info =
+        interfaceHostInfo_[std::make_pair(interface->id.name, interface->id.index)];
     if (!info) {
-        info = interfaces_->hostInfoFor(interface->id.name);
+        info = interfaces_->hostInfoFor(interface->id);
     }
     return *info;
 }
 
 // The set-up goes out the interface chosen beside the MAC field.
 void MainDialog::onSetupByMacClicked() {
-    const auto chosen =
-        std::find_if(searched_.begin(), searched_.end(), [this](const PcInterface& i) {
-            return QString::fromStdString(i.id.name) == macInterfaceSelector_->currentData();
-        });
-    cameras_.targetInterface = chosen == searched_.end() ? NetworkInterfaceId{} : chosen->id;
+    cameras_.targetInterface = searched_.size() >= 2 ? macInterface_ : NetworkInterfaceId{};
     context_.setupByMac = true;
     useFlowInterface();
     setupFlow_->setupByMacClicked();

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QDialog>
@@ -161,6 +162,7 @@ private:
     // Points the table's PC address and MAC at the flow's interface, or back at the PC's own.
     void useFlowInterface();
     void onSetupByMacClicked();
+    void onMacInterfaceChosen(int index);
     void onListSelectionChanged();
     void onListDoubleClicked();
     void onExecuteClicked();
@@ -170,8 +172,10 @@ private:
     CameraTable& cameras_;
     std::unique_ptr<HostInfo> hostInfo_;
     SearchInterfaces* interfaces_;
-    // Host settings per interface name, made when first asked for.
-    std::map<std::string, std::unique_ptr<HostInfo>> interfaceHostInfo_;
+    // Host settings per interface (name, index), made when first asked for.
+    std::map<std::pair<std::string, int>, std::unique_ptr<HostInfo>> interfaceHostInfo_;
+    // The interface chosen beside the MAC field, kept for the session while it is searched.
+    NetworkInterfaceId macInterface_;
     // The interfaces searched each by its own socket at the last search.
     std::vector<PcInterface> searched_;
     // The PC fields found at start-up, which serve while one socket serves every interface.
