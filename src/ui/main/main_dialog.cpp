@@ -339,7 +339,8 @@ void MainDialog::showSearchedInterfaces() {
 
     const auto chosen = std::find_if(searched_.begin(), searched_.end(),
                                      [this](const auto& i) { return i.id == macInterface_; });
-    const int current = chosen == searched_.end() ? 0 : int(chosen - searched_.begin());
+    const int current =
+        chosen == searched_.end() ? 0 : static_cast<int>(chosen - searched_.begin());
     macInterface_ = searched_[static_cast<std::size_t>(current)].id;
     const QSignalBlocker quiet(macInterfaceSelector_);
     macInterfaceSelector_->clear();
