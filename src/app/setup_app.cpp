@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "camera/camera_table.h"
@@ -43,10 +44,14 @@ bool SetupApp::InitInstance() {
     endpoints.interfaceName = options_.interfaceName;
     DesktopBrowserLauncher launcher;
     WidgetPrompter prompter;
+    const std::string interfaceName = options_.interfaceName.toStdString();
+    // Each checker runs its checks on worker threads, so the window never waits for one.
+    auto makeChecker = [interfaceName]() -> std::unique_ptr<AddressChecker> {
+        return std::make_unique<AddressCheckRunner>(LinuxAddressCheck(interfaceName));
+    };
     {
-        MainDialog mainDialog(cameras,
-                              std::make_unique<LinuxHostInfo>(options_.interfaceName.toStdString()),
-                              endpoints, launcher, prompter);
+        MainDialog mainDialog(cameras, std::make_unique<LinuxHostInfo>(interfaceName), endpoints,
+                              launcher, prompter, makeChecker);
         mainDialog.exec();
     }
     return false;

@@ -197,7 +197,7 @@ int main(int argc, char* argv[]) {
     prompter.yesNoAnswers = {true, true, true};
     test::RecordingLauncher launcher;
     MainDialog main(cameras, std::make_unique<LinuxHostInfo>(), SocketEndpoints{}, launcher,
-                    prompter);
+                    prompter, [] { return std::unique_ptr<AddressChecker>(new AddressCheckRunner(LinuxAddressCheck())); });
     main.show();
     Driver driver(cameras, main, prompter, launcher, limitSeconds * 1000);
 
