@@ -419,5 +419,9 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
         <source>More cameras answered than can be listed; not shown: %1. Set up the listed cameras, disconnect them, and start this program again to list the others.</source>
         <translation>Plus de caméras ont répondu que la liste ne peut en afficher&#xa0;; non affichées&#xa0;: %1. Configurez les caméras de la liste, débranchez-les, puis redémarrez ce programme pour afficher les autres.</translation>
     </message>
+    <message id="tolvane-189">
+        <source>Checking %1 …</source>
+        <translation>Vérification de %1 …</translation>
+    </message>
 </context>
 </TS>

@@ -419,5 +419,9 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <source>More cameras answered than can be listed; not shown: %1. Set up the listed cameras, disconnect them, and start this program again to list the others.</source>
         <translation>一覧に表示できる数より多くのカメラが応答しました。表示されていないカメラ：%1 台。表示されているカメラを設定してから取り外し、このプログラムを再起動すると残りのカメラが表示されます。</translation>
     </message>
+    <message id="tolvane-189">
+        <source>Checking %1 …</source>
+        <translation>%1 を確認しています…</translation>
+    </message>
 </context>
 </TS>

@@ -419,5 +419,9 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <source>More cameras answered than can be listed; not shown: %1. Set up the listed cameras, disconnect them, and start this program again to list the others.</source>
         <translation>应答的摄像机多于列表可显示的数量；未显示：%1 台。请先设置列表中的摄像机，然后断开它们并重新启动本程序以列出其他摄像机。</translation>
     </message>
+    <message id="tolvane-189">
+        <source>Checking %1 …</source>
+        <translation>正在检查 %1 …</translation>
+    </message>
 </context>
 </TS>

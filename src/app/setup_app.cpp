@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "camera/camera_table.h"
@@ -42,13 +43,17 @@ bool SetupApp::InitInstance() {
     CameraTable cameras;
     SocketEndpoints endpoints;
     endpoints.interfaceName = options_.interfaceName;
-    LinuxSearchInterfaces interfaces(options_.interfaceName.toStdString());
+    const std::string interfaceName = options_.interfaceName.toStdString();
+    LinuxSearchInterfaces interfaces(interfaceName);
     DesktopBrowserLauncher launcher;
     WidgetPrompter prompter;
+    // Each checker runs its checks on worker threads, so the window never waits for one.
+    auto makeChecker = [interfaceName]() -> std::unique_ptr<AddressChecker> {
+        return std::make_unique<AddressCheckRunner>(LinuxAddressCheck(interfaceName));
+    };
     {
-        MainDialog mainDialog(cameras,
-                              std::make_unique<LinuxHostInfo>(options_.interfaceName.toStdString()),
-                              endpoints, &interfaces, launcher, prompter);
+        MainDialog mainDialog(cameras, std::make_unique<LinuxHostInfo>(interfaceName), endpoints,
+                              &interfaces, launcher, prompter, makeChecker);
         mainDialog.exec();
     }
     return false;

@@ -7,6 +7,9 @@
 
 namespace tolvane {
 
+// The candidate search proposes the fallback settings after checking this many candidates.
+inline constexpr std::uint32_t kMaxCheckedCandidates = 32;
+
 // Counter that starts a search for a camera address downwards through the PC's subnet: the
 // highest host number below the broadcast address. A host part of fewer than two bits holds no
 // address to give away, so the search then ends at once.

@@ -6,22 +6,23 @@ namespace tolvane {
 
 namespace {
 
-void stopFlowTimers(FlowHost& host) {
+void stopFlow(FlowHost& host) {
     host.stopTimer(TimerId::SetupFlow);
     host.stopTimer(TimerId::Wizard);
     host.setMode(SocketMode::Discovery);
+    host.abandonAddressCheck();
 }
 
 }  // namespace
 
 void onProgressCancel(FlowContext& context, FlowHost& host) {
     if (!context.flowState.isIdle())
-        stopFlowTimers(host);
+        stopFlow(host);
 }
 
 void onAddressConfirmCancel(FlowContext& context, FlowHost& host) {
     if (!context.flowState.isIdle()) {
-        stopFlowTimers(host);
+        stopFlow(host);
         context.flowState = FlowState{};
     }
     if (host.progressDialogExists())

@@ -5,8 +5,8 @@
 
 namespace tolvane {
 
-// Cancel in the progress dialog: a running flow stops and the socket returns to discovery;
-// flowState keeps its value until the next start.
+// Cancel in the progress dialog: a running flow stops, its address check is abandoned and the
+// socket returns to discovery; flowState keeps its value until the next start.
 void onProgressCancel(FlowContext& context, FlowHost& host);
 
 // Cancel in the address confirmation: as above and the flow becomes idle; the progress dialog

@@ -4,10 +4,10 @@
 
 #include <QString>
 
-#include "text/string_id.h"
 #include "flow/dialog_kind.h"
 #include "flow/timer_id.h"
 #include "protocol/socket_state.h"
+#include "text/string_id.h"
 #include "text/ui_language.h"
 
 namespace tolvane {
@@ -55,8 +55,17 @@ public:
     // Opens a URL after closing the browser window the tool opened before, where possible.
     virtual void browserRestartLaunch(const QString& url) = 0;
 
-    // Blocks the UI thread for `ms` milliseconds (the burst pauses and the wizard's wait).
+    // Blocks the UI thread for `ms` milliseconds: only the short gaps between the copies of a
+    // request, whose spacing matters on the wire.
     virtual void pause(int ms) = 0;
+
+    // Starts the check of `address` (host order) with `ownAddress` as the own-address exception
+    // off the UI thread: FlowContext::addressCheck reads Running for `address` at once and the
+    // verdict once the check is over, which is never within this call. A check still running
+    // is abandoned first.
+    virtual void startAddressCheck(std::uint32_t address, std::uint32_t ownAddress) = 0;
+    // Forgets a running check: its verdict never arrives, and addressCheck reads None.
+    virtual void abandonAddressCheck() = 0;
 
     virtual HostInfo& hostInfo() = 0;
     virtual UiLanguage uiLanguage() const = 0;

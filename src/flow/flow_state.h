@@ -4,7 +4,7 @@
 
 namespace tolvane {
 
-// States of the set-up flow on timer 2. 1 to 20 belong to the wizard.
+// States of the set-up flow on timer 2. 1 to 21 belong to the wizard.
 enum class SetupFlowState : std::int32_t {
     Idle = 0,
     SendRecord = 99,
@@ -56,6 +56,9 @@ enum class WizardState : std::int32_t {
     // After the restart request: the camera may still answer with its old record until it goes
     // down, so its reports are ignored for a while.
     AwaitRestart = 20,
+    // After status 0xC000: the camera's page is ready only some seconds later, so the wizard
+    // lets 5 s of ticks pass before it opens it.
+    AwaitPageReady = 21,
 };
 
 // The one state that the set-up flow and the wizard share: only one of them runs at a time and

@@ -318,13 +318,11 @@ void SetupFlow::setupByMacClicked() {
     }
     context_.addressPassCamera.reset();
     context_.progressText = host_.text(StringId::PreparingNetworkConfiguration);
-    if (gatherPcSettings(host_.hostInfo(), cameras_.hostIp, cameras_.setupSettings)) {
-        context_.flowState = WizardState::WatchCamera;
-        host_.setDialogRequest(DialogKind::Progress, true);
-    } else {
-        context_.flowState = WizardState::StartCandidateSearch;
-        host_.setDialogRequest(DialogKind::Progress, false);
-    }
+    const bool fallback =
+        gatherPcSettings(host_.hostInfo(), cameras_.hostIp, cameras_.setupSettings);
+    context_.flowState = fallback ? WizardState::WatchCamera : WizardState::StartCandidateSearch;
+    // Cancel from the start: the candidate search may take a while, and nothing else ends it.
+    host_.setDialogRequest(DialogKind::Progress, true);
     host_.startTimer(TimerId::Wizard, kTickPeriodMs);
 }
 

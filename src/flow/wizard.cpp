@@ -14,7 +14,7 @@ namespace tolvane {
 namespace {
 
 constexpr int kByMacWaitMs = 60000;
-constexpr int kPageReadyWaitMs = 5000;
+constexpr std::uint32_t kPageReadyWaitMs = 5000;
 
 }  // namespace
 
@@ -96,6 +96,10 @@ void Wizard::stepWizard() {
         case WizardState::OpenNewAddress:
             openNewAddress();
             break;
+        case WizardState::AwaitPageReady:
+            if (camera)
+                awaitPageReady(*camera);
+            break;
     }
 }
 
@@ -132,9 +136,8 @@ void Wizard::watchCamera() {
             break;
         case kEasySetupPreparingStatus:
             refreshProgress(StringId::WizardInProgress);
-            host_.pause(kPageReadyWaitMs);
-            host_.shellLaunch(page);
-            context_.flowState = WizardState::AwaitAfterC000;
+            context_.tickCount = 0;
+            context_.flowState = WizardState::AwaitPageReady;
             break;
         case kLocalSetupFinishedStatus:
             if (!internet)
@@ -171,6 +174,15 @@ void Wizard::watchCamera() {
 void Wizard::watchUnlistedCamera() {
     if (context_.setupByMac)
         confirmFallback();
+}
+
+// The page is built when it opens, from what the camera reports then.
+void Wizard::awaitPageReady(const CameraRecord& camera) {
+    if (!moreThanElapsed(context_.tickCount, kPageReadyWaitMs))
+        return;
+    host_.shellLaunch(easySetupPageUrl(camera.ipAddress, camera.webPort, context_.internetAccess,
+                                       host_.uiLanguage()));
+    context_.flowState = WizardState::AwaitAfterC000;
 }
 
 void Wizard::proposeAddress() {
@@ -323,21 +335,45 @@ void Wizard::startCandidateSearch() {
     if (!host_.progressDialogExists())
         return;
     context_.candidateCounter = firstCandidateCounter(cameras_.setupSettings.mask);
+    context_.candidatesChecked = 0;
+    context_.addressCheck = {};
+    context_.tickCount = 0;
     context_.flowState = WizardState::TestCandidate;
 }
 
+// One check at a time runs off the UI thread; the ticks that come while it runs are dropped, and
+// the first tick after an "in use" verdict starts the next candidate. Where nobody can be told
+// apart from a free address (every host answers, or no check method works), the search would
+// walk the whole subnet: it gives up after a bounded number of candidates or time and proposes
+// the fallback settings, as when no candidate is left.
 void Wizard::testCandidate() {
+    const AddressCheckStatus check = context_.addressCheck;
+    if (check.state == AddressCheckState::Free && check.address == context_.lastCandidate)
+        return proposeCandidate(check.address);
+    const bool outOfTime = moreThanElapsed(context_.tickCount, kCandidateSearchMs);
+    const bool running = check.state == AddressCheckState::Running;
+    if (running && !outOfTime)
+        return;
+    if (outOfTime || context_.candidatesChecked >= kMaxCheckedCandidates) {
+        if (running)
+            host_.abandonAddressCheck();
+        return confirmFallback();
+    }
     const std::uint32_t ownAddress = hostOrder(cameras_.hostIp);
     const std::optional<std::uint32_t> candidate =
         nextCandidate(context_.candidateCounter, cameras_.setupSettings, ownAddress);
     context_.lastCandidate = candidate.value_or(0);
     if (!candidate)
         return confirmFallback();
-    if (!host_.hostInfo().CheckAddressFree(*candidate, 0))
-        return;
+    ++context_.candidatesChecked;
+    host_.startAddressCheck(*candidate, 0);
+}
+
+void Wizard::proposeCandidate(std::uint32_t candidate) {
+    context_.addressCheck = {};
     context_.flowState = WizardState::SendSettings;
     host_.stopTimer(TimerId::Wizard);
-    cameras_.setupSettings.ip = *candidate;
+    cameras_.setupSettings.ip = candidate;
     host_.runAddressConfirm();
     noteAddressConfirmed();
     host_.startTimer(TimerId::Wizard, kTickPeriodMs);
@@ -347,6 +383,7 @@ void Wizard::testCandidate() {
 }
 
 void Wizard::confirmFallback() {
+    context_.addressCheck = {};
     context_.flowState = WizardState::SendSettings;
     host_.stopTimer(TimerId::Wizard);
     cameras_.setupSettings = kFallbackSettings;

@@ -29,6 +29,8 @@ private:
     void reportFailure();
     void startCandidateSearch();
     void testCandidate();
+    void proposeCandidate(std::uint32_t candidate);
+    void awaitPageReady(const CameraRecord& camera);
     void openNewAddress();
     void showCompletionAndChoice(const CameraRecord& camera);
     void confirmFallback();

@@ -2,6 +2,9 @@
 
 #include <mutex>
 #include <thread>
+#include <utility>
+
+#include <QPointer>
 
 namespace tolvane {
 
@@ -21,10 +24,11 @@ AddressCheckRunner::~AddressCheckRunner() {
     abandon();
 }
 
-void AddressCheckRunner::start(quint32 address, quint32 ownAddress) {
+void AddressCheckRunner::start(std::uint32_t address, std::uint32_t ownAddress, Done done) {
     abandon();
     auto run = std::make_shared<Run>();
     run_ = run;
+    done_ = std::move(done);
     std::thread([this, run, check = check_, address, ownAddress] {
         const int result = check(address, ownAddress) ? Free : InUse;
         const std::lock_guard lock(run->mutex);
@@ -37,7 +41,13 @@ void AddressCheckRunner::start(quint32 address, quint32 ownAddress) {
                 if (run_ != run)
                     return;
                 run_.reset();
-                emit finished(address, result);
+                // `done` may start the next check, which replaces done_, or even end the
+                // runner's owner.
+                const QPointer<AddressCheckRunner> alive(this);
+                if (const Done done = std::exchange(done_, nullptr))
+                    done(result == Free);
+                if (alive)
+                    emit finished(address, result);
             },
             Qt::QueuedConnection);
     }).detach();
@@ -51,6 +61,7 @@ void AddressCheckRunner::abandon() {
         run_->abandoned = true;
     }
     run_.reset();
+    done_ = nullptr;
 }
 
 bool AddressCheckRunner::isRunning() const {

@@ -6,12 +6,15 @@
 
 #include <QObject>
 
+#include "hostnet/address_checker.h"
+
 namespace tolvane {
 
 // Runs address checks off the caller's thread, so that a check of several seconds never
-// blocks an event loop, and reports each result by `finished` on the thread the runner lives
-// in. A check that is abandoned runs on to its end unobserved: abandoning never waits.
-class AddressCheckRunner : public QObject {
+// blocks an event loop, and reports each result to its `done` and by `finished` on the thread
+// the runner lives in. A check that is abandoned runs on to its end unobserved: abandoning
+// never waits.
+class AddressCheckRunner : public QObject, public AddressChecker {
     Q_OBJECT
 
 public:
@@ -25,21 +28,20 @@ public:
     // Abandons a check still running.
     ~AddressCheckRunner() override;
 
-    // Starts a check of `address` with `ownAddress` as the own-address exception; a check
-    // still running is abandoned first.
-    void start(quint32 address, quint32 ownAddress);
-    // Forgets the check in progress: its result will not be reported. Returns at once.
-    void abandon();
-    bool isRunning() const;
+    // `done` may be empty when `finished` is all the caller listens to.
+    void start(std::uint32_t address, std::uint32_t ownAddress, Done done) override;
+    void abandon() override;
+    bool isRunning() const override;
 
 signals:
-    // `result` is a Result.
+    // `result` is a Result; emitted after `done` has run.
     void finished(quint32 address, int result);
 
 private:
     struct Run;
 
     Check check_;
+    Done done_;
     std::shared_ptr<Run> run_;
 };
 

@@ -93,6 +93,7 @@ enum class StringId : int {
     LocalAccess = 186,
     SelectAutomaticSetupFirst = 187,
     CamerasNotListed = 188,
+    CheckingAddress = 189,
 };
 
 }  // namespace tolvane

@@ -208,6 +208,8 @@ constexpr StringEntry kStrings[] = {
     //% "More cameras answered than can be listed; not shown: %1. Set up the listed cameras, "
     //% "disconnect them, and start this program again to list the others."
     {StringId::CamerasNotListed, QT_TRID_NOOP("tolvane-188")},
+    //% "Checking %1 …"
+    {StringId::CheckingAddress, QT_TRID_NOOP("tolvane-189")},
 };
 // clang-format on
 

@@ -3,20 +3,28 @@
 // its browser launches recorded. It starts one flow through its entry point, lets the window's
 // own timers run it, and prints what happened as JSON lines on standard output:
 //
-//   {"event":"listed"|"flowStarted"|"state"|"addressConfirm"|"url"|"accessChoice"|"message"|
-//    "messageBox"|"question"|"end"|"timeout", "ms": <since start>, ...}
+//   {"event":"listed"|"flowStarted"|"state"|"check"|"cancelled"|"addressConfirm"|"url"|
+//    "accessChoice"|"message"|"messageBox"|"question"|"end"|"timeout", "ms": <since start>, ...}
 //
 //   flow_driver --scenario wizard [--wait-for-go]   automatic set-up (local access) of the first
 //                                                   camera listed; with --wait-for-go it waits
 //                                                   for a line on standard input after "listed"
 //   flow_driver --scenario by-mac --mac 020000A1B2C3 set-up by MAC through the window's button
+//   --cancel-during-check                           presses the progress dialog's Cancel as soon
+//                                                   as the first address check runs
 //
 // With --all-interfaces the window searches every interface of the PC, as the program does: the
 // wizard's camera is then picked in the list (the first, or the one of --camera-mac), and the
 // set-up by MAC goes out the interface that --mac-interface chooses beside the MAC field.
 //
-// The run ends when the flow is idle again (flowState 0, timers 2 and 3 stopped, no progress
-// dialog), or after --timeout-seconds (exit status 3).
+// "check" reports each change of the flow's address check (address, state None/Running/Free/
+// InUse). A probe timer due every 10 ms measures how long the event loop was kept from it; "end"
+// and "timeout" carry the worst stall ("worstStallMs") and the worst outside the ticks that send
+// a request burst, whose 50/51/52 ms gaps block on purpose ("worstStallOutsideBurstsMs").
+//
+// The run ends when the flow is idle again (flowState 0, or cancelled; timers 2 and 3 stopped,
+// no progress dialog), or after --timeout-seconds (exit status 3).
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -24,6 +32,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -40,6 +49,7 @@
 #include "ui/main/camera_list.h"
 #include "ui/main/main_dialog.h"
 #include "ui/main/prompter.h"
+#include "ui/prompts/progress_dialog.h"
 
 namespace {
 
@@ -102,6 +112,61 @@ public:
     }
 };
 
+const char* checkStateName(AddressCheckState state) {
+    switch (state) {
+        case AddressCheckState::None:
+            return "None";
+        case AddressCheckState::Running:
+            return "Running";
+        case AddressCheckState::Free:
+            return "Free";
+        case AddressCheckState::InUse:
+            return "InUse";
+    }
+    return "?";
+}
+
+// How long the event loop kept a 10 ms timer waiting beyond its period, worst case; the ticks
+// that send a request burst (the wizard leaving state 6 or 7) are counted apart.
+class StallProbe {
+public:
+    explicit StallProbe(MainDialog& window) : window_(window) {
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { sample(); });
+        clock_.start();
+        timer_.start(kPeriodMs);
+    }
+
+    void addTo(QJsonObject& fields) const {
+        fields.insert(QStringLiteral("worstStallMs"), worst_);
+        fields.insert(QStringLiteral("worstStallOutsideBurstsMs"), worstOutsideBursts_);
+    }
+
+private:
+    static constexpr qint64 kPeriodMs = 10;
+
+    void sample() {
+        const qint64 now = clock_.elapsed();
+        const qint64 stall = now - last_ - kPeriodMs;
+        last_ = now;
+        const FlowState state = window_.context().flowState;
+        const bool burst = state != lastState_ && (lastState_ == WizardState::SendSettings ||
+                                                   lastState_ == WizardState::AwaitAck);
+        lastState_ = state;
+        worst_ = std::max(worst_, stall);
+        if (!burst)
+            worstOutsideBursts_ = std::max(worstOutsideBursts_, stall);
+    }
+
+    MainDialog& window_;
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;
+    qint64 worst_ = 0;
+    qint64 worstOutsideBursts_ = 0;
+    FlowState lastState_;
+};
+
 // Watches the window between its own timer ticks: reports state changes, starts the flow once
 // its precondition holds and ends the run when the flow is idle again.
 class Scenario {
@@ -112,12 +177,15 @@ public:
         QString macInterface;     // the interface chosen for the set-up by MAC
     };
 
-    Scenario(MainDialog& window, QString name, QString mac, bool waitForGo, Choices choices)
+    Scenario(MainDialog& window, QString name, QString mac, bool waitForGo, Choices choices,
+             bool cancelDuringCheck, const StallProbe& probe)
         : window_(window),
           name_(std::move(name)),
           mac_(std::move(mac)),
           waitForGo_(waitForGo),
-          choices_(std::move(choices)) {}
+          choices_(std::move(choices)),
+          cancelDuringCheck_(cancelDuringCheck),
+          probe_(probe) {}
 
     void check() {
         const FlowState state = window_.context().flowState;
@@ -125,14 +193,31 @@ public:
             lastState_ = state;
             emitEvent(QStringLiteral("state"), {{QStringLiteral("state"), state.value()}});
         }
+        const AddressCheckStatus addressCheck = window_.context().addressCheck;
+        if (addressCheck != lastCheck_) {
+            lastCheck_ = addressCheck;
+            emitEvent(QStringLiteral("check"),
+                      {{QStringLiteral("address"), dotted(addressCheck.address)},
+                       {QStringLiteral("state"), checkStateName(addressCheck.state)}});
+            if (addressCheck.state == AddressCheckState::Running && cancelDuringCheck_ &&
+                !cancelled_ && window_.progressDialog()) {
+                cancelled_ = true;
+                ProgressDialog& progress = *window_.progressDialog();
+                const bool visible = progress.cancelButton()->isVisibleTo(&progress);
+                progress.cancelButton()->click();
+                emitEvent(QStringLiteral("cancelled"), {{QStringLiteral("cancelShown"), visible}});
+            }
+        }
         if (!started_) {
             start();
             return;
         }
-        if (state.isIdle() && !window_.timerActive(TimerId::SetupFlow) &&
+        if ((state.isIdle() || cancelled_) && !window_.timerActive(TimerId::SetupFlow) &&
             !window_.timerActive(TimerId::Wizard) && window_.progressDialog() == nullptr) {
-            emitEvent(QStringLiteral("end"),
-                      {{QStringLiteral("requestSequence"), window_.cameras().requestSequence}});
+            QJsonObject fields{{QStringLiteral("requestSequence"),
+                                static_cast<qint64>(window_.cameras().requestSequence)}};
+            probe_.addTo(fields);
+            emitEvent(QStringLiteral("end"), fields);
             QCoreApplication::exit(0);
         }
     }
@@ -194,8 +279,12 @@ private:
     QString mac_;
     bool waitForGo_;
     Choices choices_;
+    bool cancelDuringCheck_;
+    const StallProbe& probe_;
     bool started_ = false;
+    bool cancelled_ = false;
     FlowState lastState_;
+    AddressCheckStatus lastCheck_;
 };
 
 }  // namespace
@@ -223,7 +312,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption macInterface(QStringLiteral("mac-interface"),
                                           QStringLiteral("Interface chosen for the set-up by MAC."),
                                           QStringLiteral("name"));
-    parser.addOptions({scenario, mac, waitForGo, timeout, allInterfaces, cameraMac, macInterface});
+    const QCommandLineOption cancelDuringCheck(
+        QStringLiteral("cancel-during-check"),
+        QStringLiteral("Press Cancel as soon as the first address check runs."));
+    parser.addOptions({scenario, mac, waitForGo, timeout, allInterfaces, cameraMac, macInterface,
+                       cancelDuringCheck});
     parser.process(app);
     const QString name = parser.value(scenario);
     if (name != QLatin1String("wizard") && name != QLatin1String("by-mac")) {
@@ -236,18 +329,23 @@ int main(int argc, char* argv[]) {
     ScriptedPrompter prompter;
     LinuxSearchInterfaces interfaces;
     MainDialog window(cameras, std::make_unique<LinuxHostInfo>(), SocketEndpoints{},
-                      parser.isSet(allInterfaces) ? &interfaces : nullptr, launcher, prompter);
+                      parser.isSet(allInterfaces) ? &interfaces : nullptr, launcher, prompter,
+                      []() -> std::unique_ptr<AddressChecker> {
+                          return std::make_unique<AddressCheckRunner>(LinuxAddressCheck());
+                      });
     window.show();
 
-    Scenario run(
-        window, name, parser.value(mac), parser.isSet(waitForGo),
-        {parser.isSet(allInterfaces), parser.value(cameraMac), parser.value(macInterface)});
+    const StallProbe probe(window);
+    Scenario run(window, name, parser.value(mac), parser.isSet(waitForGo),
+                 {parser.isSet(allInterfaces), parser.value(cameraMac), parser.value(macInterface)},
+                 parser.isSet(cancelDuringCheck), probe);
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&run] { run.check(); });
     watch.start(10);
-    QTimer::singleShot(parser.value(timeout).toInt() * 1000, [&window] {
-        emitEvent(QStringLiteral("timeout"),
-                  {{QStringLiteral("state"), window.context().flowState.value()}});
+    QTimer::singleShot(parser.value(timeout).toInt() * 1000, [&window, &probe] {
+        QJsonObject fields{{QStringLiteral("state"), window.context().flowState.value()}};
+        probe.addTo(fields);
+        emitEvent(QStringLiteral("timeout"), fields);
         QCoreApplication::exit(3);
     });
     return app.exec();

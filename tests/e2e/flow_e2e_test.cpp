@@ -7,9 +7,12 @@
 
 #include <gtest/gtest.h>
 #include <QDeadlineTimer>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHostAddress>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 
 #include "emulator_process.h"
 #include "flow/flow_state.h"
@@ -48,15 +51,16 @@ struct DriverRun {
     }
 };
 
-// Runs flow_driver in "pc" and collects its events; `onListed` runs when the driver reports the
-// camera listed, after which the driver is told to go on.
+// Runs flow_driver (or `program`, the command that starts it) in "pc" and collects its events;
+// `onListed` runs when the driver reports the camera listed, after which the driver is told to
+// go on.
 DriverRun runDriver(const TestBed& bed, const QStringList& arguments, int timeoutMs,
-                    const std::function<void()>& onListed = {}) {
+                    const std::function<void()>& onListed = {},
+                    const QStringList& program = {QStringLiteral(TOLVANE_FLOW_DRIVER)}) {
     DriverRun run;
     QElapsedTimer wall;
     wall.start();
-    std::unique_ptr<QProcess> driver = bed.start(
-        QStringLiteral("pc"), QStringList{QStringLiteral(TOLVANE_FLOW_DRIVER)} + arguments);
+    std::unique_ptr<QProcess> driver = bed.start(QStringLiteral("pc"), program + arguments);
     const QDeadlineTimer deadline(timeoutMs);
     const auto take = [&](const QByteArray& line) {
         const QJsonObject event = QJsonDocument::fromJson(line).object();
@@ -316,6 +320,166 @@ TEST(FlowE2e, CameraThatNeverAcknowledgesEndsWithTheFailureMessageAfterEightSeco
     EXPECT_LT(*failed - *sent, 10000);
     EXPECT_TRUE(run.all(QStringLiteral("url")).isEmpty());
 }
+
+// The driver as a copy that any user may run, with the ARP probe helper beside it where the
+// address check looks for it: as root the helper probes, as "nobody" (without the helper's
+// capability) the neighbour table decides. The build tree may sit in a private folder.
+QString stagedDriver() {
+    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/tolvane-flow-XXXXXX"));
+    static const QString path = [] {
+        const auto kOpen = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                           QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+        const QString copy = folder.filePath(QStringLiteral("flow_driver"));
+        const QString helper = folder.filePath(QStringLiteral("tolvane-arp-probe"));
+        if (!folder.isValid() || !QFile::copy(QStringLiteral(TOLVANE_FLOW_DRIVER), copy) ||
+            !QFile::copy(QStringLiteral(TOLVANE_ARP_PROBE), helper) ||
+            !QFile::setPermissions(folder.path(), kOpen) || !QFile::setPermissions(copy, kOpen) ||
+            !QFile::setPermissions(helper, kOpen)) {
+            ADD_FAILURE() << "the driver could not be staged";
+            return QString();
+        }
+        return copy;
+    }();
+    return path;
+}
+
+const QStringList kAsNobody = {QStringLiteral("setpriv"), QStringLiteral("--reuid=nobody"),
+                               QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups")};
+
+// The bed's other host holds the first candidate (.253): it stays on the link, answering ARP,
+// but ignores echo requests, as a desktop with its firewall on does.
+void otherIgnoresEcho(const TestBed& bed) {
+    const ProcessResult result = bed.run(QStringLiteral("other"),
+                                         {QStringLiteral("sysctl"), QStringLiteral("-qw"),
+                                          QStringLiteral("net.ipv4.icmp_echo_ignore_all=1")},
+                                         10000);
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+}
+
+// The address checks the driver saw, as "address state" lines in order.
+QStringList checks(const DriverRun& run) {
+    QStringList seen;
+    for (const QJsonObject& e : run.all(QStringLiteral("check")))
+        seen << e.value(QStringLiteral("address")).toString() + QLatin1Char(' ') +
+                    e.value(QStringLiteral("state")).toString();
+    return seen;
+}
+
+void reportStalls(const QJsonObject& end) {
+    const qint64 worst = end.value(QStringLiteral("worstStallMs")).toInteger();
+    const qint64 outside = end.value(QStringLiteral("worstStallOutsideBurstsMs")).toInteger();
+    std::cout << "[ measured ] worst event-loop stall: " << worst
+              << " ms; outside the request bursts: " << outside << " ms\n";
+    ::testing::Test::RecordProperty("worstStallMs", static_cast<int>(worst));
+    ::testing::Test::RecordProperty("worstStallOutsideBurstsMs", static_cast<int>(outside));
+    // A sanity bound only: a check on the window's thread would block it for seconds.
+    EXPECT_LT(outside, 1000);
+}
+
+enum class RunAs { Root, Nobody };
+
+class EchoIgnoringNeighbour : public testing::TestWithParam<RunAs> {};
+
+// The whole wizard with the first candidate held by a host that ignores echo: that address is
+// found in use (by the ARP probe as root, by the neighbour table as "nobody"), the next one is
+// proposed, and the window's event loop keeps running throughout.
+TEST_P(EchoIgnoringNeighbour, FirstCandidateIsSkippedWithoutStallingTheWindow) {
+    TestBed bed(1);
+    TOLVANE_REQUIRE_BED(bed);
+    QStringList program{stagedDriver()};
+    if (GetParam() == RunAs::Nobody) {
+        if (bed.run(QStringLiteral("pc"), kAsNobody + QStringList{QStringLiteral("true")}, 10000)
+                .exitCode != 0)
+            GTEST_SKIP() << "no unprivileged user in this bed";
+        program = kAsNobody + program;
+    }
+    otherIgnoresEcho(bed);
+    const QString otherIp = bed.value(QStringLiteral("TESTBED_OTHER_IP"));
+    const QString freeIp = bed.value(QStringLiteral("TESTBED_FREE_IP"));
+    EmulatorProcess camera(
+        bed, QStringLiteral("cam1"),
+        {"--profile", "factory-new", "--mac", kCameraMac, "--restart-silence", "3",
+         "--status-after-restart", "0xC100:25,0x8200", "--run-seconds", "150"});
+    ASSERT_TRUE(camera.waitUntilListening()) << camera.problem().toStdString();
+
+    const DriverRun run =
+        runDriver(bed, {"--scenario", "wizard", "--timeout-seconds", "120"}, 140000, {}, program);
+    report("wizard past an echo-ignoring host", run);
+    expectEnded(run);
+
+    const QStringList seen = checks(run);
+    ASSERT_GE(seen.size(), 4) << seen.join(", ").toStdString();
+    EXPECT_EQ(seen.mid(0, 4), (QStringList{otherIp + " Running", otherIp + " InUse",
+                                           freeIp + " Running", freeIp + " Free"}))
+        << seen.join(", ").toStdString();
+    const QList<QJsonObject> checkEvents = run.all(QStringLiteral("check"));
+    const auto msOf = [&checkEvents](int index) {
+        return checkEvents[index].value(QStringLiteral("ms")).toInteger();
+    };
+    std::cout << "[ measured ] verdict in use (echo-ignoring host): " << msOf(1) - msOf(0)
+              << " ms; free: " << msOf(3) - msOf(2) << " ms\n";
+    const std::optional<QJsonObject> confirm = run.first(QStringLiteral("addressConfirm"));
+    ASSERT_TRUE(confirm);
+    EXPECT_EQ(confirm->value(QStringLiteral("ip")).toString(), freeIp);
+    const QList<QJsonObject> setups = received(camera, 15);
+    ASSERT_EQ(setups.size(), 3);
+    expectBurst(setups, setups[0].value(QStringLiteral("sequence")).toInt());
+    for (const QJsonObject& setup : setups)
+        EXPECT_EQ(item(bytesOf(setup), 0x20), address(freeIp));
+
+    const std::optional<QJsonObject> end = run.first(QStringLiteral("end"));
+    ASSERT_TRUE(end);
+    reportStalls(*end);
+}
+
+INSTANTIATE_TEST_SUITE_P(Users, EchoIgnoringNeighbour, testing::Values(RunAs::Root, RunAs::Nobody),
+                         [](const auto& info) {
+                             return info.param == RunAs::Root ? "Root" : "Nobody";
+                         });
+
+class CancelDuringACheck : public testing::TestWithParam<const char*> {};
+
+// Cancel in the progress dialog while the first candidate is being checked: the flow stops at
+// once, without waiting for the check, and nothing reaches the camera. The set-up by MAC shows
+// its Cancel from the start.
+TEST_P(CancelDuringACheck, StopsAtOnceAndSendsNothing) {
+    const bool byMac = qstrcmp(GetParam(), "by-mac") == 0;
+    TestBed bed(1);
+    TOLVANE_REQUIRE_BED(bed);
+    otherIgnoresEcho(bed);
+    EmulatorProcess camera(bed, QStringLiteral("cam1"),
+                           {"--profile", byMac ? "silent" : "factory-new", "--mac", kCameraMac,
+                            "--run-seconds", "90"});
+    ASSERT_TRUE(camera.waitUntilListening()) << camera.problem().toStdString();
+
+    QStringList arguments{"--scenario", GetParam(), "--cancel-during-check", "--timeout-seconds",
+                          "60"};
+    if (byMac)
+        arguments << "--mac"
+                  << "027710000001";
+    const DriverRun run = runDriver(bed, arguments, 80000);
+    report(byMac ? "cancel during a check, by MAC" : "cancel during a check, wizard", run);
+    expectEnded(run);
+
+    const std::optional<QJsonObject> cancelled = run.first(QStringLiteral("cancelled"));
+    ASSERT_TRUE(cancelled) << "no check ran";
+    EXPECT_TRUE(cancelled->value(QStringLiteral("cancelShown")).toBool());
+    const std::optional<QJsonObject> end = run.first(QStringLiteral("end"));
+    ASSERT_TRUE(end);
+    const qint64 afterCancel = end->value(QStringLiteral("ms")).toInteger() -
+                               cancelled->value(QStringLiteral("ms")).toInteger();
+    std::cout << "[ measured ] cancel to idle: " << afterCancel << " ms\n";
+    EXPECT_LT(afterCancel, 1000) << "the window waited for the check";
+    EXPECT_FALSE(run.first(QStringLiteral("addressConfirm")));
+    EXPECT_TRUE(run.all(QStringLiteral("url")).isEmpty());
+    EXPECT_TRUE(received(camera, 15).isEmpty());
+    reportStalls(*end);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flows, CancelDuringACheck, testing::Values("wizard", "by-mac"),
+                         [](const auto& info) {
+                             return std::string(info.param) == "wizard" ? "Wizard" : "ByMac";
+                         });
 
 }  // namespace
 }  // namespace tolvane::e2e

@@ -11,7 +11,7 @@
 // the flow's closing message (or, when Save is refused, a few seconds in which nothing may be
 // sent). reset-ipsec: Reset IPsec (its button is never shown, so it is pressed directly), then
 // Reset in the reset-IPsec dialog; waits for the closing message. web-page: Open the camera's
-// web page.
+// web page; waits until the page opens, after the address check.
 #include <cstdio>
 #include <memory>
 
@@ -41,6 +41,8 @@ using namespace tolvane;
 
 constexpr int kListedWithinMs = 15000;
 constexpr int kDialogWithinMs = 3000;
+// An address check ends within a few seconds, 25 s at worst (a ping that nobody answers).
+constexpr int kCheckWithinMs = 30000;
 // After a refused Save: long enough for a set-up burst and a search to have gone out.
 constexpr int kQuietMs = 3000;
 
@@ -95,9 +97,11 @@ public:
         return controlDialogOpened_ || note("no control dialog");
     }
 
+    // The page opens once the address check that refreshes the camera's neighbour entry is over.
     bool openWebPage() {
         click(main_.controlDialog()->openWebPageButton());
-        return true;
+        return QTest::qWaitFor([&] { return !launcher_.urls.isEmpty(); }, kCheckWithinMs) ||
+               note("no page opened");
     }
 
     bool manualSetup(quint32 newAddress, const QString& name) {
@@ -107,7 +111,17 @@ public:
         ManualSetupDialog* dialog = main_.manualSetupDialog();
         typeInto(dialog->cameraNameField(), name);
         typeAddress(dialog->ipAddressField(), newAddress);
+        const std::size_t messagesBefore = prompter_.messages.size();
         click(dialog->saveButton());
+        // Save waits for the address check; either the flow starts (the dialog goes) or the
+        // address is in use (a message, the dialog stays).
+        if (!QTest::qWaitFor(
+                [&] {
+                    return main_.manualSetupDialog() == nullptr ||
+                           prompter_.messages.size() > messagesBefore;
+                },
+                kCheckWithinMs))
+            return note("the address check did not end");
         if (main_.manualSetupDialog() != nullptr) {
             QTest::qWait(kQuietMs);
             return true;
@@ -196,8 +210,10 @@ int main(int argc, char* argv[]) {
     test::ScriptedPrompter prompter;
     prompter.yesNoAnswers = {true, true, true};
     test::RecordingLauncher launcher;
-    MainDialog main(cameras, std::make_unique<LinuxHostInfo>(), SocketEndpoints{}, launcher,
-                    prompter);
+    MainDialog main(
+        cameras, std::make_unique<LinuxHostInfo>(), SocketEndpoints{}, launcher, prompter, [] {
+            return std::unique_ptr<AddressChecker>(new AddressCheckRunner(LinuxAddressCheck()));
+        });
     main.show();
     Driver driver(cameras, main, prompter, launcher, limitSeconds * 1000);
 

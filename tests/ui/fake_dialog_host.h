@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include <QDialog>
@@ -17,6 +18,7 @@
 #include "hostnet/host_info.h"
 #include "protocol/socket_state.h"
 #include "rules/dialog_opener.h"
+#include "scripted_address_checker.h"
 #include "text/string_table.h"
 #include "ui/main/dialog_host.h"
 #include "ui/main/prompter.h"
@@ -27,7 +29,7 @@ namespace tolvane::test {
 // Stands in for the main window when a test needs a dialog, not the window: a plain widget
 // parents the dialogs, a real set-up flow runs over this host, requests are filed as the window
 // files them, and what the window would do with its timers, socket and modeless dialogs is only
-// recorded.
+// recorded. Address checks run on scripted checkers until the test delivers their verdicts.
 class FakeDialogHost : public DialogHost, public FlowHost {
 public:
     FakeDialogHost(CameraTable& cameras, Prompter& prompter, BrowserLauncher& launcher,
@@ -52,6 +54,7 @@ public:
     std::vector<QDialog*> openDialogs;
     // The progress dialog that the window's opener would have registered; the test sets it.
     ProgressDialog* progress = nullptr;
+    ScriptedCheckers checkers;
 
     bool isOpen(const QDialog* dialog) const {
         return std::find(openDialogs.begin(), openDialogs.end(), dialog) != openDialogs.end();
@@ -66,6 +69,10 @@ public:
     FlowHost& flowHost() override { return *this; }
     Prompter& prompter() override { return prompter_; }
     HostInfo& hostInfo() override { return hostInfo_; }
+    std::unique_ptr<AddressChecker> makeAddressChecker() override {
+        return checkers.factory(hostInfo_)();
+    }
+    AddressChecker& pageLaunchCheck() override { return *pageCheck_; }
     BrowserLauncher& launcher() override { return launcher_; }
     UiLanguage uiLanguage() const override { return ::tolvane::uiLanguage(); }
     ProgressDialog* progressDialog() const override { return progress; }
@@ -124,6 +131,17 @@ public:
     void browserRestartLaunch(const QString& url) override { launcher_.openUrl(url); }
     // Never blocks: the tests drive the flows tick by tick.
     void pause(int) override {}
+    void startAddressCheck(std::uint32_t address, std::uint32_t ownAddress) override {
+        context_.addressCheck = {address, AddressCheckState::Running};
+        flowCheck_->start(address, ownAddress, [this, address](bool free) {
+            context_.addressCheck = {address,
+                                     free ? AddressCheckState::Free : AddressCheckState::InUse};
+        });
+    }
+    void abandonAddressCheck() override {
+        flowCheck_->abandon();
+        context_.addressCheck = {};
+    }
     QString text(StringId stringId) const override { return uiText(stringId); }
     QString macFieldText() const override { return macField; }
 
@@ -134,6 +152,8 @@ private:
     HostInfo& hostInfo_;
     FlowContext context_;
     SetupFlow setupFlow_{context_, cameras_, *this};
+    std::unique_ptr<AddressChecker> flowCheck_ = makeAddressChecker();
+    std::unique_ptr<AddressChecker> pageCheck_ = makeAddressChecker();
 };
 
 }  // namespace tolvane::test

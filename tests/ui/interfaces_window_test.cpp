@@ -46,8 +46,10 @@ class InterfacesWindowTest : public test::MainDialogFixture {
 protected:
     std::unique_ptr<MainDialog> open(std::vector<PcInterface> searched) {
         interfaces.interfaces = std::move(searched);
-        return std::make_unique<MainDialog>(cameras, std::make_unique<test::FakeHostInfo>(),
-                                            loopbackEndpoints(), &interfaces, launcher, prompter);
+        auto hostInfo = std::make_unique<test::FakeHostInfo>();
+        AddressCheckerFactory makeChecker = checkers.factory(*hostInfo);
+        return std::make_unique<MainDialog>(cameras, std::move(hostInfo), loopbackEndpoints(),
+                                            &interfaces, launcher, prompter, std::move(makeChecker));
     }
 
     // A camera found on `on` that answered since the last rebuild.

@@ -14,9 +14,10 @@
 
 #include "camera/camera_codes.h"
 #include "fake_host_info.h"
-#include "listed_camera.h"
 #include "flow_state_printer.h"
+#include "listed_camera.h"
 #include "recording_launcher.h"
+#include "scripted_address_checker.h"
 #include "scripted_prompter.h"
 #include "ui/main/main_dialog.h"
 
@@ -52,8 +53,9 @@ protected:
         if (configure) {
             configure(*hostInfo);
         }
+        AddressCheckerFactory makeChecker = checkers.factory(*hostInfo);
         return std::make_unique<MainDialog>(cameras, std::move(hostInfo), std::move(endpoints),
-                                            launcher, prompter);
+                                            launcher, prompter, std::move(makeChecker));
     }
 
     // Datagrams that reached the cameras' port since the last call.
@@ -81,6 +83,8 @@ protected:
     CameraTable cameras;
     RecordingLauncher launcher;
     ScriptedPrompter prompter;
+    // The window's address checks: they run until the test delivers their verdicts.
+    ScriptedCheckers checkers;
     QUdpSocket cameraPort;
 };
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -22,6 +23,7 @@
 #include "hostnet/linux/linux_host_info.h"
 #include "recording_launcher.h"
 #include "screenshot_languages.h"
+#include "scripted_address_checker.h"
 #include "scripted_prompter.h"
 #include "text/language_setup.h"
 #include "text/string_table.h"
@@ -78,17 +80,19 @@ void addCamera(CameraTable& cameras, std::uint8_t last, std::uint32_t address,
 bool shootInProcess(Shooter& shooter) {
     test::RecordingLauncher launcher;
     test::ScriptedPrompter prompter;
+    test::FakeHostInfo verdicts;
+    test::ScriptedCheckers checkers;
     bool ok = true;
     {
         CameraTable cameras;
         MainDialog main(cameras, std::make_unique<test::FakeHostInfo>(), loopbackEndpoints(),
-                        launcher, prompter);
+                        launcher, prompter, checkers.factory(verdicts));
         ok &= shooter.save(main, QStringLiteral("main_empty"));
     }
     {
         CameraTable cameras;
         MainDialog main(cameras, std::make_unique<test::FakeHostInfo>(), loopbackEndpoints(),
-                        launcher, prompter);
+                        launcher, prompter, checkers.factory(verdicts));
         addCamera(cameras, 0x01, 0xC0A800FDu, kFactoryMode, 0xC100);
         addCamera(cameras, 0x02, 0xC0A8010Bu, 0x02, 0x8D00);
         addCamera(cameras, 0x03, 0xC0A80114u, 0x01, 0x8D00);
@@ -101,6 +105,9 @@ bool shootInProcess(Shooter& shooter) {
         main.setDialogRequest(DialogKind::Progress, true);
         main.openRequestedDialog();
         ok &= shooter.save(*main.progressDialog(), QStringLiteral("progress"));
+        main.startAddressCheck(0xC0A801FDu, 0);
+        ok &= shooter.save(*main.progressDialog(), QStringLiteral("progress_checking"));
+        main.abandonAddressCheck();
 
         cameras.setupSettings = {0xC0A801FEu, 0xFFFFFF00u, 0, 0, 0};
         {
@@ -131,8 +138,11 @@ bool shootTestBed(Shooter& shooter, const QString& interfaceName, double seconds
     CameraTable cameras;
     SocketEndpoints endpoints;
     endpoints.interfaceName = interfaceName;
-    MainDialog main(cameras, std::make_unique<LinuxHostInfo>(interfaceName.toStdString()),
-                    endpoints, launcher, prompter);
+    const std::string name = interfaceName.toStdString();
+    MainDialog main(cameras, std::make_unique<LinuxHostInfo>(name), endpoints, launcher, prompter,
+                    [name]() -> std::unique_ptr<AddressChecker> {
+                        return std::make_unique<AddressCheckRunner>(LinuxAddressCheck(name));
+                    });
     main.show();
     QEventLoop loop;
     QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+#include "hostnet/address_checker.h"
 #include "text/ui_language.h"
 
 class QDialog;
@@ -34,6 +37,10 @@ public:
     virtual FlowHost& flowHost() = 0;
     virtual Prompter& prompter() = 0;
     virtual HostInfo& hostInfo() = 0;
+    // A checker of the dialog's own; destroying it abandons its check.
+    virtual std::unique_ptr<AddressChecker> makeAddressChecker() = 0;
+    // The checker of the web-page launch, which outlives the dialog that starts it.
+    virtual AddressChecker& pageLaunchCheck() = 0;
     virtual BrowserLauncher& launcher() = 0;
     virtual UiLanguage uiLanguage() const = 0;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -19,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "camera/camera_codes.h"
+#include "flow/flow_cancel.h"
 #include "flow/setup_flow.h"
 #include "flow/wizard.h"
 #include "rules/dialog_opener.h"
@@ -61,13 +63,14 @@ void setWhitePanel(QWidget* widget) {
 
 MainDialog::MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo,
                        SocketEndpoints endpoints, BrowserLauncher& launcher, Prompter& prompter,
-                       QWidget* parent)
+                       AddressCheckerFactory makeChecker, QWidget* parent)
     : MainDialog(cameras, std::move(hostInfo), std::move(endpoints), nullptr, launcher, prompter,
-                 parent) {}
+                 std::move(makeChecker), parent) {}
 
 MainDialog::MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo,
                        SocketEndpoints endpoints, SearchInterfaces* interfaces,
-                       BrowserLauncher& launcher, Prompter& prompter, QWidget* parent)
+                       BrowserLauncher& launcher, Prompter& prompter,
+                       AddressCheckerFactory makeChecker, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       cameras_(cameras),
@@ -75,6 +78,9 @@ MainDialog::MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo,
       interfaces_(interfaces),
       launcher_(launcher),
       prompter_(prompter),
+      makeChecker_(std::move(makeChecker)),
+      flowCheck_(makeChecker_()),
+      pageCheck_(makeChecker_()),
       setupFlow_(std::make_unique<SetupFlow>(context_, cameras_, *this)),
       wizard_(std::make_unique<Wizard>(context_, cameras_, *this)) {
     for (TimerId id : kAllTimers) {
@@ -507,6 +513,9 @@ void MainDialog::done(int result) {
     for (QTimer* timer : timers_) {
         timer->stop();
     }
+    // A check may take seconds more; its worker ends unobserved.
+    flowCheck_->abandon();
+    pageCheck_->abandon();
     cameraSocket_.reset();
     QDialog::done(result);
 }
@@ -515,6 +524,23 @@ void MainDialog::reject() {
     if (inputEnabled()) {
         QDialog::reject();
     }
+}
+
+bool MainDialog::flowRunning() const {
+    return timerActive(TimerId::SetupFlow) || timerActive(TimerId::Wizard) ||
+           context_.addressCheck.state == AddressCheckState::Running;
+}
+
+// The user who closes the window during a set-up wants out, even where the flow would wait for a
+// camera or a check without end: the flow is cancelled as by the progress dialog's Cancel.
+void MainDialog::closeEvent(QCloseEvent* event) {
+    if (!flowRunning()) {
+        QDialog::closeEvent(event);
+        return;
+    }
+    onProgressCancel(context_, *this);
+    done(QDialog::Rejected);
+    event->accept();
 }
 
 // ---- dialog opener ----

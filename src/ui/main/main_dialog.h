@@ -14,12 +14,14 @@
 #include "flow/browser_launcher.h"
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
+#include "hostnet/address_checker.h"
 #include "hostnet/host_info.h"
 #include "hostnet/search_interfaces.h"
 #include "protocol/camera_socket.h"
 #include "ui/main/dialog_host.h"
 #include "ui/main/prompter.h"
 
+class QCloseEvent;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -46,15 +48,18 @@ class Wizard;
 // searched, the list shows each camera's interface, a line names the interfaces searched, a
 // selector beside the MAC field picks the interface of a set-up by MAC address, and the host
 // settings and PC fields that the flows use are those of the flow's camera's interface.
+// Address checks run on checkers that `makeChecker` makes: one for the flows, one for the
+// web-page launch.
 class MainDialog final : public QDialog, public FlowHost, public DialogHost {
     Q_OBJECT
 public:
     MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo, SocketEndpoints endpoints,
-               BrowserLauncher& launcher, Prompter& prompter, QWidget* parent = nullptr);
+               BrowserLauncher& launcher, Prompter& prompter, AddressCheckerFactory makeChecker,
+               QWidget* parent = nullptr);
     // `interfaces` may be null: one socket as the endpoints say, as above.
     MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo, SocketEndpoints endpoints,
                SearchInterfaces* interfaces, BrowserLauncher& launcher, Prompter& prompter,
-               QWidget* parent = nullptr);
+               AddressCheckerFactory makeChecker, QWidget* parent = nullptr);
     ~MainDialog() override;
 
     // DialogHost
@@ -67,6 +72,8 @@ public:
     Prompter& prompter() override { return prompter_; }
     // The settings of the flow's camera's interface while several are searched.
     HostInfo& hostInfo() override;
+    std::unique_ptr<AddressChecker> makeAddressChecker() override { return makeChecker_(); }
+    AddressChecker& pageLaunchCheck() override { return *pageCheck_; }
     UiLanguage uiLanguage() const override;
     ProgressDialog* progressDialog() const override { return progressDialog_; }
     // Shows a modeless dialog owned by this window, centred on the screen, and disables the
@@ -136,15 +143,22 @@ public:
     void shellLaunch(const QString& url) override;
     void browserRestartLaunch(const QString& url) override;
     void pause(int ms) override;
+    void startAddressCheck(std::uint32_t address, std::uint32_t ownAddress) override;
+    void abandonAddressCheck() override;
     QString text(StringId stringId) const override;
     QString macFieldText() const override;
 
-    // Closing the window stops the timers and closes the socket; Esc and the close box do
-    // nothing while a modeless dialog disables the window.
+    // Closing the window stops the timers, abandons the address checks and closes the socket;
+    // Esc and the close box do nothing while a modeless dialog disables the window, except that
+    // the close box (or the desktop's close) ends a running flow and closes all the same.
     void done(int result) override;
     void reject() override;
+    // True while the set-up flow or the wizard is under way: its timer runs or it waits for an
+    // address check.
+    bool flowRunning() const;
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -184,6 +198,10 @@ private:
     BrowserLauncher& launcher_;
     Prompter& prompter_;
     FlowContext context_;
+    AddressCheckerFactory makeChecker_;
+    // Declared after everything their verdicts reach, so they go (and abandon) first.
+    std::unique_ptr<AddressChecker> flowCheck_;
+    std::unique_ptr<AddressChecker> pageCheck_;
     std::unique_ptr<CameraSocket> cameraSocket_;
     std::unique_ptr<SetupFlow> setupFlow_;
     std::unique_ptr<Wizard> wizard_;

@@ -108,6 +108,29 @@ void MainDialog::pause(int ms) {
     QThread::msleep(static_cast<unsigned long>(ms));
 }
 
+void MainDialog::startAddressCheck(std::uint32_t address, std::uint32_t ownAddress) {
+    context_.addressCheck = {address, AddressCheckState::Running};
+    if (progressDialog_) {
+        progressDialog_->showCheckedAddress(address);
+    }
+    flowCheck_->start(address, ownAddress, [this, address](bool free) {
+        context_.addressCheck = {address,
+                                 free ? AddressCheckState::Free : AddressCheckState::InUse};
+        // After "in use" the next candidate's address replaces the line at the next tick.
+        if (free && progressDialog_) {
+            progressDialog_->showCheckedAddress(std::nullopt);
+        }
+    });
+}
+
+void MainDialog::abandonAddressCheck() {
+    flowCheck_->abandon();
+    context_.addressCheck = {};
+    if (progressDialog_) {
+        progressDialog_->showCheckedAddress(std::nullopt);
+    }
+}
+
 QString MainDialog::text(StringId stringId) const {
     return uiText(stringId);
 }

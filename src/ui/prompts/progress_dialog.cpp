@@ -7,6 +7,8 @@
 
 #include "flow/flow_cancel.h"
 #include "flow/flow_context.h"
+#include "hostnet/address_check.h"
+#include "text/string_table.h"
 #include "ui/main/dialog_host.h"
 #include "ui/prompts/text_panel.h"
 
@@ -18,6 +20,9 @@ ProgressDialog::ProgressDialog(DialogHost& owner)
 
     textPanel_ = createTextPanel(this);
     textPanel_->setMinimumHeight(64);
+    checkedAddress_ = new QLabel(this);
+    checkedAddress_->setTextFormat(Qt::PlainText);
+    checkedAddress_->hide();
     cancelButton_ = new QPushButton(tr("Cancel"), this);
     // Enter on the focused Cancel presses it, as Space does.
     cancelButton_->setAutoDefault(true);
@@ -28,6 +33,7 @@ ProgressDialog::ProgressDialog(DialogHost& owner)
     buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(textPanel_, 1);
+    layout->addWidget(checkedAddress_);
     layout->addLayout(buttons);
 
     showProgressText();
@@ -37,10 +43,23 @@ ProgressDialog::ProgressDialog(DialogHost& owner)
 void ProgressDialog::showProgressText() {
     textPanel_->setText(displayText(owner().context().progressText));
     fitPanelWidth(textPanel_, 320);
+    showCheckedAddress(std::nullopt);
+}
+
+void ProgressDialog::showCheckedAddress(std::optional<std::uint32_t> address) {
+    checkedAddress_->setText(
+        address
+            ? uiText(StringId::CheckingAddress).arg(QString::fromStdString(DottedAddress(*address)))
+            : QString());
+    checkedAddress_->setVisible(address.has_value());
 }
 
 QString ProgressDialog::shownText() const {
     return textPanel_->text();
+}
+
+QString ProgressDialog::shownCheckedAddress() const {
+    return checkedAddress_->text();
 }
 
 void ProgressDialog::closeProgress() {

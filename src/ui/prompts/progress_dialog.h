@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "ui/main/modeless_dialog.h"
 
 class QLabel;
@@ -18,8 +21,11 @@ class ProgressDialog : public ModelessDialog {
 public:
     explicit ProgressDialog(DialogHost& owner);
 
-    // Shows the owner's progressText again after a flow changed it.
+    // Shows the owner's progressText again after a flow changed it; a new step of the flow has
+    // no address check running yet, so the checked address goes.
     void showProgressText();
+    // Under the text: the address being checked, or nothing.
+    void showCheckedAddress(std::optional<std::uint32_t> address);
     // Asks the dialog to close through the event queue: it still exists when this returns and
     // is gone once the posted close has been handled.
     void closeProgress();
@@ -28,6 +34,8 @@ public:
     bool closeRequested() const { return closeRequested_; }
     QPushButton* cancelButton() const { return cancelButton_; }
     QString shownText() const;
+    // Empty while no address is shown.
+    QString shownCheckedAddress() const;
 
     // Esc and the posted close: closes only after closeProgress.
     void reject() override;
@@ -38,6 +46,7 @@ private:
     void onCancelClicked();
 
     QLabel* textPanel_ = nullptr;
+    QLabel* checkedAddress_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     bool closeRequested_ = false;
 };

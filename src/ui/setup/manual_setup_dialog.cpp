@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +12,6 @@
 #include <QVBoxLayout>
 
 #include "flow/setup_flow.h"
-#include "hostnet/host_info.h"
 #include "text/string_table.h"
 #include "ui/main/dialog_host.h"
 #include "ui/main/ipv4_address_edit.h"
@@ -24,7 +22,8 @@
 namespace tolvane {
 
 ManualSetupDialog::ManualSetupDialog(DialogHost& owner)
-    : ModelessDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : ModelessDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      check_(owner.makeAddressChecker()) {
     setWindowTitle(tr("Manual Setup"));
     buildControls();
 
@@ -208,7 +207,7 @@ void ManualSetupDialog::OnAutoClicked() {
 void ManualSetupDialog::OnSave() {
     CameraTable& cameras = owner().cameras();
     const CameraRecord* camera = cameras.selectedRecord();
-    if (camera == nullptr)
+    if (camera == nullptr || check_->isRunning())
         return;
     const std::optional<SavePlan> plan =
         applyManualSetup(fields(), *camera, cameras.setupRecord, bandwidthEntryTexts());
@@ -218,31 +217,61 @@ void ManualSetupDialog::OnSave() {
     }
 
     // A short-lived progress dialog of this dialog's own, outside the opener: it is what the
-    // user sees while the address check blocks.
+    // user sees while the address check runs. Its Cancel, like this dialog's Close, gives up the
+    // check and leaves the fields as they are.
     owner().context().progressText = uiText(StringId::SetupInProgress);
-    auto* progress = new ProgressDialog(owner());
-    progress->showProgressText();
-    // Lets it paint before the check blocks this thread; clicks wait until the check is over.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    progress_ = new ProgressDialog(owner());
+    progress_->showProgressText();
+    if (!plan->checkAddress)
+        return startSetup();
 
-    if (plan->checkAddress &&
-        !owner().hostInfo().CheckAddressFree(plan->newAddress, plan->currentAddress)) {
-        owner().prompter().messageBox(this, uiText(StringId::AddressesOverlapped),
-                                      MessageIcon::Exclamation);
-        progress->closeProgress();
-        return;
-    }
+    progress_->showCheckedAddress(plan->newAddress);
+    progress_->setCancelVisible(true);
+    connect(progress_, &QDialog::finished, this, [this] { stopCheck(); });
+    save_->setEnabled(false);
+    check_->start(plan->newAddress, plan->currentAddress,
+                  [this](bool free) { onAddressChecked(free); });
+}
+
+void ManualSetupDialog::onAddressChecked(bool free) {
+    save_->setEnabled(true);
+    if (free)
+        return startSetup();
+    owner().prompter().messageBox(this, uiText(StringId::AddressesOverlapped),
+                                  MessageIcon::Exclamation);
+    closeProgress();
+}
+
+void ManualSetupDialog::startSetup() {
     owner().setupFlow().startSetupFlow(TimerId::SetupFlow);
-    progress->closeProgress();
+    closeProgress();
     finish(QDialog::Accepted);
+}
+
+void ManualSetupDialog::stopCheck() {
+    check_->abandon();
+    save_->setEnabled(true);
+}
+
+void ManualSetupDialog::closeProgress() {
+    if (progress_) {
+        disconnect(progress_, &QDialog::finished, this, nullptr);
+        progress_->closeProgress();
+    }
 }
 
 void ManualSetupDialog::accept() {
-    finish(QDialog::Accepted);
+    leave(QDialog::Accepted);
 }
 
 void ManualSetupDialog::reject() {
-    finish(QDialog::Rejected);
+    leave(QDialog::Rejected);
+}
+
+void ManualSetupDialog::leave(int result) {
+    stopCheck();
+    closeProgress();
+    finish(result);
 }
 
 }  // namespace tolvane

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <memory>
+
+#include <QPointer>
+
 #include "ui/main/modeless_dialog.h"
 
+#include "hostnet/address_checker.h"
 #include "rules/manual_setup_logic.h"
 
 class QComboBox;
@@ -14,18 +19,19 @@ namespace tolvane {
 
 class Ipv4AddressEdit;
 class DialogHost;
+class ProgressDialog;
 
 // Lets the user give the selected camera its network settings by hand: camera name, port,
 // static address or DHCP, host name, gateway, DNS servers and bandwidth. Opens filled from the
-// camera's record (copied into the camera table's setupRecord), checks every field on Save and
-// hands the record to the set-up flow. Modeless; created and shown by the main window's dialog
-// opener, deletes itself when closed.
+// camera's record (copied into the camera table's setupRecord), checks every field on Save,
+// checks a new static address off the UI thread and hands the record to the set-up flow.
+// Modeless; created and shown by the main window's dialog opener, deletes itself when closed.
 class ManualSetupDialog : public ModelessDialog {
     Q_OBJECT
 public:
     explicit ManualSetupDialog(DialogHost& owner);
 
-    // Close, Esc and the hidden OK all close without saving.
+    // Close, Esc and the hidden OK all close without saving, giving up a running check.
     void accept() override;
     void reject() override;
 
@@ -59,6 +65,11 @@ private:
     void OnDhcpClicked();
     void OnAutoClicked();
     void OnSave();
+    void onAddressChecked(bool free);
+    void startSetup();
+    void stopCheck();
+    void closeProgress();
+    void leave(int result);
 
     QLineEdit* cameraName_ = nullptr;
     QLineEdit* port_ = nullptr;
@@ -76,6 +87,9 @@ private:
     QPushButton* save_ = nullptr;
     QPushButton* close_ = nullptr;
     QPushButton* hiddenOk_ = nullptr;
+    // The progress dialog of the running Save, gone once it has closed.
+    QPointer<ProgressDialog> progress_;
+    std::unique_ptr<AddressChecker> check_;
 };
 
 }  // namespace tolvane

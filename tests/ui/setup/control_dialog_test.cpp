@@ -133,10 +133,13 @@ TEST_F(ControlDialogTest, LocalSetupOfAFactoryCameraStartsTheWizard) {
     EXPECT_EQ(host.context().dialogRequest, DialogKind::Progress);
 }
 
-TEST_F(ControlDialogTest, LocalSetupOfASetUpCameraOpensItsRootPage) {
+TEST_F(ControlDialogTest, LocalSetupOfASetUpCameraOpensItsRootPageAfterTheCheck) {
     camera().setupFlags = 0x0002;
     camera().webPort = 8080;
-    ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
+    ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton))
+        << "the dialog does not wait for the check";
+    EXPECT_TRUE(launcher.urls.isEmpty()) << "the check runs first";
+    host.checkers.deliverRunning();
     EXPECT_EQ(launcher.urls, QStringList{"http://192.168.0.10:8080/"});
     ASSERT_EQ(hostInfo.checks.size(), 1u);
     EXPECT_EQ(hostInfo.checks[0].address, 0xC0A8000Au);
@@ -192,6 +195,7 @@ TEST_F(ControlDialogTest, WebPageWhileConfiguringExplainsAndStaysOpen) {
 
 TEST_F(ControlDialogTest, WebPageOfACameraNotSetUpIsItsSetupPage) {
     ASSERT_TRUE(clickCloses(&ControlDialog::openWebPageButton));
+    host.checkers.deliverRunning();
     EXPECT_EQ(launcher.urls, QStringList{"http://192.168.0.10:80/CgiStart?page=Setup"});
 }
 
@@ -200,6 +204,7 @@ TEST_F(ControlDialogTest, WebPageIsOpenedEvenWhenTheAddressCheckFails) {
     hostInfo.addressesInUse = {0xC0A8000Au};
     hostInfo.checks.clear();
     ASSERT_TRUE(clickCloses(&ControlDialog::openWebPageButton));
+    host.checkers.deliverRunning();
     EXPECT_EQ(hostInfo.checks.size(), 1u);
     EXPECT_EQ(launcher.urls, QStringList{"http://192.168.0.10:80/"});
 }
@@ -221,13 +226,16 @@ protected:
 
 TEST_F(FrenchControlDialogTest, SetupPageCarriesLanguageSeven) {
     ASSERT_TRUE(clickCloses(&ControlDialog::openWebPageButton));
+    host.checkers.deliverRunning();
     EXPECT_EQ(launcher.urls, QStringList{"http://192.168.0.10:80/CgiStart?page=Setup&Language=7"});
 }
 
 TEST_F(FrenchControlDialogTest, RootPageCarriesLanguageSeven) {
     camera().setupFlags = 0x0002;
     ASSERT_TRUE(clickCloses(&ControlDialog::openWebPageButton));
+    host.checkers.deliverRunning();
     ASSERT_TRUE(clickCloses(&ControlDialog::autoSetupLocalButton));
+    host.checkers.deliverRunning();
     EXPECT_EQ(launcher.urls, (QStringList{"http://192.168.0.10:80/CgiStart?Language=7",
                                           "http://192.168.0.10:80/CgiStart?Language=7"}));
 }

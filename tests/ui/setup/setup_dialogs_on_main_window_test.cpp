@@ -113,10 +113,22 @@ TEST_F(ManualSetupDialogOnMainWindow, SaveOfAStaticAddressChecksItAndStartsTheFl
     dialog->bandwidthList()->setCurrentIndex(0);
     dialog->saveButton()->click();
 
-    EXPECT_TRUE(prompter.messages.empty());
+    // The check runs off the window's thread; the dialog waits for it without blocking.
     ASSERT_EQ(hostInfo->checks.size(), 1u);
     EXPECT_EQ(hostInfo->checks[0].address, 0xC0A80014u);
     EXPECT_EQ(hostInfo->checks[0].ownAddress, 0xC0A8000Au);
+    EXPECT_EQ(main->manualSetupDialog(), dialog);
+    EXPECT_FALSE(dialog->saveButton()->isEnabled()) << "one Save at a time";
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
+    const QList<ProgressDialog*> waiting = main->findChildren<ProgressDialog*>();
+    ASSERT_EQ(waiting.size(), 1);
+    EXPECT_EQ(waiting[0]->shownText(), "\nCamera setup in progress");
+    EXPECT_EQ(waiting[0]->shownCheckedAddress(), "Checking 192.168.0.20 …");
+    settle();
+    EXPECT_EQ(main->manualSetupDialog(), dialog) << "events go on while the check runs";
+
+    checkers.deliverRunning();
+    EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(main->manualSetupDialog(), nullptr);
     EXPECT_EQ(main->context().flowState, SetupFlowState::SendRecord);
     EXPECT_EQ(main->context().progressText, uiText(StringId::SetupInProgress));
@@ -150,6 +162,8 @@ TEST_F(ManualSetupDialogOnMainWindow, SaveOfAnAddressInUseSaysSoAndStaysOpen) {
     ASSERT_NE(dialog, nullptr);
     dialog->ipAddressField()->setValue(0xC0A80014u);
     dialog->saveButton()->click();
+    EXPECT_TRUE(prompter.messages.empty());
+    checkers.deliverRunning();
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].text, uiText(StringId::AddressesOverlapped));
     EXPECT_EQ(prompter.messages[0].icon, MessageIcon::Exclamation);
@@ -158,8 +172,49 @@ TEST_F(ManualSetupDialogOnMainWindow, SaveOfAnAddressInUseSaysSoAndStaysOpen) {
     settle();
     EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
     EXPECT_FALSE(main->inputEnabled());
+    EXPECT_TRUE(dialog->saveButton()->isEnabled());
     EXPECT_EQ(takeSentDatagrams(), 0);
 }
+
+// The user may give up waiting for the check: Close ends the dialog, Cancel in the progress
+// dialog ends only the wait. Either way the check is abandoned and nothing is sent.
+enum class GiveUp { CloseTheDialog, CancelTheProgress };
+
+class ManualSaveGiveUp : public ManualSetupDialogOnMainWindow,
+                         public ::testing::WithParamInterface<GiveUp> {};
+
+TEST_P(ManualSaveGiveUp, AbandonsTheCheckAndSendsNothing) {
+    ManualSetupDialog* dialog = open();
+    ASSERT_NE(dialog, nullptr);
+    dialog->ipAddressField()->setValue(0xC0A80014u);
+    dialog->saveButton()->click();
+    const QList<ProgressDialog*> waiting = main->findChildren<ProgressDialog*>();
+    ASSERT_EQ(waiting.size(), 1);
+    ASSERT_EQ(checkers.running().size(), 1u);
+
+    if (GetParam() == GiveUp::CloseTheDialog) {
+        dialog->closeButton()->click();
+        EXPECT_EQ(main->manualSetupDialog(), nullptr);
+    } else {
+        ASSERT_TRUE(waiting[0]->cancelButton()->isVisibleTo(waiting[0]));
+        waiting[0]->cancelButton()->click();
+        EXPECT_EQ(main->manualSetupDialog(), dialog);
+        EXPECT_TRUE(dialog->saveButton()->isEnabled());
+    }
+    EXPECT_TRUE(checkers.running().empty());
+    EXPECT_EQ(checkers.abandoned(), 1);
+    settle();
+    EXPECT_EQ(main->findChildren<ProgressDialog*>().size(), 0);
+    EXPECT_EQ(main->context().flowState, SetupFlowState::Idle);
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(takeSentDatagrams(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, ManualSaveGiveUp,
+                         ::testing::Values(GiveUp::CloseTheDialog, GiveUp::CancelTheProgress),
+                         [](const auto& info) {
+                             return info.param == GiveUp::CloseTheDialog ? "Close" : "Cancel";
+                         });
 
 }  // namespace
 }  // namespace tolvane

@@ -15,6 +15,7 @@
 #include "fake_host_info.h"
 #include "recording_launcher.h"
 #include "screenshot_languages.h"
+#include "scripted_address_checker.h"
 #include "scripted_prompter.h"
 #include "text/language_setup.h"
 #include "ui/main/main_dialog.h"
@@ -73,9 +74,11 @@ bool save(QWidget* widget, const QDir& out, const QString& name, const QString& 
 bool shoot(const QDir& out, const QString& language) {
     test::RecordingLauncher launcher;
     test::ScriptedPrompter prompter;
+    test::FakeHostInfo verdicts;
+    test::ScriptedCheckers checkers;
     CameraTable cameras;
     MainDialog main(cameras, std::make_unique<test::FakeHostInfo>(), loopbackEndpoints(), launcher,
-                    prompter);
+                    prompter, checkers.factory(verdicts));
     for (TimerId id : kAllTimers)
         main.stopTimer(id);
     addCamera(cameras);

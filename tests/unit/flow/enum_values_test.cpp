@@ -90,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         pin("WizardCameraWorkingAfterReport", WizardState::CameraWorkingAfterReport, 17),
         pin("WizardAwaitAfter8D00", WizardState::AwaitAfter8D00, 18),
         pin("WizardOpenNewAddress", WizardState::OpenNewAddress, 19),
-        pin("WizardAwaitRestart", WizardState::AwaitRestart, 20)),
+        pin("WizardAwaitRestart", WizardState::AwaitRestart, 20),
+        pin("WizardAwaitPageReady", WizardState::AwaitPageReady, 21)),
     [](const auto& info) { return info.param.name; });
 
 // flowState carries either flow's state as its number; 0 is idle for both.

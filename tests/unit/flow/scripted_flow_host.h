@@ -8,10 +8,13 @@
 
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include "fake_host_info.h"
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
 #include "flow_state_printer.h"
+#include "hostnet/address_check.h"
 
 namespace tolvane::test {
 
@@ -24,8 +27,9 @@ constexpr auto number(Enum value) {
 }
 
 // A FlowHost that records every action in order as one line ("stopTimer 0", "sendSetup 1",
-// "pause 50", "showProgressText [126]") and answers the modal prompts from a script. Texts of
-// the string table come back as "[id]".
+// "pause 50", "showProgressText [126]", "startAddressCheck 192.168.1.253 0.0.0.0") and answers
+// the modal prompts from a script. Texts of the string table come back as "[id]". An address
+// check runs until the test delivers its verdict, which FakeHostInfo gives.
 class ScriptedFlowHost : public FlowHost {
 public:
     explicit ScriptedFlowHost(FlowContext& context) : context_(context) {}
@@ -91,6 +95,21 @@ public:
         add("browserRestartLaunch " + url.toStdString());
     }
     void pause(int ms) override { add("pause " + std::to_string(ms)); }
+    void startAddressCheck(std::uint32_t address, std::uint32_t ownAddress) override {
+        add("startAddressCheck " + DottedAddress(address) + " " + DottedAddress(ownAddress));
+        pendingFree_ = network.CheckAddressFree(address, ownAddress);
+        context_.addressCheck = {address, AddressCheckState::Running};
+    }
+    void abandonAddressCheck() override {
+        add("abandonAddressCheck");
+        context_.addressCheck = {};
+    }
+    // Ends the running check, as its worker would between two ticks.
+    void deliverCheck() {
+        ASSERT_EQ(context_.addressCheck.state, AddressCheckState::Running) << "no check runs";
+        context_.addressCheck.state =
+            pendingFree_ ? AddressCheckState::Free : AddressCheckState::InUse;
+    }
     HostInfo& hostInfo() override { return network; }
     UiLanguage uiLanguage() const override { return language; }
     QString text(StringId stringId) const override {
@@ -109,6 +128,7 @@ private:
     void add(std::string call) { calls.push_back(std::move(call)); }
 
     FlowContext& context_;
+    bool pendingFree_ = false;
 };
 
 // Three copies of a request 50, 51 and 52 ms apart, with the poll timer held around them.

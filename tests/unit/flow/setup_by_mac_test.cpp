@@ -59,10 +59,10 @@ const SetupSettings kFromPc{kPcAddress, 0xFFFFFF00u, 0xC0A80101u, 0x08080808u, 0
 INSTANTIATE_TEST_SUITE_P(
     Table, SetupByMacTest,
     ::testing::Values(ByMacCase{"LowerCase", "020000a1b2c3", kPcAddress,
-                                Calls{"setDialogRequest 2 0", "startTimer 3 250"},
+                                Calls{"setDialogRequest 2 1", "startTimer 3 250"},
                                 WizardState::StartCandidateSearch, kTyped, kFromPc},
                       ByMacCase{"UpperCase", "020000A1B2C3", kPcAddress,
-                                Calls{"setDialogRequest 2 0", "startTimer 3 250"},
+                                Calls{"setDialogRequest 2 1", "startTimer 3 250"},
                                 WizardState::StartCandidateSearch, kTyped, kFromPc},
                       ByMacCase{"LoopbackPcGetsFallbackAndCancel", "020000A1B2C3", 0x7F000001u,
                                 Calls{"setDialogRequest 2 1", "startTimer 3 250"},

@@ -18,11 +18,15 @@ protected:
     WizardRunTest() { host.progressOpen = false; }
 
     void tick() { wizard.stepWizard(); }
-    // Ticks until the state changes, at most `limit` times.
+    // Ticks until the state changes, at most `limit` times; an address check ends before the
+    // tick after the one that started it.
     void tickUntilStateChanges(int limit = 10) {
         const FlowState start = context.flowState;
-        for (int i = 0; i < limit && context.flowState == start; ++i)
+        for (int i = 0; i < limit && context.flowState == start; ++i) {
+            if (context.addressCheck.state == AddressCheckState::Running)
+                host.deliverCheck();
             tick();
+        }
     }
 };
 
@@ -44,8 +48,11 @@ TEST_F(WizardRunTest, FactoryNewCameraGetsAFreeAddressForLocalAccess) {
               (SetupSettings{kPcAddress, 0xFFFFFF00u, 0xC0A80101u, 0xC0A80101u, 0}));
     tick();
     tick();
+    host.deliverCheck();
+    tick();
     EXPECT_EQ(context.flowState, WizardState::TestCandidate) << "192.168.1.253 answers";
     host.take();
+    host.deliverCheck();
     tick();
     ASSERT_EQ(context.flowState, WizardState::SendSettings);
     EXPECT_EQ(cameras.setupSettings.ip, 0xC0A801FCu);
@@ -130,8 +137,12 @@ TEST_F(WizardRunTest, SetUpByMacOpensTheNewAddressAMinuteAfterSending) {
     host.macField = "020000a1b2c3";
     flow.setupByMacClicked();
     ASSERT_EQ(context.flowState, WizardState::StartCandidateSearch);
+    EXPECT_EQ(host.calls.front(), "setDialogRequest 2 1") << "Cancel from the start";
     host.progressOpen = true;
     tick();
+    tick();
+    EXPECT_EQ(host.calls.back(), "startAddressCheck 192.168.1.253 0.0.0.0");
+    host.deliverCheck();
     tick();
     ASSERT_EQ(context.flowState, WizardState::SendSettings);
     EXPECT_EQ(context.progressText, "[177]");
@@ -330,12 +341,15 @@ TEST_F(WizardRunTest, CancelInTheAddressConfirmationEndsTheWizardWithoutSending)
     host.progressOpen = true;
     tickUntilStateChanges();
     tickUntilStateChanges();
+    tick();
+    host.deliverCheck();
     host.take();
     tick();
     EXPECT_EQ(context.flowState, WizardState::Finish);
-    EXPECT_EQ(host.take(), (Calls{"stopTimer 3", "runAddressConfirm", "stopTimer 2", "stopTimer 3",
-                                  "setMode 4", "closeProgress", "startTimer 3 250",
-                                  "showProgressText [120]", "showProgressCancel"}));
+    EXPECT_EQ(host.take(),
+              (Calls{"stopTimer 3", "runAddressConfirm", "stopTimer 2", "stopTimer 3", "setMode 4",
+                     "abandonAddressCheck", "closeProgress", "startTimer 3 250",
+                     "showProgressText [120]", "showProgressCancel"}));
     tick();
     EXPECT_EQ(host.take(), (Calls{"stopTimer 3"}));
     EXPECT_TRUE(host.timers.empty());

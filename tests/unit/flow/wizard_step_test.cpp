@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <ostream>
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "flow/flow_cancel.h"
 #include "flow_fixture.h"
 
 #include "camera/camera_codes.h"
@@ -130,11 +132,30 @@ INSTANTIATE_TEST_SUITE_P(
                    .next = WizardState::AwaitLeaveEasySetup,
                    .calls = {"showProgressText [119]", kInternetPage},
                    .statusAfter = 0},
-        WizardCase{.name = "C000WaitsFiveSecondsThenOpensPage",
+        WizardCase{.name = "C000WaitsForThePage",
                    .state = WizardState::WatchCamera,
                    .status = 0xC000,
+                   .tick = 7,
+                   .next = WizardState::AwaitPageReady,
+                   .calls = {"showProgressText [119]"}},
+        WizardCase{.name = "PageReadyWaitIsFiveSecondsOfTicks",
+                   .state = WizardState::AwaitPageReady,
+                   .status = 0xC000,
+                   .tick = 20,
+                   .next = WizardState::AwaitPageReady},
+        WizardCase{.name = "PageReadyWaitOverOpensPage",
+                   .state = WizardState::AwaitPageReady,
+                   .status = 0xC000,
+                   .tick = 21,
                    .next = WizardState::AwaitAfterC000,
-                   .calls = {"showProgressText [119]", "pause 5000", kLocalPage}},
+                   .calls = {kLocalPage}},
+        WizardCase{.name = "PageReadyWaitOverOpensInternetPage",
+                   .state = WizardState::AwaitPageReady,
+                   .status = 0xC100,
+                   .internet = true,
+                   .tick = 21,
+                   .next = WizardState::AwaitAfterC000,
+                   .calls = {kInternetPage}},
         internetOnly(kLocalSetupFinishedStatus), internetOnly(kLocalSetupStatus),
         internetOnly(kInternetSetupStatus), internetOnly(kConfiguredModeStatus),
         WizardCase{.name = "Internet8200AwaitsC100",
@@ -443,29 +464,126 @@ TEST_F(FlowTest, CompletionMessageCarriesAPortOtherThan80AndNextAsksForTheContro
     EXPECT_EQ(context.flowState, WizardState::Done);
 }
 
-TEST_F(FlowTest, CandidateInUseIsFollowedByTheNextOneOnTheNextTick) {
+TEST_F(FlowTest, CandidateInUseIsFollowedByTheNextOneOnTheFirstTickAfterItsVerdict) {
     cameras.setupSettings = {kPcAddress, 0xFFFFFF00u, 0xC0A80101u, 0, 0};
     host.network.addressesInUse = {0xC0A801FDu};
     context.flowState = WizardState::StartCandidateSearch;
+    context.tickCount = 99;
     wizard.stepWizard();
     EXPECT_EQ(context.flowState, WizardState::TestCandidate);
     EXPECT_EQ(context.candidateCounter, 254u);
+    EXPECT_EQ(context.tickCount, 0u) << "the search's time counts from its start";
 
     wizard.stepWizard();
     EXPECT_EQ(context.flowState, WizardState::TestCandidate);
     EXPECT_EQ(context.lastCandidate, 0xC0A801FDu);
-    EXPECT_TRUE(host.calls.empty());
+    EXPECT_EQ(host.take(), (Calls{"startAddressCheck 192.168.1.253 0.0.0.0"}));
+    EXPECT_EQ(context.addressCheck, (AddressCheckStatus{0xC0A801FDu, AddressCheckState::Running}));
 
+    for (int i = 0; i < 5; ++i)
+        wizard.stepWizard();
+    EXPECT_TRUE(host.calls.empty()) << "ticks that come while the check runs are dropped";
+
+    host.deliverCheck();
+    wizard.stepWizard();
+    EXPECT_EQ(host.take(), (Calls{"startAddressCheck 192.168.1.252 0.0.0.0"}));
+    host.deliverCheck();
     wizard.stepWizard();
     ASSERT_EQ(host.network.checks.size(), 2u);
-    EXPECT_EQ(host.network.checks[0].address, 0xC0A801FDu);
-    EXPECT_EQ(host.network.checks[1].address, 0xC0A801FCu);
     EXPECT_EQ(host.network.checks[1].ownAddress, 0u);
     EXPECT_EQ(context.flowState, WizardState::SendSettings);
     EXPECT_EQ(cameras.setupSettings.ip, 0xC0A801FCu);
     EXPECT_TRUE(context.addressConfirmed);
+    EXPECT_EQ(context.candidatesChecked, 2u);
     EXPECT_EQ(host.calls, (Calls{"stopTimer 3", "runAddressConfirm", "startTimer 3 250",
                                  "showProgressText [120]", "showProgressCancel"}));
+}
+
+// Where every host answers (or no check method works), the search gives up after 32 candidates
+// or 60 s of ticks, whichever comes first, and proposes the fallback settings.
+struct SearchBoundCase {
+    std::string name;
+    std::uint32_t mask;
+    // Ticks each check takes before its verdict arrives.
+    int ticksPerCheck;
+    std::uint32_t checksStarted;
+    bool lastCheckAbandoned;
+};
+
+void PrintTo(const SearchBoundCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SearchBoundTest : public FlowTest, public ::testing::WithParamInterface<SearchBoundCase> {};
+
+TEST_P(SearchBoundTest, EveryAddressInUseEndsInTheFallback) {
+    const SearchBoundCase& c = GetParam();
+    cameras.setupSettings = {kPcAddress, c.mask, 0xC0A80101u, 0x01010101u, 0};
+    host.network.addressesInUse.clear();
+    for (std::uint32_t hostPart = 1; hostPart <= 0xFFFF; ++hostPart)
+        host.network.addressesInUse.push_back((kPcAddress & c.mask) | hostPart);
+    context.flowState = WizardState::StartCandidateSearch;
+    wizard.stepWizard();
+
+    // The poll timer counts the time; the wizard ticks as often.
+    int ticksInCheck = 0;
+    for (int tick = 0; tick < 1000 && context.flowState == WizardState::TestCandidate; ++tick) {
+        ++context.tickCount;
+        if (context.addressCheck.state == AddressCheckState::Running &&
+            ++ticksInCheck == c.ticksPerCheck) {
+            host.deliverCheck();
+            ticksInCheck = 0;
+        }
+        wizard.stepWizard();
+    }
+
+    EXPECT_EQ(context.flowState, WizardState::SendSettings);
+    EXPECT_EQ(cameras.setupSettings, kFallbackSettings);
+    EXPECT_EQ(host.network.checks.size(), c.checksStarted);
+    const Calls calls = host.take();
+    const Calls fallback = {"stopTimer 3", "runAddressConfirm", "startTimer 3 250",
+                            "showProgressText [120]", "showProgressCancel"};
+    ASSERT_GE(calls.size(), fallback.size() + 1);
+    EXPECT_TRUE(std::equal(fallback.begin(), fallback.end(), calls.end() - 5));
+    EXPECT_EQ(calls[calls.size() - 6] == "abandonAddressCheck", c.lastCheckAbandoned);
+    EXPECT_EQ(context.addressCheck.state, AddressCheckState::None);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, SearchBoundTest,
+    ::testing::Values(
+        // 32 quick "in use" verdicts; a /24 would hold 252 candidates.
+        SearchBoundCase{"ThirtyTwoCandidates", 0xFFFFFF00u, 1, 32, false},
+        // Nine ticks per verdict: 60 s pass during the 27th check, which is abandoned.
+        SearchBoundCase{"SixtySeconds", 0xFFFF0000u, 9, 27, true}),
+    [](const auto& info) { return info.param.name; });
+
+TEST_F(FlowTest, FreeVerdictInHandIsProposedEvenAtTheTimeBound) {
+    cameras.setupSettings = {kPcAddress, 0xFFFFFF00u, 0, 0, 0};
+    context.flowState = WizardState::StartCandidateSearch;
+    wizard.stepWizard();
+    wizard.stepWizard();
+    host.deliverCheck();
+    context.tickCount = 500;
+    host.take();
+    wizard.stepWizard();
+    EXPECT_EQ(cameras.setupSettings.ip, 0xC0A801FDu);
+    EXPECT_EQ(host.calls.front(), "stopTimer 3");
+}
+
+TEST_F(FlowTest, CancelDuringACheckAbandonsItAndNoVerdictMovesTheWizard) {
+    cameras.setupSettings = {kPcAddress, 0xFFFFFF00u, 0, 0, 0};
+    context.flowState = WizardState::StartCandidateSearch;
+    wizard.stepWizard();
+    wizard.stepWizard();
+    ASSERT_EQ(context.addressCheck.state, AddressCheckState::Running);
+    host.take();
+
+    onProgressCancel(context, host);
+    EXPECT_EQ(host.take(),
+              (Calls{"stopTimer 2", "stopTimer 3", "setMode 4", "abandonAddressCheck"}));
+    EXPECT_EQ(context.addressCheck.state, AddressCheckState::None);
+    EXPECT_EQ(context.flowState, WizardState::TestCandidate);
 }
 
 TEST_F(FlowTest, OwnAddressIsSkippedWithoutAPing) {
@@ -474,6 +592,8 @@ TEST_F(FlowTest, OwnAddressIsSkippedWithoutAPing) {
     context.setupByMac = true;
     context.flowState = WizardState::StartCandidateSearch;
     wizard.stepWizard();
+    wizard.stepWizard();
+    host.deliverCheck();
     wizard.stepWizard();
     ASSERT_EQ(host.network.checks.size(), 1u);
     EXPECT_EQ(host.network.checks[0].address, 0xC0A801FCu);
@@ -485,6 +605,8 @@ TEST_F(FlowTest, LargeSubnetProposesTheTopAddressFirst) {
     cameras.setupSettings = {0x0A000005u, 0xFF000000u, 0, 0, 0};
     context.flowState = WizardState::StartCandidateSearch;
     wizard.stepWizard();
+    wizard.stepWizard();
+    host.deliverCheck();
     wizard.stepWizard();
     EXPECT_EQ(cameras.setupSettings.ip, 0x0AFFFFFDu);
 }

@@ -4,6 +4,7 @@
 
 #include <future>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include <QCoreApplication>
@@ -77,10 +78,16 @@ TEST_F(AddressCheckRunnerTest, ChecksOnAWorkerAndReportsOnTheCallersThread) {
     });
     Watch(runner);
 
-    runner.start(0x0A00000Fu, 0);
+    std::vector<std::pair<bool, QThread*>> verdicts;
+    runner.start(0x0A00000Fu, 0,
+                 [&verdicts](bool free) { verdicts.emplace_back(free, QThread::currentThread()); });
     EXPECT_TRUE(runner.isRunning());
+    EXPECT_TRUE(verdicts.empty()) << "the verdict never arrives inside start";
     WaitForDelivery();
 
+    ASSERT_EQ(verdicts.size(), 1u);
+    EXPECT_FALSE(verdicts[0].first);
+    EXPECT_EQ(verdicts[0].second, QThread::currentThread());
     ASSERT_EQ(deliveries_.size(), 1u);
     EXPECT_EQ(deliveries_[0].address, 0x0A00000Fu);
     EXPECT_EQ(deliveries_[0].result, AddressCheckRunner::InUse);
@@ -88,7 +95,7 @@ TEST_F(AddressCheckRunnerTest, ChecksOnAWorkerAndReportsOnTheCallersThread) {
     EXPECT_NE(checkThread, QThread::currentThread());
     EXPECT_FALSE(runner.isRunning());
 
-    runner.start(0x0A000010u, 0x0A000010u);
+    runner.start(0x0A000010u, 0x0A000010u, {});
     WaitForDelivery();
     ASSERT_EQ(deliveries_.size(), 2u);
     EXPECT_EQ(deliveries_[1].result, AddressCheckRunner::Free);
@@ -99,7 +106,7 @@ TEST_F(AddressCheckRunnerTest, AbandonReturnsAtOnceAndDropsTheResult) {
     AddressCheckRunner runner(held.Function(true));
     Watch(runner);
 
-    runner.start(1, 0);
+    runner.start(1, 0, {});
     runner.abandon();
     EXPECT_FALSE(runner.isRunning());
     held.release.set_value();
@@ -108,7 +115,7 @@ TEST_F(AddressCheckRunnerTest, AbandonReturnsAtOnceAndDropsTheResult) {
     // A later check's result comes through alone.
     AddressCheckRunner later([](std::uint32_t, std::uint32_t) { return false; });
     Watch(later);
-    later.start(2, 0);
+    later.start(2, 0, {});
     WaitForDelivery();
     ASSERT_EQ(deliveries_.size(), 1u);
     EXPECT_EQ(deliveries_[0].address, 2u);
@@ -122,8 +129,8 @@ TEST_F(AddressCheckRunnerTest, StartAbandonsTheCheckStillRunning) {
     });
     Watch(runner);
 
-    runner.start(1, 0);
-    runner.start(2, 0);
+    runner.start(1, 0, {});
+    runner.start(2, 0, {});
     WaitForDelivery();
     held.release.set_value();
     held.returned.get_future().wait();
@@ -138,7 +145,7 @@ TEST_F(AddressCheckRunnerTest, DestroyingTheRunnerDoesNotWaitForItsCheck) {
     HeldCheck held;
     auto runner = std::make_unique<AddressCheckRunner>(held.Function(false));
     Watch(*runner);
-    runner->start(1, 0);
+    runner->start(1, 0, {});
     runner.reset();
 
     held.release.set_value();
