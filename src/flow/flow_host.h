@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include <QString>
 
@@ -55,9 +56,9 @@ public:
     // Opens a URL after closing the browser window the tool opened before, where possible.
     virtual void browserRestartLaunch(const QString& url) = 0;
 
-    // Blocks the UI thread for `ms` milliseconds: only the short gaps between the copies of a
-    // request, whose spacing matters on the wire.
-    virtual void pause(int ms) = 0;
+    // Runs `action` once, `ms` milliseconds from now, from the event loop: the gaps between the
+    // copies of a request, whose spacing matters on the wire, without holding the UI thread.
+    virtual void after(int ms, std::function<void()> action) = 0;
 
     // Starts the check of `address` (host order) with `ownAddress` as the own-address exception
     // off the UI thread: FlowContext::addressCheck reads Running for `address` at once and the

@@ -19,8 +19,7 @@
 //
 // "check" reports each change of the flow's address check (address, state None/Running/Free/
 // InUse). A probe timer due every 10 ms measures how long the event loop was kept from it; "end"
-// and "timeout" carry the worst stall ("worstStallMs") and the worst outside the ticks that send
-// a request burst, whose 50/51/52 ms gaps block on purpose ("worstStallOutsideBurstsMs").
+// and "timeout" carry the worst stall ("worstStallMs").
 //
 // The run ends when the flow is idle again (flowState 0, or cancelled; timers 2 and 3 stopped,
 // no progress dialog), or after --timeout-seconds (exit status 3).
@@ -126,45 +125,31 @@ const char* checkStateName(AddressCheckState state) {
     return "?";
 }
 
-// How long the event loop kept a 10 ms timer waiting beyond its period, worst case; the ticks
-// that send a request burst (the wizard leaving state 6 or 7) are counted apart.
+// How long the event loop kept a 10 ms timer waiting beyond its period, worst case.
 class StallProbe {
 public:
-    explicit StallProbe(MainDialog& window) : window_(window) {
+    StallProbe() {
         timer_.setTimerType(Qt::PreciseTimer);
         QObject::connect(&timer_, &QTimer::timeout, [this] { sample(); });
         clock_.start();
         timer_.start(kPeriodMs);
     }
 
-    void addTo(QJsonObject& fields) const {
-        fields.insert(QStringLiteral("worstStallMs"), worst_);
-        fields.insert(QStringLiteral("worstStallOutsideBurstsMs"), worstOutsideBursts_);
-    }
+    void addTo(QJsonObject& fields) const { fields.insert(QStringLiteral("worstStallMs"), worst_); }
 
 private:
     static constexpr qint64 kPeriodMs = 10;
 
     void sample() {
         const qint64 now = clock_.elapsed();
-        const qint64 stall = now - last_ - kPeriodMs;
+        worst_ = std::max(worst_, now - last_ - kPeriodMs);
         last_ = now;
-        const FlowState state = window_.context().flowState;
-        const bool burst = state != lastState_ && (lastState_ == WizardState::SendSettings ||
-                                                   lastState_ == WizardState::AwaitAck);
-        lastState_ = state;
-        worst_ = std::max(worst_, stall);
-        if (!burst)
-            worstOutsideBursts_ = std::max(worstOutsideBursts_, stall);
     }
 
-    MainDialog& window_;
     QTimer timer_;
     QElapsedTimer clock_;
     qint64 last_ = 0;
     qint64 worst_ = 0;
-    qint64 worstOutsideBursts_ = 0;
-    FlowState lastState_;
 };
 
 // Watches the window between its own timer ticks: reports state changes, starts the flow once
@@ -335,7 +320,7 @@ int main(int argc, char* argv[]) {
                       });
     window.show();
 
-    const StallProbe probe(window);
+    const StallProbe probe;
     Scenario run(window, name, parser.value(mac), parser.isSet(waitForGo),
                  {parser.isSet(allInterfaces), parser.value(cameraMac), parser.value(macInterface)},
                  parser.isSet(cancelDuringCheck), probe);

@@ -142,7 +142,7 @@ public:
     void showMessageBox(StringId stringId) override;
     void shellLaunch(const QString& url) override;
     void browserRestartLaunch(const QString& url) override;
-    void pause(int ms) override;
+    void after(int ms, std::function<void()> action) override;
     void startAddressCheck(std::uint32_t address, std::uint32_t ownAddress) override;
     void abandonAddressCheck() override;
     QString text(StringId stringId) const override;

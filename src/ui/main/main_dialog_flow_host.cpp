@@ -4,7 +4,6 @@
 #include "ui/main/main_dialog.h"
 
 #include <QLineEdit>
-#include <QThread>
 #include <QTimer>
 
 #include "text/string_table.h"
@@ -104,8 +103,9 @@ void MainDialog::browserRestartLaunch(const QString& url) {
     launcher_.openUrl(url);
 }
 
-void MainDialog::pause(int ms) {
-    QThread::msleep(static_cast<unsigned long>(ms));
+// A precise timer: the copies of a request must keep their gaps to the millisecond on the wire.
+void MainDialog::after(int ms, std::function<void()> action) {
+    QTimer::singleShot(ms, Qt::PreciseTimer, this, std::move(action));
 }
 
 void MainDialog::startAddressCheck(std::uint32_t address, std::uint32_t ownAddress) {

@@ -27,7 +27,7 @@ constexpr auto number(Enum value) {
 }
 
 // A FlowHost that records every action in order as one line ("stopTimer 0", "sendSetup 1",
-// "pause 50", "showProgressText [126]", "startAddressCheck 192.168.1.253 0.0.0.0") and answers
+// "after 50", "showProgressText [126]", "startAddressCheck 192.168.1.253 0.0.0.0") and answers
 // the modal prompts from a script. Texts of the string table come back as "[id]". An address
 // check runs until the test delivers its verdict, which FakeHostInfo gives.
 class ScriptedFlowHost : public FlowHost {
@@ -94,7 +94,11 @@ public:
     void browserRestartLaunch(const QString& url) override {
         add("browserRestartLaunch " + url.toStdString());
     }
-    void pause(int ms) override { add("pause " + std::to_string(ms)); }
+    // A gap is over at once: the line shows its length where the action runs.
+    void after(int ms, std::function<void()> action) override {
+        add("after " + std::to_string(ms));
+        action();
+    }
     void startAddressCheck(std::uint32_t address, std::uint32_t ownAddress) override {
         add("startAddressCheck " + DottedAddress(address) + " " + DottedAddress(ownAddress));
         pendingFree_ = network.CheckAddressFree(address, ownAddress);
@@ -133,8 +137,8 @@ private:
 
 // Three copies of a request 50, 51 and 52 ms apart, with the poll timer held around them.
 inline Calls burst(const std::string& send) {
-    return {"stopTimer 0", send, "pause 50", send,
-            "pause 51",    send, "pause 52", "startTimer 0 250"};
+    return {"stopTimer 0", send, "after 50", send,
+            "after 51",    send, "after 52", "startTimer 0 250"};
 }
 inline Calls setupBurst() {
     return burst("sendSetup 0");
