@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QTreeWidget>
 
 #include "text/ui_language.h"
@@ -22,6 +24,10 @@ public:
     // Inserts row `index` built from the record at that index, clearing its statusCode.
     void refreshRow(CameraTable& cameras, int index);
 
+    // The width at which every column of the current view shows in full beside the vertical
+    // scroll bar that a full list has.
+    int fittingWidth() const;
+
     ListView view() const { return view_; }
     // Index of the first selected row, -1 when none is.
     int firstSelectedRow() const;
@@ -40,6 +46,7 @@ private:
     void setColumn(int column, UiLanguage language);
 
     ListView view_ = ListView::IPv4;
+    std::array<int, kListColumnCount> columnWidths_{};
 };
 
 }  // namespace tolvane

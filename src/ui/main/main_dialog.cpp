@@ -214,11 +214,7 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     }
     const UiLanguage language = uiLanguage();
     cameraList_->setupColumns(language);
-    int listWidth = 2 * cameraList_->frameWidth() + 4;
-    for (int column = 0; column < kListColumnCount; ++column) {
-        listWidth += listColumn(column, ListView::IPv4, language).width;
-    }
-    cameraList_->setMinimumWidth(listWidth);
+    cameraList_->setMinimumWidth(cameraList_->fittingWidth());
 
     cameras_.cameraCount = 0;
     cameras_.selectedCamera = -1;
