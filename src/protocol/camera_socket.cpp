@@ -118,6 +118,7 @@ void CameraSocket::setMode(SocketMode mode) {
 }
 
 bool CameraSocket::sendSearch() {
+    repliedSinceSearch_ = false;
     beginRequest(SearchRequest, MacAddress{}, 0);
     builder_.appendWord(kRequestListTag);
     builder_.appendWord(static_cast<std::uint16_t>(kItemTable.size()));
@@ -210,7 +211,8 @@ void CameraSocket::readPendingDatagrams() {
 void CameraSocket::OnReceive(std::span<const std::uint8_t> datagram) {
     busy_ = true;
     builder_.receive(datagram.data(), datagram.size());
-    applyReply(builder_, table_, mode_, setupCameraMac_, replyState_);
+    if (applyReply(builder_, table_, mode_, setupCameraMac_, replyState_))
+        repliedSinceSearch_ = true;
     busy_ = false;
     releaseAwaitedStatus(table_);
 }

@@ -6,10 +6,10 @@
 
 namespace tolvane {
 
-void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
+bool applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
                 const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState) {
     if (!builder.validate(table.hostMac))
-        return;
+        return false;
     const std::uint16_t command = builder.word(kCommandOffset);
     MacAddress mac;
     std::copy_n(builder.buffer.begin() + kCameraMacOffset, mac.size(), mac.begin());
@@ -26,6 +26,7 @@ void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mod
         // let the restart go out while the camera being set up never took its settings.
         replyState = ReplyState::Acknowledged;
     }
+    return true;
 }
 
 void releaseAwaitedStatus(CameraTable& table) {

@@ -12,8 +12,9 @@ namespace tolvane {
 // and command: a search reply in discovery mode adds or refreshes its camera's record (a
 // twenty-first camera is counted as dropped), a set-up reply while awaiting one sets
 // `replyState` to acknowledged when it comes from `setupCameraMac`, the camera the set-up
-// request was addressed to. Anything else changes nothing.
-void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
+// request was addressed to. Anything else changes nothing. Returns whether the datagram passed
+// validation: a camera's reply reached this PC, whatever it said.
+bool applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
                 const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState);
 
 // Ends the wait for a status once the selected camera reports it; runs after every
