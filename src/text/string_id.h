@@ -93,6 +93,12 @@ enum class StringId : int {
     LocalAccess = 186,
     SelectAutomaticSetupFirst = 187,
     CamerasNotListed = 188,
+    NoReplyNoConnectedInterface = 189,
+    NoReplyInterfaceWithoutIpv4 = 190,
+    NoReplyOnlyLinkLocalAddress = 191,
+    NoReplyFirewalld = 192,
+    NoReplyUfw = 193,
+    NoReplyNothingFound = 194,
 };
 
 }  // namespace tolvane

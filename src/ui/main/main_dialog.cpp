@@ -20,6 +20,7 @@
 #include "flow/setup_flow.h"
 #include "flow/wizard.h"
 #include "rules/dialog_opener.h"
+#include "rules/no_reply_text.h"
 #include "rules/open_camera_rule.h"
 #include "text/string_table.h"
 #include "ui/main/about_box.h"
@@ -128,6 +129,13 @@ void MainDialog::buildControls() {
     droppedNotice_->setTextFormat(Qt::PlainText);
     droppedNotice_->hide();
 
+    noReplyNotice_ = new QLabel(contents_);
+    noReplyNotice_->setWordWrap(true);
+    noReplyNotice_->setTextFormat(Qt::PlainText);
+    // The firewall command in it is for copying into a terminal.
+    noReplyNotice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    noReplyNotice_->hide();
+
     listAdvice_ = new QLabel(contents_);
     listAdvice_->setWordWrap(true);
     listAdvice_->setTextFormat(Qt::PlainText);
@@ -163,6 +171,7 @@ void MainDialog::buildControls() {
     auto* layout = new QVBoxLayout(contents_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cameraList_, 1);
+    layout->addWidget(noReplyNotice_);
     layout->addWidget(droppedNotice_);
     layout->addLayout(lower);
     auto* outer = new QVBoxLayout(this);
@@ -246,8 +255,13 @@ void MainDialog::onTimer(TimerId id) {
 }
 
 void MainDialog::poll() {
-    if (context_.tickCount % 20 == 1) {
+    if (cameraSocket_ && cameraSocket_->repliedSinceSearch()) {
+        noReplyWatch_.replyArrived();
+    }
+    const bool searching = context_.tickCount % 20 == 1;
+    if (searching) {
         if (cameraSocket_) {
+            noReplyWatch_.searchSent();
             cameraSocket_->sendSearch();
         }
         if (cameras_.cameraCount > 0) {
@@ -265,7 +279,19 @@ void MainDialog::poll() {
         showDroppedCount();
         context_.macText = macField_->text();
     }
+    showNoReplyDiagnosis(searching);
     context_.tickCount += 1;
+}
+
+// The facts are read again at every search while the line shows, so that it follows what the
+// user changes; a reply hides it at the next tick.
+void MainDialog::showNoReplyDiagnosis(bool searched) {
+    const bool flowRunning = timerActive(TimerId::SetupFlow) || timerActive(TimerId::Wizard);
+    const bool due = noReplyWatch_.diagnosisDue() && !flowRunning;
+    if (due && (searched || noReplyNotice_->isHidden())) {
+        noReplyNotice_->setText(noReplyText(hostInfo_->DiagnoseNoReply()));
+    }
+    noReplyNotice_->setVisible(due);
 }
 
 void MainDialog::showDroppedCount() {

@@ -12,6 +12,7 @@
 #include "flow/flow_host.h"
 #include "hostnet/host_info.h"
 #include "protocol/camera_socket.h"
+#include "rules/no_reply_watch.h"
 #include "ui/main/dialog_host.h"
 #include "ui/main/prompter.h"
 
@@ -94,6 +95,7 @@ public:
     QLabel* macLabel() const { return macLabel_; }
     QLabel* listAdvice() const { return listAdvice_; }
     QLabel* droppedNotice() const { return droppedNotice_; }
+    QLabel* noReplyNotice() const { return noReplyNotice_; }
     bool timerActive(TimerId id) const;
     int timerInterval(TimerId id) const;
     Qt::TimerType timerType(TimerId id) const;
@@ -138,6 +140,7 @@ private:
     void poll();
     void hideStartupPanel();
     void showDroppedCount();
+    void showNoReplyDiagnosis(bool searched);
     void onListSelectionChanged();
     void onListDoubleClicked();
     void onExecuteClicked();
@@ -153,6 +156,7 @@ private:
     std::unique_ptr<SetupFlow> setupFlow_;
     std::unique_ptr<Wizard> wizard_;
     std::array<QTimer*, std::size(kAllTimers)> timers_{};
+    NoReplyWatch noReplyWatch_;
 
     ControlDialog* controlDialog_ = nullptr;
     ProgressDialog* progressDialog_ = nullptr;
@@ -169,6 +173,9 @@ private:
     QLabel* listAdvice_ = nullptr;
     // Says that cameras answered beyond the list's capacity; hidden while none did.
     QLabel* droppedNotice_ = nullptr;
+    // Says why no camera answers, after three searches without a reply; hidden from the first
+    // reply on, and while a set-up flow runs (a restarting camera is silent for a while).
+    QLabel* noReplyNotice_ = nullptr;
     QComboBox* viewSelector_ = nullptr;
     QPushButton* executeButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
