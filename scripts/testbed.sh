@@ -8,11 +8,14 @@
 #   testbed.sh up --id ID [BED OPTIONS]          create a bed and print its TESTBED_* lines
 #   testbed.sh down --id ID                      remove a bed and end what still runs in it
 #   testbed.sh exec HOST [--id ID] -- COMMAND... run COMMAND in HOST (pc, cam1.., other, sw)
+#   testbed.sh pc-firewall on|off [--id ID]      make "pc" drop, or stop dropping, inbound UDP
+#                                                to port 10669 (nftables, inside "pc" only)
 #   testbed.sh prune                             remove beds whose owning process has ended
 #
 # BED OPTIONS: --cameras N (1 to 20, default 2); --unlisted-hostname: the pc's hosts file lacks
 # the machine's host name, so a lookup of that name asks the bed's name servers, where nobody
-# answers.
+# answers; --pc-firewall: "pc" starts with the firewall of `pc-firewall on`, as a stateful
+# firewall treats the cameras' broadcast replies.
 #
 # ID is "tvb", the owner's process id, and optionally a lower-case letter followed by letters
 # and digits (tvb4711, tvb4711x2); prune relies on that. As root the bed uses `ip netns`. Without
@@ -36,6 +39,8 @@ readonly OTHER_MAC=02:77:00:00:00:fd
 readonly FREE_IP=$NET.252
 readonly HOST_IF=eth0
 readonly MAX_CAMERAS=20
+readonly REPLY_PORT=10669
+readonly FIREWALL_TABLE=testbed_firewall
 
 die() {
     echo "testbed: $*" >&2
@@ -48,7 +53,7 @@ unavailable() {
 }
 
 usage() {
-    sed -n '2,21s/^# \{0,1\}//p' "$SCRIPT_PATH" >&2
+    sed -n '2,24s/^# \{0,1\}//p' "$SCRIPT_PATH" >&2
     exit 2
 }
 
@@ -165,6 +170,30 @@ nameserver $DNS2
     printf '%s' "$hosts" >"$dir/hosts"
 }
 
+# The pc's firewall: a table of its own in the pc's network namespace, nothing outside it.
+set_pc_firewall() {
+    local id=$1 state=$2 ns=$1-pc
+    case $state in
+    on)
+        ip netns exec "$ns" nft -f - <<EOF
+table inet $FIREWALL_TABLE {
+    chain input {
+        type filter hook input priority 0; policy accept;
+        udp dport $REPLY_PORT drop
+    }
+}
+EOF
+        ;;
+    off)
+        ip netns exec "$ns" nft delete table inet "$FIREWALL_TABLE" 2>/dev/null || true
+        ;;
+    esac
+}
+
+require_nft() {
+    command -v nft >/dev/null || unavailable "the nft tool (nftables) is not installed"
+}
+
 print_environment() {
     local id=$1 cameras=$2 i
     cat <<EOF
@@ -208,7 +237,7 @@ prepare_bed() {
 }
 
 create_bed() {
-    local id=$1 cameras=$2 hostname_listed=$3 i err
+    local id=$1 cameras=$2 hostname_listed=$3 pc_firewall=$4 i err
     if ! err=$(ip netns add "$id-sw" 2>&1); then
         unavailable "network namespaces cannot be created: $err"
     fi
@@ -223,6 +252,9 @@ create_bed() {
         add_host "$id" "cam$i" "$(camera_ip "$i")" "$(camera_mac "$i")"
     done
     write_pc_files "$id" "$hostname_listed"
+    if [ "$pc_firewall" -eq 1 ]; then
+        set_pc_firewall "$id" on || die "the pc's firewall cannot be set up"
+    fi
 }
 
 parse_cameras() {
@@ -232,21 +264,23 @@ parse_cameras() {
 }
 
 cmd_up() {
-    local id="" cameras=2 hostname_listed=1
+    local id="" cameras=2 hostname_listed=1 pc_firewall=0
     while [ $# -gt 0 ]; do
         case $1 in
         --id) id=${2:-}; shift 2 || usage ;;
         --cameras) cameras=$(parse_cameras "${2:-}"); shift 2 || usage ;;
         --unlisted-hostname) hostname_listed=0; shift ;;
+        --pc-firewall) pc_firewall=1; shift ;;
         *) usage ;;
         esac
     done
     valid_id "$id" || die "--id takes tvb<owner pid>[<letter>[letters and digits]], not '$id'"
+    [ "$pc_firewall" -eq 0 ] || require_nft
     prepare_bed "$id"
     trap "destroy_bed $id" EXIT
     trap 'exit 130' INT
     trap 'exit 143' TERM
-    create_bed "$id" "$cameras" "$hostname_listed"
+    create_bed "$id" "$cameras" "$hostname_listed" "$pc_firewall"
     trap - EXIT INT TERM
     print_environment "$id" "$cameras"
 }
@@ -257,22 +291,25 @@ cmd_down() {
 }
 
 cmd_run() {
-    local cameras=2 hostname_listed=1 bed_options
+    local cameras=2 hostname_listed=1 pc_firewall=0 bed_options
     while [ $# -gt 0 ] && [ "$1" != -- ]; do
         case $1 in
         --cameras) cameras=$(parse_cameras "${2:-}"); shift 2 || usage ;;
         --unlisted-hostname) hostname_listed=0; shift ;;
+        --pc-firewall) pc_firewall=1; shift ;;
         *) usage ;;
         esac
     done
     [ "${1:-}" = -- ] && [ $# -ge 2 ] || usage
     shift
+    [ "$pc_firewall" -eq 0 ] || require_nft
 
     if [ "$(id -u)" -ne 0 ]; then
         command -v unshare >/dev/null || unavailable "not root, and unshare is not installed"
         unshare -rnm true 2>/dev/null || unavailable "not root, and user namespaces are not allowed"
         bed_options=(--cameras "$cameras")
         [ "$hostname_listed" -eq 1 ] || bed_options+=(--unlisted-hostname)
+        [ "$pc_firewall" -eq 0 ] || bed_options+=(--pc-firewall)
         exec unshare -rnm --propagation private "$SCRIPT_PATH" run "${bed_options[@]}" -- "$@"
     fi
 
@@ -281,7 +318,7 @@ cmd_run() {
     trap 'exit 143' TERM
     prepare_bed "$id"
     trap "destroy_bed $id" EXIT
-    create_bed "$id" "$cameras" "$hostname_listed"
+    create_bed "$id" "$cameras" "$hostname_listed" "$pc_firewall"
     while IFS= read -r line; do
         export "${line?}"
     done < <(print_environment "$id" "$cameras")
@@ -310,6 +347,22 @@ cmd_exec() {
     exec ip netns exec "$id-$host" "$@"
 }
 
+cmd_pc_firewall() {
+    local state=${1:-} id=${TESTBED_ID:-}
+    shift || usage
+    [[ $state =~ ^(on|off)$ ]] || usage
+    if [ "${1:-}" = --id ]; then
+        id=${2:-}
+        shift 2 || usage
+    fi
+    [ $# -eq 0 ] || usage
+    valid_id "$id" || die "no bed: set TESTBED_ID or pass --id"
+    [ -n "$(namespaces_of "$id")" ] || die "there is no bed named $id"
+    require_nft
+    set_pc_firewall "$id" off
+    [ "$state" = off ] || set_pc_firewall "$id" on
+}
+
 main() {
     local command=${1:-}
     shift || usage
@@ -318,6 +371,7 @@ main() {
     up) cmd_up "$@" ;;
     down) cmd_down "$@" ;;
     exec) cmd_exec "$@" ;;
+    pc-firewall) cmd_pc_firewall "$@" ;;
     prune) prune_dead_beds ;;
     *) usage ;;
     esac
