@@ -9,11 +9,13 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QEventLoop>
+#include <QLabel>
 #include <QPixmap>
 #include <QTimer>
 
@@ -85,6 +87,22 @@ bool shootInProcess(Shooter& shooter) {
         MainDialog main(cameras, std::make_unique<test::FakeHostInfo>(), loopbackEndpoints(),
                         launcher, prompter);
         ok &= shooter.save(main, QStringLiteral("main_empty"));
+    }
+    // No camera answered for three search periods: the line under the list, once with the general
+    // advice and once with a firewall's command.
+    const std::pair<const char*, NoReplyDiagnosis> noReplyPictures[] = {
+        {"main_no_reply", {NoReplyCause::NothingFound, "", 0, false}},
+        {"main_no_reply_firewalld", {NoReplyCause::FirewalldRunning, "", 0, true}},
+    };
+    for (const auto& [name, diagnosis] : noReplyPictures) {
+        CameraTable cameras;
+        auto host = std::make_unique<test::FakeHostInfo>();
+        host->noReplyDiagnosis = diagnosis;
+        MainDialog main(cameras, std::move(host), loopbackEndpoints(), launcher, prompter);
+        while (!main.noReplyNotice()->isVisibleTo(&main)) {
+            main.onTimer(TimerId::Poll);
+        }
+        ok &= shooter.save(main, QString::fromLatin1(name));
     }
     {
         CameraTable cameras;
