@@ -93,12 +93,12 @@ enum class StringId : int {
     LocalAccess = 186,
     SelectAutomaticSetupFirst = 187,
     CamerasNotListed = 188,
-    NoReplyNoConnectedInterface = 189,
-    NoReplyInterfaceWithoutIpv4 = 190,
-    NoReplyOnlyLinkLocalAddress = 191,
-    NoReplyFirewalld = 192,
-    NoReplyUfw = 193,
-    NoReplyNothingFound = 194,
+    NoReplyNoConnectedInterface = 190,
+    NoReplyInterfaceWithoutIpv4 = 191,
+    NoReplyOnlyLinkLocalAddress = 192,
+    NoReplyFirewalld = 193,
+    NoReplyUfw = 194,
+    NoReplyNothingFound = 195,
 };
 
 }  // namespace tolvane
