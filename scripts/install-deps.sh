@@ -9,7 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format clang-tidy cppcheck
-  iproute2 iputils-ping util-linux procps libcap2-bin
+  iproute2 iputils-ping util-linux procps libcap2-bin nftables
   xvfb xauth fonts-noto-cjk fonts-dejavu-core
   python3
   qt6-translations-l10n desktop-file-utils appstream lintian

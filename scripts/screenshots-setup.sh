@@ -22,7 +22,12 @@ main() {
     build=$(cd "$build" && pwd)
     local out=$build/screenshots
     mkdir -p "$out"
-    QT_QPA_PLATFORM=offscreen "$build/tests/ui/setup/setup_screenshot_tool" --out "$out"
+    # One process per language, so that each is drawn in its own fonts.
+    local lang
+    for lang in en ja fr zh_CN; do
+        env -u FC_LANG QT_QPA_PLATFORM=offscreen "$build/tests/ui/setup/setup_screenshot_tool" \
+            --out "$out" --lang "$lang"
+    done
     echo "screenshots-setup: pictures in $out"
 }
 

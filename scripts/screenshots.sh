@@ -6,7 +6,9 @@
 #   scripts/screenshots.sh [BUILD_DIR]
 #
 # BUILD_DIR defaults to build/debug and is configured with the debug preset when it is new.
-# The pictures go to BUILD_DIR/screenshots: <window>_<language>.png. The main window with three
+# Each language is rendered by a process of its own, in the fonts the program uses for it (the
+# Han characters take Japanese or Chinese forms by fontconfig's language, which a process reads
+# once). The pictures go to BUILD_DIR/screenshots: <window>_<language>.png. The main window with three
 # emulated cameras (factory-new, static, DHCP) is taken inside the network test bed
 # (scripts/testbed.sh) as main_testbed_<language>.png; where no bed can be made, that picture is
 # skipped with the reason and the others are still made.
@@ -17,10 +19,21 @@ readonly ROOT
 readonly BED_CAMERAS=3
 readonly DISCOVERY_SECONDS=6.5
 readonly EMULATOR_SECONDS=60
+readonly LANGUAGES=(en ja fr zh_CN)
+
+# Runs a screenshot tool once per language; FC_LANG is left to the tool, which sets it as the
+# program does.
+shoot_each_language() {
+    local lang status=0
+    for lang in "${LANGUAGES[@]}"; do
+        env -u FC_LANG QT_QPA_PLATFORM=offscreen "$@" --lang "$lang" || status=$?
+    done
+    return "$status"
+}
 
 # Inside the bed: three cameras, then the main window in "pc" after some seconds of discovery.
 shoot_in_bed() {
-    local tool=$1 emulator=$2 out=$3 i pids=() status=0
+    local tool=$1 emulator=$2 out=$3 i pids=() status=0 lang
     local profiles=(factory-new static dhcp)
     for ((i = 1; i <= BED_CAMERAS; i++)); do
         local mac_var=TESTBED_CAM${i}_MAC ip_var=TESTBED_CAM${i}_IP
@@ -29,8 +42,11 @@ shoot_in_bed() {
         pids+=($!)
     done
     sleep 1 # the emulators bind their port
-    "$TESTBED_SCRIPT" exec pc -- env QT_QPA_PLATFORM=offscreen "$tool" --out "$out" \
-        --testbed-seconds "$DISCOVERY_SECONDS" --interface "$TESTBED_IF" || status=$?
+    for lang in "${LANGUAGES[@]}"; do
+        "$TESTBED_SCRIPT" exec pc -- env -u FC_LANG QT_QPA_PLATFORM=offscreen "$tool" \
+            --out "$out" --lang "$lang" --testbed-seconds "$DISCOVERY_SECONDS" \
+            --interface "$TESTBED_IF" || status=$?
+    done
     for pid in "${pids[@]}"; do
         kill -TERM "$pid" 2>/dev/null || true
         wait "$pid" 2>/dev/null || true
@@ -55,7 +71,7 @@ main() {
     local emulator=$build/tools/camera-emulator/tolvane-camera-emulator
     mkdir -p "$out"
 
-    QT_QPA_PLATFORM=offscreen "$tool" --out "$out"
+    shoot_each_language "$tool" --out "$out"
 
     # The control, manual set-up and reset-IPsec dialogs, into the same folder.
     "$ROOT/scripts/screenshots-setup.sh" "$build"

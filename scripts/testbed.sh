@@ -8,6 +8,8 @@
 #   testbed.sh up --id ID [BED OPTIONS]          create a bed and print its TESTBED_* lines
 #   testbed.sh down --id ID                      remove a bed and end what still runs in it
 #   testbed.sh exec HOST [--id ID] -- COMMAND... run COMMAND in HOST (pc, cam1.., other, sw)
+#   testbed.sh pc-firewall on|off [--id ID]      make "pc" drop, or stop dropping, inbound UDP
+#                                                to port 10669 (nftables, inside "pc" only)
 #   testbed.sh prune                             remove beds whose owning process has ended
 #
 # BED OPTIONS: --cameras N (1 to 20, default 2); --unlisted-hostname: the pc's hosts file lacks
@@ -17,6 +19,8 @@
 # 192.168.91.0/24, eth2 on 192.168.92.0/24, each with a gateway of a higher metric) and the
 # cameras are dealt out over the segments after the first; --no-default-route: the pc has no
 # default route at all.
+# --pc-firewall: "pc" starts with the firewall of `pc-firewall on`, as a stateful firewall
+# treats the cameras' broadcast replies.
 #
 # ID is "tvb", the owner's process id, and optionally a lower-case letter followed by letters
 # and digits (tvb4711, tvb4711x2); prune relies on that. As root the bed uses `ip netns`. Without
@@ -43,6 +47,8 @@ readonly MAX_CAMERAS=20
 readonly MAX_SEGMENTS=3
 # The network of each segment; segment 0 is the one of the single-segment bed.
 readonly SEGMENT_NETS=("$NET" 192.168.91 192.168.92)
+readonly REPLY_PORT=10669
+readonly FIREWALL_TABLE=testbed_firewall
 
 die() {
     echo "testbed: $*" >&2
@@ -55,7 +61,7 @@ unavailable() {
 }
 
 usage() {
-    sed -n '2,25s/^# \{0,1\}//p' "$SCRIPT_PATH" >&2
+    sed -n '2,29s/^# \{0,1\}//p' "$SCRIPT_PATH" >&2
     exit 2
 }
 
@@ -203,6 +209,30 @@ nameserver $DNS2
     printf '%s' "$hosts" >"$dir/hosts"
 }
 
+# The pc's firewall: a table of its own in the pc's network namespace, nothing outside it.
+set_pc_firewall() {
+    local id=$1 state=$2 ns=$1-pc
+    case $state in
+    on)
+        ip netns exec "$ns" nft -f - <<EOF
+table inet $FIREWALL_TABLE {
+    chain input {
+        type filter hook input priority 0; policy accept;
+        udp dport $REPLY_PORT drop
+    }
+}
+EOF
+        ;;
+    off)
+        ip netns exec "$ns" nft delete table inet "$FIREWALL_TABLE" 2>/dev/null || true
+        ;;
+    esac
+}
+
+require_nft() {
+    command -v nft >/dev/null || unavailable "the nft tool (nftables) is not installed"
+}
+
 print_environment() {
     local id=$1 cameras=$2 segments=$3 i s segment
     cat <<EOF
@@ -256,7 +286,7 @@ prepare_bed() {
 }
 
 create_bed() {
-    local id=$1 cameras=$2 hostname_listed=$3 segments=$4 default_route=$5 i s segment err
+    local id=$1 cameras=$2 hostname_listed=$3 segments=$4 default_route=$5 pc_firewall=$6 i s segment err
     if ! err=$(ip netns add "$id-sw" 2>&1); then
         unavailable "network namespaces cannot be created: $err"
     fi
@@ -277,6 +307,9 @@ create_bed() {
         add_host "$id" "cam$i" "$(camera_ip "$i" "$segment")" "$(camera_mac "$i")" "$segment"
     done
     write_pc_files "$id" "$hostname_listed"
+    if [ "$pc_firewall" -eq 1 ]; then
+        set_pc_firewall "$id" on || die "the pc's firewall cannot be set up"
+    fi
 }
 
 parse_segments() {
@@ -292,7 +325,7 @@ parse_cameras() {
 }
 
 cmd_up() {
-    local id="" cameras=2 hostname_listed=1 segments=1 default_route=1
+    local id="" cameras=2 hostname_listed=1 segments=1 default_route=1 pc_firewall=0
     while [ $# -gt 0 ]; do
         case $1 in
         --id) id=${2:-}; shift 2 || usage ;;
@@ -300,15 +333,17 @@ cmd_up() {
         --unlisted-hostname) hostname_listed=0; shift ;;
         --segments) segments=$(parse_segments "${2:-}"); shift 2 || usage ;;
         --no-default-route) default_route=0; shift ;;
+        --pc-firewall) pc_firewall=1; shift ;;
         *) usage ;;
         esac
     done
     valid_id "$id" || die "--id takes tvb<owner pid>[<letter>[letters and digits]], not '$id'"
+    [ "$pc_firewall" -eq 0 ] || require_nft
     prepare_bed "$id"
     trap "destroy_bed $id" EXIT
     trap 'exit 130' INT
     trap 'exit 143' TERM
-    create_bed "$id" "$cameras" "$hostname_listed" "$segments" "$default_route"
+    create_bed "$id" "$cameras" "$hostname_listed" "$segments" "$default_route" "$pc_firewall"
     trap - EXIT INT TERM
     print_environment "$id" "$cameras" "$segments"
 }
@@ -319,18 +354,20 @@ cmd_down() {
 }
 
 cmd_run() {
-    local cameras=2 hostname_listed=1 segments=1 default_route=1 bed_options
+    local cameras=2 hostname_listed=1 segments=1 default_route=1 pc_firewall=0 bed_options
     while [ $# -gt 0 ] && [ "$1" != -- ]; do
         case $1 in
         --cameras) cameras=$(parse_cameras "${2:-}"); shift 2 || usage ;;
         --unlisted-hostname) hostname_listed=0; shift ;;
         --segments) segments=$(parse_segments "${2:-}"); shift 2 || usage ;;
         --no-default-route) default_route=0; shift ;;
+        --pc-firewall) pc_firewall=1; shift ;;
         *) usage ;;
         esac
     done
     [ "${1:-}" = -- ] && [ $# -ge 2 ] || usage
     shift
+    [ "$pc_firewall" -eq 0 ] || require_nft
 
     if [ "$(id -u)" -ne 0 ]; then
         command -v unshare >/dev/null || unavailable "not root, and unshare is not installed"
@@ -338,6 +375,7 @@ cmd_run() {
         bed_options=(--cameras "$cameras" --segments "$segments")
         [ "$hostname_listed" -eq 1 ] || bed_options+=(--unlisted-hostname)
         [ "$default_route" -eq 1 ] || bed_options+=(--no-default-route)
+        [ "$pc_firewall" -eq 0 ] || bed_options+=(--pc-firewall)
         exec unshare -rnm --propagation private "$SCRIPT_PATH" run "${bed_options[@]}" -- "$@"
     fi
 
@@ -346,7 +384,7 @@ cmd_run() {
     trap 'exit 143' TERM
     prepare_bed "$id"
     trap "destroy_bed $id" EXIT
-    create_bed "$id" "$cameras" "$hostname_listed" "$segments" "$default_route"
+    create_bed "$id" "$cameras" "$hostname_listed" "$segments" "$default_route" "$pc_firewall"
     while IFS= read -r line; do
         export "${line?}"
     done < <(print_environment "$id" "$cameras" "$segments")
@@ -375,6 +413,22 @@ cmd_exec() {
     exec ip netns exec "$id-$host" "$@"
 }
 
+cmd_pc_firewall() {
+    local state=${1:-} id=${TESTBED_ID:-}
+    shift || usage
+    [[ $state =~ ^(on|off)$ ]] || usage
+    if [ "${1:-}" = --id ]; then
+        id=${2:-}
+        shift 2 || usage
+    fi
+    [ $# -eq 0 ] || usage
+    valid_id "$id" || die "no bed: set TESTBED_ID or pass --id"
+    [ -n "$(namespaces_of "$id")" ] || die "there is no bed named $id"
+    require_nft
+    set_pc_firewall "$id" off
+    [ "$state" = off ] || set_pc_firewall "$id" on
+}
+
 main() {
     local command=${1:-}
     shift || usage
@@ -383,6 +437,7 @@ main() {
     up) cmd_up "$@" ;;
     down) cmd_down "$@" ;;
     exec) cmd_exec "$@" ;;
+    pc-firewall) cmd_pc_firewall "$@" ;;
     prune) prune_dead_beds ;;
     *) usage ;;
     esac

@@ -423,5 +423,29 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
         <source>Checking %1 …</source>
         <translation>Vérification de %1 …</translation>
     </message>
+    <message id="tolvane-190">
+        <source>No camera answered: no network interface of this PC is connected. Check the network cable and that the network adapter is switched on.</source>
+        <translation>Aucune caméra n’a répondu&#xa0;: aucune interface réseau de cet ordinateur n’est connectée. Vérifiez le câble réseau et que la carte réseau est activée.</translation>
+    </message>
+    <message id="tolvane-191">
+        <source>No camera answered: network interface %1 is connected but has no IPv4 address. Give it an address in the cameras&apos; network, or connect a DHCP server.</source>
+        <translation>Aucune caméra n’a répondu&#xa0;: l’interface réseau %1 est connectée mais n’a pas d’adresse IPv4. Donnez-lui une adresse du réseau des caméras, ou connectez un serveur DHCP.</translation>
+    </message>
+    <message id="tolvane-192">
+        <source>No camera answered: network interface %1 has only the automatic address %2 because no DHCP server answered. Give it an address in the cameras&apos; network.</source>
+        <translation>Aucune caméra n’a répondu&#xa0;: l’interface réseau %1 n’a que l’adresse automatique %2, car aucun serveur DHCP n’a répondu. Donnez-lui une adresse du réseau des caméras.</translation>
+    </message>
+    <message id="tolvane-193">
+        <source>No camera answered, and the firewalld firewall runs on this PC: it drops the cameras&apos; replies unless they are allowed. Allow them with &quot;%1&quot;, and for good with &quot;%2&quot;.</source>
+        <translation>Aucune caméra n’a répondu, et le pare-feu firewalld est actif sur cet ordinateur&#xa0;: il rejette les réponses des caméras qui ne sont pas autorisées. Autorisez-les avec «&#xa0;%1&#xa0;», et durablement avec «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message id="tolvane-194">
+        <source>No camera answered, and the ufw firewall is enabled on this PC: it may drop the cameras&apos; replies. Allow them with &quot;%1&quot;.</source>
+        <translation>Aucune caméra n’a répondu, et le pare-feu ufw est activé sur cet ordinateur&#xa0;: il peut rejeter les réponses des caméras. Autorisez-les avec «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message id="tolvane-195">
+        <source>No camera answered. Check that the cameras are powered and on this PC&apos;s network segment (routers do not forward the search); a firewall must allow UDP port 10669 from the LAN.</source>
+        <translation>Aucune caméra n’a répondu. Vérifiez que les caméras sont sous tension et sur le même segment réseau que cet ordinateur (les routeurs ne transmettent pas la recherche)&#xa0;; un pare-feu doit autoriser le port UDP 10669 depuis le réseau local.</translation>
+    </message>
 </context>
 </TS>

@@ -423,5 +423,29 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <source>Checking %1 …</source>
         <translation>%1 を確認しています…</translation>
     </message>
+    <message id="tolvane-190">
+        <source>No camera answered: no network interface of this PC is connected. Check the network cable and that the network adapter is switched on.</source>
+        <translation>カメラが応答しません：このPCのネットワークインターフェースが接続されていません。LANケーブルと、ネットワークアダプターが有効になっていることを確認してください。</translation>
+    </message>
+    <message id="tolvane-191">
+        <source>No camera answered: network interface %1 is connected but has no IPv4 address. Give it an address in the cameras&apos; network, or connect a DHCP server.</source>
+        <translation>カメラが応答しません：ネットワークインターフェース %1 は接続されていますが、IPv4アドレスがありません。カメラのネットワークのアドレスを設定するか、DHCPサーバーを接続してください。</translation>
+    </message>
+    <message id="tolvane-192">
+        <source>No camera answered: network interface %1 has only the automatic address %2 because no DHCP server answered. Give it an address in the cameras&apos; network.</source>
+        <translation>カメラが応答しません：DHCPサーバーが応答しないため、ネットワークインターフェース %1 には自動アドレス %2 しかありません。カメラのネットワークのアドレスを設定してください。</translation>
+    </message>
+    <message id="tolvane-193">
+        <source>No camera answered, and the firewalld firewall runs on this PC: it drops the cameras&apos; replies unless they are allowed. Allow them with &quot;%1&quot;, and for good with &quot;%2&quot;.</source>
+        <translation>カメラが応答しません。このPCではファイアウォールfirewalldが動作しており、許可しないとカメラの応答を破棄します。「%1」で許可し、「%2」で恒久的に許可してください。</translation>
+    </message>
+    <message id="tolvane-194">
+        <source>No camera answered, and the ufw firewall is enabled on this PC: it may drop the cameras&apos; replies. Allow them with &quot;%1&quot;.</source>
+        <translation>カメラが応答しません。このPCではファイアウォールufwが有効になっており、カメラの応答を破棄する場合があります。「%1」で許可してください。</translation>
+    </message>
+    <message id="tolvane-195">
+        <source>No camera answered. Check that the cameras are powered and on this PC&apos;s network segment (routers do not forward the search); a firewall must allow UDP port 10669 from the LAN.</source>
+        <translation>カメラが応答しません。カメラの電源が入っていて、このPCと同じネットワークセグメントにあることを確認してください（ルーターは検索を転送しません）。ファイアウォールでは、LANからのUDPポート10669を許可する必要があります。</translation>
+    </message>
 </context>
 </TS>

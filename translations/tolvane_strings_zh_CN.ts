@@ -423,5 +423,29 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <source>Checking %1 …</source>
         <translation>正在检查 %1 …</translation>
     </message>
+    <message id="tolvane-190">
+        <source>No camera answered: no network interface of this PC is connected. Check the network cable and that the network adapter is switched on.</source>
+        <translation>没有摄像机应答：本计算机没有已连接的网络接口。请检查网线，并确认网络适配器已启用。</translation>
+    </message>
+    <message id="tolvane-191">
+        <source>No camera answered: network interface %1 is connected but has no IPv4 address. Give it an address in the cameras&apos; network, or connect a DHCP server.</source>
+        <translation>没有摄像机应答：网络接口 %1 已连接，但没有 IPv4 地址。请为其设置摄像机所在网络的地址，或连接 DHCP 服务器。</translation>
+    </message>
+    <message id="tolvane-192">
+        <source>No camera answered: network interface %1 has only the automatic address %2 because no DHCP server answered. Give it an address in the cameras&apos; network.</source>
+        <translation>没有摄像机应答：由于没有 DHCP 服务器应答，网络接口 %1 只有自动地址 %2。请为其设置摄像机所在网络的地址。</translation>
+    </message>
+    <message id="tolvane-193">
+        <source>No camera answered, and the firewalld firewall runs on this PC: it drops the cameras&apos; replies unless they are allowed. Allow them with &quot;%1&quot;, and for good with &quot;%2&quot;.</source>
+        <translation>没有摄像机应答，且本计算机正在运行 firewalld 防火墙：未经允许的摄像机应答会被丢弃。请用“%1”允许，并用“%2”永久允许。</translation>
+    </message>
+    <message id="tolvane-194">
+        <source>No camera answered, and the ufw firewall is enabled on this PC: it may drop the cameras&apos; replies. Allow them with &quot;%1&quot;.</source>
+        <translation>没有摄像机应答，且本计算机已启用 ufw 防火墙：它可能会丢弃摄像机的应答。请用“%1”允许。</translation>
+    </message>
+    <message id="tolvane-195">
+        <source>No camera answered. Check that the cameras are powered and on this PC&apos;s network segment (routers do not forward the search); a firewall must allow UDP port 10669 from the LAN.</source>
+        <translation>没有摄像机应答。请确认摄像机已通电，并与本计算机位于同一网段（路由器不会转发搜索）；防火墙必须允许来自局域网的 UDP 端口 10669。</translation>
+    </message>
 </context>
 </TS>

@@ -77,8 +77,12 @@ void CameraListing::tick() {
     if (socket_ != nullptr && socket_->busy()) {
         return;
     }
+    if (socket_ != nullptr && socket_->repliedSinceSearch()) {
+        noReplyWatch_.replyArrived();
+    }
     if (tickCount_ % 20 == 1) {
         if (socket_ != nullptr) {
+            noReplyWatch_.searchSent();
             socket_->sendSearch();
             severalInterfaces_ = severalInterfaces_ || socket_->separateInterfaces().size() >= 2;
         }
@@ -103,7 +107,7 @@ QString CameraListing::textOutput() const {
     return output;
 }
 
-QByteArray CameraListing::jsonOutput() const {
+QByteArray CameraListing::jsonOutput(const QString& diagnosis) const {
     QJsonArray cameras;
     for (int index = 0; index < cameras_.cameraCount; ++index) {
         const CameraRecord& record = cameras_.cameraTable[index];
@@ -118,10 +122,13 @@ QByteArray CameraListing::jsonOutput() const {
             {QStringLiteral("record"), rawFields(record)},
         });
     }
-    const QJsonObject listing{
+    QJsonObject listing{
         {QStringLiteral("cameras"), cameras},
         {QStringLiteral("dropped"), cameras_.droppedCount()},
     };
+    if (!diagnosis.isEmpty()) {
+        listing.insert(QStringLiteral("diagnosis"), diagnosis);
+    }
     return QJsonDocument(listing).toJson(QJsonDocument::Indented);
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "camera/camera_table.h"
+#include "rules/no_reply_watch.h"
 
 namespace tolvane {
 
@@ -24,13 +25,17 @@ public:
     void tick();
     bool finished() const { return ticksElapsed_ >= tickLimit_; }
     std::uint32_t tickCount() const { return tickCount_; }
+    // Three whole search periods (from one search to the next) passed without a valid reply
+    // and none came since: a run of 16 s or more can see it.
+    bool noReplyDiagnosisDue() const { return noReplyWatch_.diagnosisDue(); }
 
     // One line per camera record: the five cells of its row (IPv4 view) separated by tabs and,
     // once a search went out two or more interfaces, the interface the camera was found on.
     QString textOutput() const;
     // A JSON object: "cameras", per record its five cell texts, its interface and its raw
-    // fields, and "dropped", the number of cameras that answered but did not fit in the table.
-    QByteArray jsonOutput() const;
+    // fields, "dropped", the number of cameras that answered but did not fit in the table, and
+    // with a non-empty `diagnosis` "diagnosis", why no camera answers.
+    QByteArray jsonOutput(const QString& diagnosis = {}) const;
 
 private:
     CameraTable& cameras_;
@@ -39,6 +44,7 @@ private:
     int ticksElapsed_ = 0;
     bool severalInterfaces_ = false;
     std::uint32_t tickCount_ = 0;
+    NoReplyWatch noReplyWatch_;
 };
 
 }  // namespace tolvane

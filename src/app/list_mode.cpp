@@ -12,6 +12,7 @@
 #include "hostnet/linux/linux_host_info.h"
 #include "hostnet/linux/linux_search_interfaces.h"
 #include "protocol/camera_socket.h"
+#include "rules/no_reply_text.h"
 #include "text/string_table.h"
 
 namespace tolvane {
@@ -81,8 +82,14 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
         err << "tolvane: " << terminalText(StringId::CamerasNotListed).arg(cameras.droppedCount()) << '\n';
         err.flush();
     }
+    QString diagnosis;
+    if (listing.noReplyDiagnosisDue()) {
+        diagnosis = noReplyText(hostInfo.DiagnoseNoReply());
+        err << "tolvane: " << diagnosis << '\n';
+        err.flush();
+    }
     if (options.json) {
-        out << QString::fromUtf8(listing.jsonOutput());
+        out << QString::fromUtf8(listing.jsonOutput(diagnosis));
     } else {
         out << listing.textOutput();
     }

@@ -30,20 +30,6 @@ tolvane::UiLanguage chooseLanguage(const tolvane::CommandLineOptions& options) {
         tolvane::languageFromEnvironment(QProcessEnvironment::systemEnvironment()));
 }
 
-// Han characters and CJK punctuation have Japanese and Chinese forms; fontconfig picks between
-// them by its language, taken from the locale unless FC_LANG says otherwise. It is read once,
-// when the first font is looked up, so it is set before the application object exists.
-void matchFontsToLanguage(tolvane::UiLanguage language) {
-    if (qEnvironmentVariableIsSet("FC_LANG")) {
-        return;
-    }
-    if (language == tolvane::UiLanguage::Japanese) {
-        qputenv("FC_LANG", "ja");
-    } else if (language == tolvane::UiLanguage::Chinese) {
-        qputenv("FC_LANG", "zh-cn");
-    }
-}
-
 bool interfaceExists(const QString& name) {
     return name.isEmpty() || QNetworkInterface::interfaceFromName(name).isValid();
 }
@@ -77,7 +63,7 @@ int main(int argc, char** argv) {
         tolvane::installLanguage(language);
         return tolvane::runListMode(options, out, err);
     }
-    matchFontsToLanguage(language);
+    tolvane::matchFontsToLanguage(language);
     QApplication application(argc, argv);
     tolvane::installLanguage(language);
     tolvane::SetupApp setupApp(options);

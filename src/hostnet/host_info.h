@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "camera/camera_record.h"
+#include "hostnet/no_reply_diagnosis.h"
 
 namespace tolvane {
 
@@ -22,6 +23,9 @@ public:
     // True when no other host answers at `address`; always true when address == ownAddress.
     // Blocks for the duration of the check.
     virtual bool CheckAddressFree(std::uint32_t address, std::uint32_t ownAddress) = 0;
+    // Why no camera answers, from what the PC shows now (interfaces, firewalls); reads files
+    // only, sends nothing.
+    virtual NoReplyDiagnosis DiagnoseNoReply() = 0;
 };
 
 }  // namespace tolvane

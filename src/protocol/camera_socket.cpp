@@ -176,6 +176,7 @@ void CameraSocket::setMode(SocketMode mode) {
 }
 
 bool CameraSocket::sendSearch() {
+    repliedSinceSearch_ = false;
     if (interfaces_)
         refreshLinks();
     for (const auto& link : links_) {
@@ -270,7 +271,8 @@ void CameraSocket::receive(const Link* link, std::span<const std::uint8_t> datag
     }
     busy_ = true;
     builder_.receive(datagram.data(), datagram.size());
-    applyReply(builder_, table_, mode_, setupCameraMac_, replyState_, origin);
+    if (applyReply(builder_, table_, mode_, setupCameraMac_, replyState_, origin))
+        repliedSinceSearch_ = true;
     busy_ = false;
     releaseAwaitedStatus(table_);
 }

@@ -49,6 +49,9 @@ public:
     SocketMode mode() const { return mode_; }
     ReplyState replyState() const { return replyState_; }
     bool busy() const { return busy_; }
+    // Whether a datagram that passed validation arrived since the last search went out: the
+    // cameras' replies reach this PC.
+    bool repliedSinceSearch() const { return repliedSinceSearch_; }
 
     bool sendSearch();
     bool sendSetup(std::uint8_t kind);
@@ -97,6 +100,7 @@ private:
     // acknowledgement counts.
     std::optional<MacAddress> setupCameraMac_;
     bool busy_ = false;
+    bool repliedSinceSearch_ = false;
 };
 
 }  // namespace tolvane

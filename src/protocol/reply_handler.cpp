@@ -7,21 +7,21 @@
 
 namespace tolvane {
 
-void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
+bool applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
                 const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState) {
-    applyReply(builder, table, mode, setupCameraMac, replyState,
-               ReplyOrigin{table.hostMac, {}, {}});
+    return applyReply(builder, table, mode, setupCameraMac, replyState,
+                      ReplyOrigin{table.hostMac, {}, {}});
 }
 
-void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
+bool applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
                 const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState,
                 const ReplyOrigin& origin) {
     if (!builder.validate(origin.pcMac))
-        return;
+        return false;
     // A reply to this PC's address on another interface belongs to that interface's socket.
     const std::uint32_t pcAddress = readBe32(builder.buffer.data() + kPcAddressOffset);
     if (origin.pcAddress && pcAddress != 0 && pcAddress != *origin.pcAddress)
-        return;
+        return false;
     const std::uint16_t command = builder.word(kCommandOffset);
     MacAddress mac;
     std::copy_n(builder.buffer.begin() + kCameraMacOffset, mac.size(), mac.begin());
@@ -39,6 +39,7 @@ void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mod
         // let the restart go out while the camera being set up never took its settings.
         replyState = ReplyState::Acknowledged;
     }
+    return true;
 }
 
 void releaseAwaitedStatus(CameraTable& table) {

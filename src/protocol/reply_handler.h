@@ -13,8 +13,9 @@ namespace tolvane {
 // and command: a search reply in discovery mode adds or refreshes its camera's record (a
 // twenty-first camera is counted as dropped), a set-up reply while awaiting one sets
 // `replyState` to acknowledged when it comes from `setupCameraMac`, the camera the set-up
-// request was addressed to. Anything else changes nothing.
-void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
+// request was addressed to. Anything else changes nothing. Returns whether the datagram passed
+// validation: a camera's reply reached this PC, whatever it said.
+bool applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
                 const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState);
 
 // Where a reply came in: the PC fields a reply must carry there (a reply with a zero PC address
@@ -27,8 +28,9 @@ struct ReplyOrigin {
 };
 
 // applyReply for a reply that came in at `origin`. The overload above is this one with the
-// table's hostMac, no PC address and no interface.
-void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
+// table's hostMac, no PC address and no interface. A reply carrying another PC address than
+// the origin's does not count as passed.
+bool applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
                 const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState,
                 const ReplyOrigin& origin);
 

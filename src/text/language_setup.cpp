@@ -82,6 +82,17 @@ UiLanguage languageFromEnvironment(const QProcessEnvironment& environment) {
     return UiLanguage::English;
 }
 
+void matchFontsToLanguage(UiLanguage language) {
+    if (qEnvironmentVariableIsSet("FC_LANG")) {
+        return;
+    }
+    if (language == UiLanguage::Japanese) {
+        qputenv("FC_LANG", "ja");
+    } else if (language == UiLanguage::Chinese) {
+        qputenv("FC_LANG", "zh-cn");
+    }
+}
+
 bool installLanguage(UiLanguage language) {
     QCoreApplication* application = QCoreApplication::instance();
     if (application == nullptr) {

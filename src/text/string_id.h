@@ -94,6 +94,12 @@ enum class StringId : int {
     SelectAutomaticSetupFirst = 187,
     CamerasNotListed = 188,
     CheckingAddress = 189,
+    NoReplyNoConnectedInterface = 190,
+    NoReplyInterfaceWithoutIpv4 = 191,
+    NoReplyOnlyLinkLocalAddress = 192,
+    NoReplyFirewalld = 193,
+    NoReplyUfw = 194,
+    NoReplyNothingFound = 195,
 };
 
 }  // namespace tolvane

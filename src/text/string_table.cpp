@@ -210,6 +210,25 @@ constexpr StringEntry kStrings[] = {
     {StringId::CamerasNotListed, QT_TRID_NOOP("tolvane-188")},
     //% "Checking %1 …"
     {StringId::CheckingAddress, QT_TRID_NOOP("tolvane-189")},
+    //% "No camera answered: no network interface of this PC is connected. Check the network "
+    //% "cable and that the network adapter is switched on."
+    {StringId::NoReplyNoConnectedInterface, QT_TRID_NOOP("tolvane-190")},
+    //% "No camera answered: network interface %1 is connected but has no IPv4 address. Give "
+    //% "it an address in the cameras' network, or connect a DHCP server."
+    {StringId::NoReplyInterfaceWithoutIpv4, QT_TRID_NOOP("tolvane-191")},
+    //% "No camera answered: network interface %1 has only the automatic address %2 because no "
+    //% "DHCP server answered. Give it an address in the cameras' network."
+    {StringId::NoReplyOnlyLinkLocalAddress, QT_TRID_NOOP("tolvane-192")},
+    //% "No camera answered, and the firewalld firewall runs on this PC: it drops the cameras' "
+    //% "replies unless they are allowed. Allow them with \"%1\", and for good with \"%2\"."
+    {StringId::NoReplyFirewalld, QT_TRID_NOOP("tolvane-193")},
+    //% "No camera answered, and the ufw firewall is enabled on this PC: it may drop the "
+    //% "cameras' replies. Allow them with \"%1\"."
+    {StringId::NoReplyUfw, QT_TRID_NOOP("tolvane-194")},
+    //% "No camera answered. Check that the cameras are powered and on this PC's network "
+    //% "segment (routers do not forward the search); a firewall must allow UDP port 10669 "
+    //% "from the LAN."
+    {StringId::NoReplyNothingFound, QT_TRID_NOOP("tolvane-195")},
 };
 // clang-format on
 

@@ -129,6 +129,39 @@ TEST_F(ListE2e, JsonInTheChosenLanguage) {
     EXPECT_EQ(record.value("networkMode").toInt(), 0xFF);
 }
 
+// Three whole search periods need a 16 s run; the camera answers, and pc's firewall drops it.
+TEST_F(ListE2e, FirewalledPcSaysWhyOnStandardErrorAndInJson) {
+    TestBed bed(1);
+    TOLVANE_REQUIRE_BED(bed);
+    const ProcessResult closed = bed.setPcFirewall(true);
+    if (closed.exitCode == 77)
+        GTEST_SKIP() << closed.err.toStdString();
+    ASSERT_EQ(closed.exitCode, 0) << closed.err.toStdString();
+    EmulatorProcess camera(
+        bed, QStringLiteral("cam1"),
+        {"--profile", "static", "--mac", "02:77:10:00:00:01", "--ip", "10.77.0.101"});
+    expectListening(camera);
+
+    const ProcessResult result = list(bed, {QStringLiteral("--json")}, 16);
+
+    ASSERT_TRUE(result.finished);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonObject listed = QJsonDocument::fromJson(result.out).object();
+    EXPECT_EQ(listed.value("cameras").toArray().size(), 0) << result.out.toStdString();
+    const QString diagnosis = listed.value("diagnosis").toString();
+    EXPECT_TRUE(diagnosis.startsWith("No camera answered")) << result.out.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(result.err).contains(QStringLiteral("tolvane: ") + diagnosis))
+        << result.err.toStdString();
+    EXPECT_FALSE(camera.events(QStringLiteral("reply")).isEmpty());
+
+    ASSERT_EQ(bed.setPcFirewall(false).exitCode, 0);
+    const ProcessResult open = list(bed, {QStringLiteral("--json")}, 16);
+    const QJsonObject openListed = QJsonDocument::fromJson(open.out).object();
+    EXPECT_EQ(openListed.value("cameras").toArray().size(), 1) << open.out.toStdString();
+    EXPECT_FALSE(openListed.contains("diagnosis")) << open.out.toStdString();
+    EXPECT_TRUE(open.err.isEmpty()) << open.err.toStdString();
+}
+
 // The sender fields of a search: the PC's MAC and IPv4 address.
 QByteArray senderFields(const QJsonObject& search) {
     return QByteArray::fromHex(search.value(QStringLiteral("hex")).toString().toLatin1())

@@ -25,6 +25,8 @@ public:
     // Addresses at which another host answers.
     std::vector<std::uint32_t> addressesInUse;
     std::vector<Check> checks;
+    NoReplyDiagnosis noReplyDiagnosis;
+    int noReplyDiagnoses = 0;
 
     std::uint32_t QueryNameAddress() override { return nameAddress; }
     void QueryAddressAndMask(std::uint32_t& a, std::uint32_t& m) override {
@@ -44,6 +46,10 @@ public:
             if (used == a) return false;
         }
         return true;
+    }
+    NoReplyDiagnosis DiagnoseNoReply() override {
+        ++noReplyDiagnoses;
+        return noReplyDiagnosis;
     }
 };
 

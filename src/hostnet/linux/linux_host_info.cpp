@@ -6,6 +6,7 @@
 #include "hostnet/host_rules.h"
 #include "hostnet/linux/helper_arp_prober.h"
 #include "hostnet/linux/ip_neighbour_cache.h"
+#include "hostnet/linux/linux_no_reply_facts.h"
 #include "hostnet/linux/linux_pinger.h"
 #include "hostnet/linux/netlink_neighbour_table.h"
 
@@ -58,6 +59,10 @@ bool LinuxHostInfo::CheckAddressFree(std::uint32_t address, std::uint32_t ownAdd
     // Every subnet of the PC counts, whichever interface the queries are restricted to.
     return tolvane::CheckAddressFree(address, ownAddress,
                                      GatherHostFacts(paths_, kAddressFacts).addressRows, steps);
+}
+
+NoReplyDiagnosis LinuxHostInfo::DiagnoseNoReply() {
+    return tolvane::DiagnoseNoReply(GatherNoReplyFacts(NoReplyFactPaths{}), interfaceName_);
 }
 
 AddressCheckRunner::Check LinuxAddressCheck(std::string interfaceName) {

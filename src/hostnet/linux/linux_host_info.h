@@ -21,6 +21,7 @@ public:
     void QueryDnsServers(std::uint32_t& dns1, std::uint32_t& dns2) override;
     void QueryHostMac(MacAddress& mac) override;
     bool CheckAddressFree(std::uint32_t address, std::uint32_t ownAddress) override;
+    NoReplyDiagnosis DiagnoseNoReply() override;
 
 private:
     HostFacts Gather(unsigned kinds) const;

@@ -1,6 +1,9 @@
 #include "ui/main/camera_list.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include "text/string_table.h"
 
@@ -21,7 +24,8 @@ CameraList::CameraList(QWidget* parent) : QTreeWidget(parent) {
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setAllColumnsShowFocus(true);
     setColumnCount(0);
-    header()->setStretchLastSection(false);
+    // Room the window has beyond the columns goes to the status column.
+    header()->setStretchLastSection(true);
     header()->setSectionsMovable(false);
     header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -44,7 +48,19 @@ void CameraList::switchView(ListView view, UiLanguage language) {
 void CameraList::setColumn(int column, UiLanguage language) {
     const ListColumn layout = listColumn(column, view_, language);
     headerItem()->setText(column, uiText(layout.titleStringId));
-    setColumnWidth(column, layout.width);
+    // The header keeps a section at least as wide as its font needs: the Japanese font makes
+    // that wider than the Japanese number column's 30 px.
+    const int width = std::max(layout.width, header()->minimumSectionSize());
+    columnWidths_.at(static_cast<std::size_t>(column)) = width;
+    setColumnWidth(column, width);
+}
+
+int CameraList::fittingWidth() const {
+    int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+    for (int columnWidth : columnWidths_) {
+        width += columnWidth;
+    }
+    return width;
 }
 
 void CameraList::refreshRow(CameraTable& cameras, int index) {

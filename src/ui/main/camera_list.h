@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include <QTreeWidget>
 
 #include "camera/camera_table.h"
@@ -26,6 +28,10 @@ public:
     void showInterfaceColumn(bool shown);
     bool interfaceColumnShown() const { return columnCount() > kListColumnCount; }
 
+    // The width at which every column of the current view shows in full beside the vertical
+    // scroll bar that a full list has.
+    int fittingWidth() const;
+
     ListView view() const { return view_; }
     // Index of the first selected row, -1 when none is.
     int firstSelectedRow() const;
@@ -46,6 +52,7 @@ private:
     void setColumn(int column, UiLanguage language);
 
     ListView view_ = ListView::IPv4;
+    std::array<int, kListColumnCount> columnWidths_{};
 };
 
 }  // namespace tolvane

@@ -24,6 +24,7 @@
 #include "flow/setup_flow.h"
 #include "flow/wizard.h"
 #include "rules/dialog_opener.h"
+#include "rules/no_reply_text.h"
 #include "rules/open_camera_rule.h"
 #include "text/string_table.h"
 #include "ui/main/about_box.h"
@@ -167,6 +168,12 @@ void MainDialog::buildControls() {
     searchedInterfacesLine_->setWordWrap(true);
     searchedInterfacesLine_->setTextFormat(Qt::PlainText);
     searchedInterfacesLine_->hide();
+    noReplyNotice_ = new QLabel(contents_);
+    noReplyNotice_->setWordWrap(true);
+    noReplyNotice_->setTextFormat(Qt::PlainText);
+    // The firewall command in it is for copying into a terminal.
+    noReplyNotice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    noReplyNotice_->hide();
 
     listAdvice_ = new QLabel(contents_);
     listAdvice_->setWordWrap(true);
@@ -203,6 +210,7 @@ void MainDialog::buildControls() {
     auto* layout = new QVBoxLayout(contents_);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cameraList_, 1);
+    layout->addWidget(noReplyNotice_);
     layout->addWidget(droppedNotice_);
     layout->addWidget(searchedInterfacesLine_);
     layout->addLayout(lower);
@@ -261,11 +269,7 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     }
     const UiLanguage language = uiLanguage();
     cameraList_->setupColumns(language);
-    int listWidth = 2 * cameraList_->frameWidth() + 4;
-    for (int column = 0; column < kListColumnCount; ++column) {
-        listWidth += listColumn(column, ListView::IPv4, language).width;
-    }
-    cameraList_->setMinimumWidth(listWidth);
+    cameraList_->setMinimumWidth(cameraList_->fittingWidth());
 
     cameras_.cameraCount = 0;
     cameras_.selectedCamera = -1;
@@ -300,8 +304,13 @@ void MainDialog::onTimer(TimerId id) {
 }
 
 void MainDialog::poll() {
-    if (context_.tickCount % 20 == 1) {
+    if (cameraSocket_ && cameraSocket_->repliedSinceSearch()) {
+        noReplyWatch_.replyArrived();
+    }
+    const bool searching = context_.tickCount % 20 == 1;
+    if (searching) {
         if (cameraSocket_) {
+            noReplyWatch_.searchSent();
             cameraSocket_->sendSearch();
         }
         showSearchedInterfaces();
@@ -321,6 +330,7 @@ void MainDialog::poll() {
         context_.macText = macField_->text();
         useFlowInterface();
     }
+    showNoReplyDiagnosis(searching);
     context_.tickCount += 1;
 }
 
@@ -402,6 +412,17 @@ void MainDialog::onSetupByMacClicked() {
     context_.setupByMac = true;
     useFlowInterface();
     setupFlow_->setupByMacClicked();
+}
+
+// The facts are read again at every search while the line shows, so that it follows what the
+// user changes; a reply hides it at the next tick.
+void MainDialog::showNoReplyDiagnosis(bool searched) {
+    const bool flowRunning = timerActive(TimerId::SetupFlow) || timerActive(TimerId::Wizard);
+    const bool due = noReplyWatch_.diagnosisDue() && !flowRunning;
+    if (due && (searched || noReplyNotice_->isHidden())) {
+        noReplyNotice_->setText(noReplyText(hostInfo_->DiagnoseNoReply()));
+    }
+    noReplyNotice_->setVisible(due);
 }
 
 void MainDialog::showDroppedCount() {

@@ -18,6 +18,7 @@
 #include "hostnet/host_info.h"
 #include "hostnet/search_interfaces.h"
 #include "protocol/camera_socket.h"
+#include "rules/no_reply_watch.h"
 #include "ui/main/dialog_host.h"
 #include "ui/main/prompter.h"
 
@@ -118,6 +119,7 @@ public:
     QLabel* droppedNotice() const { return droppedNotice_; }
     QLabel* searchedInterfacesLine() const { return searchedInterfacesLine_; }
     QComboBox* macInterfaceSelector() const { return macInterfaceSelector_; }
+    QLabel* noReplyNotice() const { return noReplyNotice_; }
     bool timerActive(TimerId id) const;
     int timerInterval(TimerId id) const;
     Qt::TimerType timerType(TimerId id) const;
@@ -177,6 +179,7 @@ private:
     void useFlowInterface();
     void onSetupByMacClicked();
     void onMacInterfaceChosen(int index);
+    void showNoReplyDiagnosis(bool searched);
     void onListSelectionChanged();
     void onListDoubleClicked();
     void onExecuteClicked();
@@ -206,6 +209,7 @@ private:
     std::unique_ptr<SetupFlow> setupFlow_;
     std::unique_ptr<Wizard> wizard_;
     std::array<QTimer*, std::size(kAllTimers)> timers_{};
+    NoReplyWatch noReplyWatch_;
 
     ControlDialog* controlDialog_ = nullptr;
     ProgressDialog* progressDialog_ = nullptr;
@@ -226,6 +230,9 @@ private:
     QLabel* searchedInterfacesLine_ = nullptr;
     QLabel* macInterfaceLabel_ = nullptr;
     QComboBox* macInterfaceSelector_ = nullptr;
+    // Says why no camera answers, after three searches without a reply; hidden from the first
+    // reply on, and while a set-up flow runs (a restarting camera is silent for a while).
+    QLabel* noReplyNotice_ = nullptr;
     QComboBox* viewSelector_ = nullptr;
     QPushButton* executeButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;

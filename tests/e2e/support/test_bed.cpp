@@ -56,6 +56,12 @@ TestBed::~TestBed() {
         runScript({QStringLiteral("down"), QStringLiteral("--id"), id_});
 }
 
+ProcessResult TestBed::setPcFirewall(bool on) const {
+    return runScript({QStringLiteral("pc-firewall"),
+                      on ? QStringLiteral("on") : QStringLiteral("off"), QStringLiteral("--id"),
+                      id_});
+}
+
 QString TestBed::namespaceOf(const QString& host) const {
     return id_ + QLatin1Char('-') + host;
 }

@@ -46,6 +46,10 @@ public:
     // This process's environment with the bed's TESTBED_* values added.
     QProcessEnvironment environment() const;
 
+    // Makes "pc" drop inbound UDP to port 10669 (nftables, inside "pc" only), or stop dropping
+    // it. Exit status 77: this machine has no nftables.
+    ProcessResult setPcFirewall(bool on) const;
+
     // Runs `command` in `host` and waits at most `timeoutMs`.
     ProcessResult run(const QString& host, const QStringList& command, int timeoutMs) const;
     // Starts `command` in `host` and returns at once; stop it with stopProcess.

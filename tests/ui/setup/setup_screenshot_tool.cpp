@@ -1,11 +1,12 @@
-// Renders the control dialog, the manual set-up dialog and the reset-IPsec dialog in each
+// Renders the control dialog, the manual set-up dialog and the reset-IPsec dialog in one
 // interface language to PNG files, for looking at layouts and translations. Runs on the
 // offscreen platform; nothing reaches a network.
 //
-//   setup_screenshot_tool --out DIR [--lang en|ja|fr|zh_CN|all]
+//   setup_screenshot_tool --out DIR --lang en|ja|fr|zh_CN
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -112,20 +113,23 @@ int main(int argc, char** argv) {
     using namespace tolvane;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::optional<UiLanguage> language =
+        test::takeScreenshotLanguage("setup_screenshot_tool", argc, argv);
+    if (!language)
+        return 2;
     QApplication application(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Folder."),
                                        QStringLiteral("dir"));
-    const QCommandLineOption langOption(QStringLiteral("lang"),
-                                        QStringLiteral("en, ja, fr, zh_CN or all."),
-                                        QStringLiteral("code"), QStringLiteral("all"));
+    const QCommandLineOption langOption(
+        QStringLiteral("lang"), QStringLiteral("en, ja, fr or zh_CN."), QStringLiteral("code"));
     parser.addOptions({outOption, langOption});
     parser.process(application);
     if (!parser.isSet(outOption)) {
         std::fprintf(stderr, "setup_screenshot_tool: --out is required\n");
         return 2;
     }
-    return test::shootInLanguages("setup_screenshot_tool", parser.value(langOption),
-                                  parser.value(outOption), shoot);
+    return test::shootInLanguage("setup_screenshot_tool", *language, parser.value(outOption),
+                                 shoot);
 }

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "crafted_reply.h"
 #include "protocol/camera_socket.h"
 #include "qstring_printer.h"
 
@@ -115,6 +116,44 @@ TEST_F(CameraListingTest, EmptyTablePrintsNothing) {
     const QJsonObject listed = QJsonDocument::fromJson(listing.jsonOutput()).object();
     EXPECT_EQ(listed.value("cameras").toArray().size(), 0);
     EXPECT_EQ(listed.value("dropped").toInt(-1), 0);
+    EXPECT_FALSE(listed.contains("diagnosis"));
+}
+
+TEST_F(CameraListingTest, JsonCarriesTheDiagnosisWhenThereIsOne) {
+    CameraListing listing(cameras, nullptr, 6);
+    const QJsonObject listed =
+        QJsonDocument::fromJson(listing.jsonOutput(QStringLiteral("No camera answered."))).object();
+    EXPECT_EQ(listed.value("diagnosis").toString(), "No camera answered.");
+    EXPECT_EQ(listed.value("cameras").toArray().size(), 0);
+}
+
+// Searches on loopback to a port where nobody answers; the replies are handed to the socket.
+TEST_F(CameraListingTest, DiagnosisIsDueWhenTheFourthSearchEndsTheThirdSilentPeriod) {
+    QUdpSocket silent;
+    ASSERT_TRUE(silent.bind(QHostAddress::LocalHost, 0));
+    SocketEndpoints endpoints;
+    endpoints.bindAddress = QHostAddress::LocalHost;
+    endpoints.bindPort = 0;
+    endpoints.destinationAddress = QHostAddress::LocalHost;
+    endpoints.destinationPort = silent.localPort();
+    cameras.hostMac = test::kHostMac;
+    CameraSocket socket(cameras, endpoints);
+    ASSERT_NE(socket.replyState(), ReplyState::BindFailed);
+    CameraListing listing(cameras, &socket, 30);
+
+    // Searches go out on ticks 2, 22, 42 and 62.
+    for (int tick = 1; tick <= 61; ++tick) {
+        listing.tick();
+        ASSERT_FALSE(listing.noReplyDiagnosisDue()) << tick;
+    }
+    listing.tick();
+    EXPECT_TRUE(listing.noReplyDiagnosisDue());
+
+    test::CraftedReply reply;
+    reply.item(0xAD, {0xC1, 0x00});
+    socket.OnReceive(reply.bytes());
+    listing.tick();
+    EXPECT_FALSE(listing.noReplyDiagnosisDue()) << "a reply ends it at the next tick";
 }
 
 TEST_F(CameraListingTest, JsonCarriesCellsAndRawFields) {

@@ -181,8 +181,12 @@ TEST_P(StringCatalogueTest, CompleteWithEnglishLineStructure) {
         const QString translation = catalogue.translate(nullptr, key.constData());
         ASSERT_FALSE(translation.isEmpty()) << number;
         EXPECT_EQ(lineBreaks(translation), lineBreaks(uiText(id))) << number;
-        EXPECT_EQ(translation.contains(QLatin1String("%1")), uiText(id).contains(QLatin1String("%1")))
-            << number << ": the number of cameras not shown goes where %1 stands";
+        for (const char* placeholder : {"%1", "%2"}) {
+            EXPECT_EQ(translation.contains(QLatin1String(placeholder)),
+                      uiText(id).contains(QLatin1String(placeholder)))
+                << number << ": a number, a name or a command goes where " << placeholder
+                << " stands";
+        }
     }
     const std::pair<const char*, const char*> markers[] = {
         {"ja", "JAPANESE"}, {"fr", "FRENCH"}, {"zh_CN", "CHINESE"}};

@@ -228,6 +228,38 @@ TEST_F(CameraSocketTest, RepliesAmidJunkAreAllAppliedBurstAfterBurst) {
         EXPECT_EQ(table.cameraTable[static_cast<std::size_t>(i)].mac[5], i + 1);
 }
 
+// The fact the no-reply diagnosis counts: any valid datagram since the last search, in either
+// mode, also from a camera that no longer fits in the table; junk does not count.
+TEST_F(CameraSocketTest, RepliedSinceSearchTurnsOnWithAValidReplyAndOffWithTheNextSearch) {
+    open(loopback());
+    EXPECT_FALSE(socket->repliedSinceSearch());
+    test::CraftedReply reply;
+    reply.item(0xAD, {0xC1, 0x00});
+    const Bytes valid = reply.bytes();
+    Bytes corrupt = valid;
+    corrupt.back() ^= 0xFF;
+
+    socket->sendSearch();
+    socket->OnReceive(corrupt);
+    socket->OnReceive(Bytes(valid.begin(), valid.begin() + 30));
+    EXPECT_FALSE(socket->repliedSinceSearch());
+    socket->OnReceive(valid);
+    EXPECT_TRUE(socket->repliedSinceSearch());
+    socket->sendSearch();
+    EXPECT_FALSE(socket->repliedSinceSearch());
+
+    socket->setMode(SocketMode::AwaitingAck);
+    socket->OnReceive(valid);
+    EXPECT_TRUE(socket->repliedSinceSearch()) << "a search reply while awaiting an ack";
+
+    socket->setMode(SocketMode::Discovery);
+    socket->sendSearch();
+    while (table.appendCamera() >= 0) {
+    }
+    socket->OnReceive(valid);
+    EXPECT_TRUE(socket->repliedSinceSearch()) << "a camera beyond the full table";
+}
+
 TEST_F(CameraSocketTest, BurstOfTwentyRepliesIsAllApplied) {
     open(loopback());
     QUdpSocket camera;

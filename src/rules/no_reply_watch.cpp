@@ -1,0 +1,17 @@
+#include "rules/no_reply_watch.h"
+
+namespace tolvane {
+
+void NoReplyWatch::replyArrived() {
+    replied_ = true;
+    emptyPeriods_ = 0;
+}
+
+void NoReplyWatch::searchSent() {
+    if (searched_ && !replied_)
+        ++emptyPeriods_;
+    searched_ = true;
+    replied_ = false;
+}
+
+}  // namespace tolvane
