@@ -14,6 +14,8 @@ void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mod
     MacAddress mac;
     std::copy_n(builder.buffer.begin() + kCameraMacOffset, mac.size(), mac.begin());
     if (mode == SocketMode::Discovery && command == SearchReply) {
+        if (table.onlyCamera && mac != *table.onlyCamera)
+            return;
         int index = table.findCamera(mac);
         if (index < 0)
             index = table.appendCamera();
