@@ -3,7 +3,9 @@
 #include <cstdint>
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include "camera/camera_table.h"
 
@@ -30,13 +32,26 @@ public:
     // A JSON object: "cameras", per record its five cell texts and its raw fields, and
     // "dropped", the number of cameras that answered but did not fit in the table.
     QByteArray jsonOutput() const;
+    // CSV with a header line: first the columns of a site file for --apply (mac, mode,
+    // address/prefix, gateway, DNS servers, port, name; addressing cells only for a static
+    // camera, since an address turns a camera static), then the row texts and the raw fields
+    // of jsonOutput().
+    QString csvOutput() const;
 
 private:
+    QStringList rowCells(int index) const;
+
     CameraTable& cameras_;
     CameraSocket* socket_;
     int tickLimit_;
     int ticksElapsed_ = 0;
     std::uint32_t tickCount_ = 0;
 };
+
+// The raw fields of a record as jsonOutput() writes them.
+QJsonObject recordJson(const CameraRecord& record);
+
+// The columns of csvOutput() after those of a site file: --apply ignores them.
+QStringList listingOnlyColumns();
 
 }  // namespace tolvane
