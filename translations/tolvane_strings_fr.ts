@@ -460,8 +460,8 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
         <translation>%1 nécessite %2.</translation>
     </message>
     <message id="tolvane-311">
-        <source>the value does not pass the check of the manual set-up.</source>
-        <translation>la valeur ne passe pas le contrôle de la configuration manuelle.</translation>
+        <source>&apos;%1&apos; does not pass the check of the manual set-up.</source>
+        <translation>«&#xa0;%1&#xa0;» ne passe pas le contrôle de la configuration manuelle.</translation>
     </message>
     <message id="tolvane-312">
         <source>this camera does not take a name.</source>

@@ -460,8 +460,8 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <translation>%1 には %2 が必要です。</translation>
     </message>
     <message id="tolvane-311">
-        <source>the value does not pass the check of the manual set-up.</source>
-        <translation>値が手動設定のチェックを通りません。</translation>
+        <source>&apos;%1&apos; does not pass the check of the manual set-up.</source>
+        <translation>「%1」は手動設定のチェックを通りません。</translation>
     </message>
     <message id="tolvane-312">
         <source>this camera does not take a name.</source>

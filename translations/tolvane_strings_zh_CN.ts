@@ -460,8 +460,8 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <translation>%1 需要 %2。</translation>
     </message>
     <message id="tolvane-311">
-        <source>the value does not pass the check of the manual set-up.</source>
-        <translation>该值未通过手动设置的检查。</translation>
+        <source>&apos;%1&apos; does not pass the check of the manual set-up.</source>
+        <translation>“%1”未通过手动设置的检查。</translation>
     </message>
     <message id="tolvane-312">
         <source>this camera does not take a name.</source>

@@ -105,6 +105,14 @@ QStringList siteCells(const CameraRecord& r) {
     return cells;
 }
 
+// The raw fields' columns are named as in the JSON, under "record".
+QStringList rawColumns() {
+    QStringList columns;
+    for (const QString& key : rawFieldsOf(CameraRecord{}).keys())
+        columns << QStringLiteral("record.") + key;
+    return columns;
+}
+
 }  // namespace
 
 QJsonObject recordJson(const CameraRecord& record) {
@@ -112,7 +120,7 @@ QJsonObject recordJson(const CameraRecord& record) {
 }
 
 QStringList listingOnlyColumns() {
-    return kRowColumns + rawFieldsOf(CameraRecord{}).keys();
+    return kRowColumns + rawColumns();
 }
 
 CameraListing::CameraListing(CameraTable& cameras, CameraSocket* socket, int seconds)
@@ -167,9 +175,9 @@ QByteArray CameraListing::jsonOutput() const {
 }
 
 QString CameraListing::csvOutput() const {
-    const QStringList rawColumns = rawFieldsOf(CameraRecord{}).keys();
+    const QStringList keys = rawFieldsOf(CameraRecord{}).keys();
     QStringList header = siteFileColumns();
-    header << kRowColumns << rawColumns;
+    header << listingOnlyColumns();
     QString output = header.join(QLatin1Char(',')) + QLatin1Char('\n');
     for (int index = 0; index < cameras_.cameraCount; ++index) {
         const CameraRecord& record = cameras_.cameraTable[index];
@@ -177,8 +185,8 @@ QString CameraListing::csvOutput() const {
         QStringList cells = siteCells(record);
         cells << row[0].trimmed() << row[4];
         const QJsonObject raw = rawFieldsOf(record);
-        for (const QString& column : rawColumns)
-            cells << raw.value(column).toVariant().toString();
+        for (const QString& key : keys)
+            cells << raw.value(key).toVariant().toString();
         for (QString& cell : cells)
             cell = csvCell(cell);
         output += cells.join(QLatin1Char(',')) + QLatin1Char('\n');

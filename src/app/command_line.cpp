@@ -26,7 +26,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Finds the network cameras on this computer's Ethernet segment and gives them their "
-        "network settings."));
+        "network settings.\n\nExit status of a set-up: 0 verified (or, with --dry-run, every "
+        "check passed), 1 no acknowledgement, time-out or the camera came back without the new "
+        "settings (with --apply: any camera failed), 2 invalid input, 3 camera not found, 4 "
+        "address in use, 5 another instance runs."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
@@ -46,12 +49,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                        "(number, MAC address, IPv4 address, port, status, separated by tabs)."));
     const QCommandLineOption seconds(
         QStringLiteral("seconds"),
-        QStringLiteral("With --list: search for <n> seconds (default %1).")
+        QStringLiteral("With --list: search for <n> seconds (default %1). With a set-up: wait at "
+                       "most <n> seconds for the camera to answer the search.")
             .arg(kDefaultListSeconds),
         QStringLiteral("n"));
     const QCommandLineOption json(
         QStringLiteral("json"),
-        QStringLiteral("With --list: print a JSON array with the row texts and the raw fields."));
+        QStringLiteral("With --list: print a JSON array with the row texts and the raw fields. "
+                       "With a set-up: print the result and the camera's last record as JSON."));
     const auto valueOption = [](const char* name, const char* description, const char* value) {
         return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(description),
                                   QString::fromLatin1(value));

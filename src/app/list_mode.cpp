@@ -76,11 +76,14 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
     pollTimer.stop();
 
     if (cameras.droppedCount() > 0) {
-        err << "tolvane: " << terminalText(StringId::CamerasNotListed).arg(cameras.droppedCount()) << '\n';
+        err << "tolvane: " << terminalText(StringId::CamerasNotListed).arg(cameras.droppedCount())
+            << '\n';
         err.flush();
     }
     if (options.json) {
         out << QString::fromUtf8(listing.jsonOutput());
+    } else if (options.setup.csv) {
+        out << listing.csvOutput();
     } else {
         out << listing.textOutput();
     }

@@ -229,7 +229,7 @@ constexpr StringEntry kStrings[] = {
     {StringId::CliOptionsConflict, QT_TRID_NOOP("tolvane-309")},
     //% "%1 needs %2."
     {StringId::CliOptionNeeds, QT_TRID_NOOP("tolvane-310")},
-    //% "the value does not pass the check of the manual set-up."
+    //% "'%1' does not pass the check of the manual set-up."
     {StringId::CliValueRefused, QT_TRID_NOOP("tolvane-311")},
     //% "this camera does not take a name."
     {StringId::CliNameNotEditable, QT_TRID_NOOP("tolvane-312")},

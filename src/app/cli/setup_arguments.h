@@ -30,6 +30,11 @@ struct SetupArguments {
 
     // True when one of --setup, --setup-by-mac and --apply is given.
     bool setupCommand() const { return setupMac || byMac || applyFile; }
+    // True when an option other than those three is given.
+    bool anyOption() const {
+        return staticPrefix || address || mask || gateway || dns || port || name || hostName ||
+               bandwidth || dhcp || factoryDefaults || ipsecOff || dryRun || stopOnError || csv;
+    }
 };
 
 }  // namespace tolvane
