@@ -121,6 +121,8 @@ private:
 };
 
 std::optional<InputError> readHeader(const QString& line, SiteFile& file) {
+    if (line.trimmed().isEmpty())
+        return InputError{cellPlace(1, 1, kMac), messageText(StringId::CliMissingColumn, kMac)};
     const std::variant<QStringList, int> cells = splitCells(line);
     if (const int* column = std::get_if<int>(&cells))
         return InputError{cellPlace(1, *column, QString()),

@@ -181,7 +181,8 @@ TEST_P(StringCatalogueTest, CompleteWithEnglishLineStructure) {
         const QString translation = catalogue.translate(nullptr, key.constData());
         ASSERT_FALSE(translation.isEmpty()) << number;
         EXPECT_EQ(lineBreaks(translation), lineBreaks(uiText(id))) << number;
-        EXPECT_EQ(translation.contains(QLatin1String("%1")), uiText(id).contains(QLatin1String("%1")))
+        EXPECT_EQ(translation.contains(QLatin1String("%1")),
+                  uiText(id).contains(QLatin1String("%1")))
             << number << ": the number of cameras not shown goes where %1 stands";
     }
     const std::pair<const char*, const char*> markers[] = {
