@@ -29,8 +29,23 @@ QJsonObject cameraObject(const CameraSummary& camera) {
     return object;
 }
 
+// Columns a terminal gives `text`: East Asian wide characters (kana, Han, Hangul, full-width
+// forms) take two.
+qsizetype displayWidth(const QString& text) {
+    qsizetype width = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
+                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
+                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
+                          (u >= 0xFFE0 && u <= 0xFFE6);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
 QString padded(const QString& text, qsizetype width) {
-    return text + QString(std::max<qsizetype>(width - text.size(), 0) + 2, QLatin1Char(' '));
+    return text + QString(std::max<qsizetype>(width - displayWidth(text), 0) + 2, QLatin1Char(' '));
 }
 
 }  // namespace
@@ -38,8 +53,8 @@ QString padded(const QString& text, qsizetype width) {
 QString summaryTable(const std::vector<CameraSummary>& cameras) {
     const QString macHeading = uiText(StringId::MacAddress);
     const QString resultHeading = uiText(StringId::CliResultHeading);
-    qsizetype macWidth = macHeading.size();
-    qsizetype resultWidth = resultHeading.size();
+    qsizetype macWidth = displayWidth(macHeading);
+    qsizetype resultWidth = displayWidth(resultHeading);
     int succeeded = 0;
     for (const CameraSummary& camera : cameras) {
         macWidth = std::max(macWidth, camera.mac.size());
