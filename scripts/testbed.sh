@@ -12,7 +12,11 @@
 #
 # BED OPTIONS: --cameras N (1 to 20, default 2); --unlisted-hostname: the pc's hosts file lacks
 # the machine's host name, so a lookup of that name asks the bed's name servers, where nobody
-# answers.
+# answers; --segments S (1 to 3, default 1): with 2 or 3, the pc has one interface on each of S
+# segments (eth0 on 10.77.0.0/24 with the default route and the other host, eth1 on
+# 192.168.91.0/24, eth2 on 192.168.92.0/24, each with a gateway of a higher metric) and the
+# cameras are dealt out over the segments after the first; --no-default-route: the pc has no
+# default route at all.
 #
 # ID is "tvb", the owner's process id, and optionally a lower-case letter followed by letters
 # and digits (tvb4711, tvb4711x2); prune relies on that. As root the bed uses `ip netns`. Without
@@ -36,6 +40,9 @@ readonly OTHER_MAC=02:77:00:00:00:fd
 readonly FREE_IP=$NET.252
 readonly HOST_IF=eth0
 readonly MAX_CAMERAS=20
+readonly MAX_SEGMENTS=3
+# The network of each segment; segment 0 is the one of the single-segment bed.
+readonly SEGMENT_NETS=("$NET" 192.168.91 192.168.92)
 
 die() {
     echo "testbed: $*" >&2
@@ -48,7 +55,7 @@ unavailable() {
 }
 
 usage() {
-    sed -n '2,21s/^# \{0,1\}//p' "$SCRIPT_PATH" >&2
+    sed -n '2,25s/^# \{0,1\}//p' "$SCRIPT_PATH" >&2
     exit 2
 }
 
@@ -56,8 +63,18 @@ valid_id() {
     [[ $1 =~ ^tvb[0-9]+([a-z][a-z0-9]*)?$ ]]
 }
 
-camera_ip() { echo "$NET.$((20 + $1))"; }
+# The segment of camera i: 0 in a single-segment bed, else dealt out over segments 1 to S-1.
+camera_segment() {
+    local i=$1 segments=$2
+    if [ "$segments" -le 1 ]; then
+        echo 0
+    else
+        echo $((1 + (i - 1) % (segments - 1)))
+    fi
+}
+camera_ip() { echo "${SEGMENT_NETS[${2:-0}]}.$((20 + $1))"; }
 camera_mac() { printf '02:77:00:00:01:%02x' "$1"; }
+pc_segment_mac() { printf '02:77:00:%02x:00:0a' "$1"; }
 
 # Root of a user namespace made by `unshare -r`: uid 0, but not the machine's root.
 in_user_namespace() {
@@ -120,20 +137,41 @@ prune_dead_beds() {
     done
 }
 
-# One host: namespace, loopback up, a veth pair from the bridge, fixed MAC and address, and a
-# default route (a limited broadcast has no route without one).
+# A veth pair from segment `segment`'s bridge (port `port`) to interface `ifname` of namespace
+# `ns`, with a fixed MAC and address.
+add_link() {
+    local id=$1 ns=$2 port=$3 ifname=$4 segment=$5 ip=$6 mac=$7
+    local sw=$id-sw
+    ip link add "$port" netns "$sw" type veth peer name "$ifname" netns "$ns"
+    ip -n "$sw" link set "$port" master "br$segment"
+    ip -n "$sw" link set "$port" up
+    ip -n "$ns" link set "$ifname" address "$mac"
+    ip -n "$ns" addr add "$ip/$PREFIX" dev "$ifname"
+    ip -n "$ns" link set "$ifname" up
+}
+
+# One host: namespace, loopback up, eth0 on segment `segment` (default 0), and unless
+# `default_route` is 0 a default route via that segment's gateway (a limited broadcast has no
+# route without one).
 add_host() {
-    local id=$1 role=$2 ip=$3 mac=$4
-    local ns=$id-$role sw=$id-sw
+    local id=$1 role=$2 ip=$3 mac=$4 segment=${5:-0} default_route=${6:-1}
+    local ns=$id-$role
     ip netns add "$ns"
     ip -n "$ns" link set lo up
-    ip link add "$role" netns "$sw" type veth peer name "$HOST_IF" netns "$ns"
-    ip -n "$sw" link set "$role" master br0
-    ip -n "$sw" link set "$role" up
-    ip -n "$ns" link set "$HOST_IF" address "$mac"
-    ip -n "$ns" addr add "$ip/$PREFIX" dev "$HOST_IF"
-    ip -n "$ns" link set "$HOST_IF" up
-    ip -n "$ns" route add default via "$GATEWAY" dev "$HOST_IF"
+    add_link "$id" "$ns" "$role" "$HOST_IF" "$segment" "$ip" "$mac"
+    [ "$default_route" -eq 0 ] ||
+        ip -n "$ns" route add default via "${SEGMENT_NETS[$segment]}.1" dev "$HOST_IF"
+}
+
+# The pc's interfaces eth1.. on the further segments, each with a default route of a higher
+# metric, so that each has a gateway of its own while eth0's route is the one taken.
+add_pc_segments() {
+    local id=$1 segments=$2 default_route=$3 s
+    for ((s = 1; s < segments; s++)); do
+        add_link "$id" "$id-pc" "pc$s" "eth$s" "$s" "${SEGMENT_NETS[$s]}.10" "$(pc_segment_mac "$s")"
+        [ "$default_route" -eq 0 ] ||
+            ip -n "$id-pc" route add default via "${SEGMENT_NETS[$s]}.1" dev "eth$s" metric $((100 * s))
+    done
 }
 
 # The pc host's name-service facts: two DNS servers, which no host of the bed holds, and
@@ -166,7 +204,7 @@ nameserver $DNS2
 }
 
 print_environment() {
-    local id=$1 cameras=$2 i
+    local id=$1 cameras=$2 segments=$3 i s segment
     cat <<EOF
 TESTBED_ID=$id
 TESTBED_SCRIPT=$SCRIPT_PATH
@@ -185,11 +223,21 @@ TESTBED_OTHER_IP=$OTHER_IP
 TESTBED_OTHER_MAC=$OTHER_MAC
 TESTBED_FREE_IP=$FREE_IP
 TESTBED_CAMERAS=$cameras
+TESTBED_SEGMENTS=$segments
 EOF
+    for ((s = 1; s < segments; s++)); do
+        echo "TESTBED_PC_IF$s=eth$s"
+        echo "TESTBED_PC_IP$s=${SEGMENT_NETS[$s]}.10"
+        echo "TESTBED_PC_MAC$s=$(pc_segment_mac "$s")"
+        echo "TESTBED_GATEWAY$s=${SEGMENT_NETS[$s]}.1"
+        echo "TESTBED_FREE_IP$s=${SEGMENT_NETS[$s]}.252"
+    done
     for ((i = 1; i <= cameras; i++)); do
+        segment=$(camera_segment "$i" "$segments")
         echo "TESTBED_CAM$i=$id-cam$i"
-        echo "TESTBED_CAM${i}_IP=$(camera_ip "$i")"
+        echo "TESTBED_CAM${i}_IP=$(camera_ip "$i" "$segment")"
         echo "TESTBED_CAM${i}_MAC=$(camera_mac "$i")"
+        echo "TESTBED_CAM${i}_SEGMENT=$segment"
     done
 }
 
@@ -208,7 +256,7 @@ prepare_bed() {
 }
 
 create_bed() {
-    local id=$1 cameras=$2 hostname_listed=$3 i err
+    local id=$1 cameras=$2 hostname_listed=$3 segments=$4 default_route=$5 i s segment err
     if ! err=$(ip netns add "$id-sw" 2>&1); then
         unavailable "network namespaces cannot be created: $err"
     fi
@@ -217,12 +265,24 @@ create_bed() {
         unavailable "bridge links cannot be created: $err"
     fi
     ip -n "$id-sw" link set br0 up
-    add_host "$id" pc "$PC_IP" "$PC_MAC"
+    for ((s = 1; s < segments; s++)); do
+        ip -n "$id-sw" link add "br$s" type bridge
+        ip -n "$id-sw" link set "br$s" up
+    done
+    add_host "$id" pc "$PC_IP" "$PC_MAC" 0 "$default_route"
+    add_pc_segments "$id" "$segments" "$default_route"
     add_host "$id" other "$OTHER_IP" "$OTHER_MAC"
     for ((i = 1; i <= cameras; i++)); do
-        add_host "$id" "cam$i" "$(camera_ip "$i")" "$(camera_mac "$i")"
+        segment=$(camera_segment "$i" "$segments")
+        add_host "$id" "cam$i" "$(camera_ip "$i" "$segment")" "$(camera_mac "$i")" "$segment"
     done
     write_pc_files "$id" "$hostname_listed"
+}
+
+parse_segments() {
+    [[ $1 =~ ^[0-9]+$ ]] && [ "$1" -ge 1 ] && [ "$1" -le "$MAX_SEGMENTS" ] ||
+        die "--segments takes a number from 1 to $MAX_SEGMENTS, not '$1'"
+    echo "$1"
 }
 
 parse_cameras() {
@@ -232,12 +292,14 @@ parse_cameras() {
 }
 
 cmd_up() {
-    local id="" cameras=2 hostname_listed=1
+    local id="" cameras=2 hostname_listed=1 segments=1 default_route=1
     while [ $# -gt 0 ]; do
         case $1 in
         --id) id=${2:-}; shift 2 || usage ;;
         --cameras) cameras=$(parse_cameras "${2:-}"); shift 2 || usage ;;
         --unlisted-hostname) hostname_listed=0; shift ;;
+        --segments) segments=$(parse_segments "${2:-}"); shift 2 || usage ;;
+        --no-default-route) default_route=0; shift ;;
         *) usage ;;
         esac
     done
@@ -246,9 +308,9 @@ cmd_up() {
     trap "destroy_bed $id" EXIT
     trap 'exit 130' INT
     trap 'exit 143' TERM
-    create_bed "$id" "$cameras" "$hostname_listed"
+    create_bed "$id" "$cameras" "$hostname_listed" "$segments" "$default_route"
     trap - EXIT INT TERM
-    print_environment "$id" "$cameras"
+    print_environment "$id" "$cameras" "$segments"
 }
 
 cmd_down() {
@@ -257,11 +319,13 @@ cmd_down() {
 }
 
 cmd_run() {
-    local cameras=2 hostname_listed=1 bed_options
+    local cameras=2 hostname_listed=1 segments=1 default_route=1 bed_options
     while [ $# -gt 0 ] && [ "$1" != -- ]; do
         case $1 in
         --cameras) cameras=$(parse_cameras "${2:-}"); shift 2 || usage ;;
         --unlisted-hostname) hostname_listed=0; shift ;;
+        --segments) segments=$(parse_segments "${2:-}"); shift 2 || usage ;;
+        --no-default-route) default_route=0; shift ;;
         *) usage ;;
         esac
     done
@@ -271,8 +335,9 @@ cmd_run() {
     if [ "$(id -u)" -ne 0 ]; then
         command -v unshare >/dev/null || unavailable "not root, and unshare is not installed"
         unshare -rnm true 2>/dev/null || unavailable "not root, and user namespaces are not allowed"
-        bed_options=(--cameras "$cameras")
+        bed_options=(--cameras "$cameras" --segments "$segments")
         [ "$hostname_listed" -eq 1 ] || bed_options+=(--unlisted-hostname)
+        [ "$default_route" -eq 1 ] || bed_options+=(--no-default-route)
         exec unshare -rnm --propagation private "$SCRIPT_PATH" run "${bed_options[@]}" -- "$@"
     fi
 
@@ -281,10 +346,10 @@ cmd_run() {
     trap 'exit 143' TERM
     prepare_bed "$id"
     trap "destroy_bed $id" EXIT
-    create_bed "$id" "$cameras" "$hostname_listed"
+    create_bed "$id" "$cameras" "$hostname_listed" "$segments" "$default_route"
     while IFS= read -r line; do
         export "${line?}"
-    done < <(print_environment "$id" "$cameras")
+    done < <(print_environment "$id" "$cameras" "$segments")
 
     # In the background, so that INT and TERM reach these traps at once instead of after the
     # command has ended; the traps pass TERM on, and the EXIT trap removes the bed.

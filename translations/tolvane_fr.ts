@@ -63,6 +63,13 @@
     </message>
 </context>
 <context>
+    <name>tolvane::CameraList</name>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+</context>
+<context>
     <name>tolvane::ControlDialog</name>
     <message>
         <source>Control</source>
@@ -140,6 +147,14 @@ Si l’adresse IP d’une caméra est en conflit avec celle d’un autre apparei
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Searching for cameras on: %1</source>
+        <translation>Recherche des caméras sur&#xa0;: %1</translation>
     </message>
 </context>
 <context>

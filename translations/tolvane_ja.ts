@@ -63,6 +63,13 @@
     </message>
 </context>
 <context>
+    <name>tolvane::CameraList</name>
+    <message>
+        <source>Interface</source>
+        <translation>インターフェイス</translation>
+    </message>
+</context>
+<context>
     <name>tolvane::ControlDialog</name>
     <message>
         <source>Control</source>
@@ -140,6 +147,14 @@ IPアドレスが他の機器と重複したカメラは、電源を入れ直し
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>インターフェイス</translation>
+    </message>
+    <message>
+        <source>Searching for cameras on: %1</source>
+        <translation>カメラを検索しているインターフェイス: %1</translation>
     </message>
 </context>
 <context>

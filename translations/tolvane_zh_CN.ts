@@ -63,6 +63,13 @@
     </message>
 </context>
 <context>
+    <name>tolvane::CameraList</name>
+    <message>
+        <source>Interface</source>
+        <translation>网络接口</translation>
+    </message>
+</context>
+<context>
     <name>tolvane::ControlDialog</name>
     <message>
         <source>Control</source>
@@ -140,6 +147,14 @@ If a camera&apos;s IP address overlaps another&apos;s, switch that camera off an
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Interface</source>
+        <translation>网络接口</translation>
+    </message>
+    <message>
+        <source>Searching for cameras on: %1</source>
+        <translation>正在以下网络接口上搜索摄像机：%1</translation>
     </message>
 </context>
 <context>

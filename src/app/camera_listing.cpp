@@ -135,6 +135,7 @@ void CameraListing::tick() {
     if (tickCount_ % 20 == 1) {
         if (socket_ != nullptr) {
             socket_->sendSearch();
+            severalInterfaces_ = severalInterfaces_ || socket_->separateInterfaces().size() >= 2;
         }
         for (int index = 0; index < cameras_.cameraCount; ++index) {
             refreshRowTexts(cameras_, index, ListView::IPv4);
@@ -146,8 +147,12 @@ void CameraListing::tick() {
 QString CameraListing::textOutput() const {
     QString output;
     for (int index = 0; index < cameras_.cameraCount; ++index) {
-        const RowTexts cells = rowTexts(cameras_.cameraTable[index], index, ListView::IPv4);
-        output += QStringList(cells.begin(), cells.end()).join(QLatin1Char('\t'));
+        const CameraRecord& record = cameras_.cameraTable[index];
+        const RowTexts cells = rowTexts(record, index, ListView::IPv4);
+        QStringList fields(cells.begin(), cells.end());
+        if (severalInterfaces_)
+            fields << QString::fromStdString(record.networkInterface.name);
+        output += fields.join(QLatin1Char('\t'));
         output += QLatin1Char('\n');
     }
     return output;
@@ -164,6 +169,7 @@ QByteArray CameraListing::jsonOutput() const {
             {QStringLiteral("ipv4Address"), cells[2]},
             {QStringLiteral("port"), cells[3]},
             {QStringLiteral("status"), cells[4]},
+            {QStringLiteral("interface"), QString::fromStdString(record.networkInterface.name)},
             {QStringLiteral("record"), rawFieldsOf(record)},
         });
     }

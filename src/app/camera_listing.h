@@ -27,10 +27,11 @@ public:
     bool finished() const { return ticksElapsed_ >= tickLimit_; }
     std::uint32_t tickCount() const { return tickCount_; }
 
-    // One line per camera record: the five cells of its row (IPv4 view) separated by tabs.
+    // One line per camera record: the five cells of its row (IPv4 view) separated by tabs and,
+    // once a search went out two or more interfaces, the interface the camera was found on.
     QString textOutput() const;
-    // A JSON object: "cameras", per record its five cell texts and its raw fields, and
-    // "dropped", the number of cameras that answered but did not fit in the table.
+    // A JSON object: "cameras", per record its five cell texts, its interface and its raw
+    // fields, and "dropped", the number of cameras that answered but did not fit in the table.
     QByteArray jsonOutput() const;
     // CSV with a header line: first the columns of a site file for --apply (mac, mode,
     // address/prefix, gateway, DNS servers, port, name; addressing cells only for a static
@@ -45,6 +46,7 @@ private:
     CameraSocket* socket_;
     int tickLimit_;
     int ticksElapsed_ = 0;
+    bool severalInterfaces_ = false;
     std::uint32_t tickCount_ = 0;
 };
 

@@ -46,7 +46,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption list(
         QStringLiteral("list"),
         QStringLiteral("Without a window: search for cameras, then print one line per camera "
-                       "(number, MAC address, IPv4 address, port, status, separated by tabs)."));
+                       "(number, MAC address, IPv4 address, port, status and, when several "
+                       "interfaces are searched, the interface, separated by tabs)."));
     const QCommandLineOption seconds(
         QStringLiteral("seconds"),
         QStringLiteral("With --list: search for <n> seconds (default %1). With a set-up: wait at "

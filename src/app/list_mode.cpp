@@ -10,6 +10,7 @@
 #include "camera/camera_codes.h"
 #include "camera/camera_table.h"
 #include "hostnet/linux/linux_host_info.h"
+#include "hostnet/linux/linux_search_interfaces.h"
 #include "protocol/camera_socket.h"
 #include "text/string_table.h"
 
@@ -43,7 +44,8 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
     CameraTable cameras;
     SocketEndpoints endpoints;
     endpoints.interfaceName = options.interfaceName;
-    CameraSocket socket(cameras, endpoints);
+    LinuxSearchInterfaces interfaces(options.interfaceName.toStdString());
+    CameraSocket socket(cameras, endpoints, [&interfaces] { return interfaces.list(); });
     if (socket.replyState() == ReplyState::BindFailed) {
         err << "tolvane: cannot receive camera replies: UDP port " << endpoints.bindPort
             << " is not available.\n";

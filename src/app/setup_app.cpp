@@ -6,6 +6,7 @@
 
 #include "camera/camera_table.h"
 #include "hostnet/linux/linux_host_info.h"
+#include "hostnet/linux/linux_search_interfaces.h"
 #include "protocol/camera_socket.h"
 #include "ui/main/desktop_browser_launcher.h"
 #include "ui/main/main_dialog.h"
@@ -41,12 +42,13 @@ bool SetupApp::InitInstance() {
     CameraTable cameras;
     SocketEndpoints endpoints;
     endpoints.interfaceName = options_.interfaceName;
+    LinuxSearchInterfaces interfaces(options_.interfaceName.toStdString());
     DesktopBrowserLauncher launcher;
     WidgetPrompter prompter;
     {
         MainDialog mainDialog(cameras,
                               std::make_unique<LinuxHostInfo>(options_.interfaceName.toStdString()),
-                              endpoints, launcher, prompter);
+                              endpoints, &interfaces, launcher, prompter);
         mainDialog.exec();
     }
     return false;

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "camera/interface_id.h"
+
 namespace tolvane {
 
 using MacAddress = std::array<std::uint8_t, 6>;
@@ -44,6 +46,8 @@ struct CameraRecord {
     std::uint16_t setupFlags = 0;
     std::uint8_t ipsecEnabled = 0;
     std::uint8_t cameraNameEditable = 0;
+    // Where the tool found the camera: its requests go out this interface.
+    NetworkInterfaceId networkInterface;
 
     bool operator==(const CameraRecord&) const = default;
 };

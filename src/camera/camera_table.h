@@ -49,6 +49,8 @@ public:
     CameraRecord setupRecord{};
     SetupSettings setupSettings{};
     MacAddress targetMac{};
+    // The interface a set-up by MAC address goes out when the tool searches several.
+    NetworkInterfaceId targetInterface;
     MacAddress hostMac{};
     // The PC's address in network byte order, as the datagram header carries it (hostOrder).
     std::uint32_t hostIp = 0;

@@ -1,30 +1,19 @@
 #include "protocol/camera_socket.h"
 
-#include <array>
+#include <algorithm>
 #include <cstring>
 
-#include <QElapsedTimer>
-#include <QLoggingCategory>
-#include <QNetworkDatagram>
 #include <QNetworkInterface>
-#include <QNetworkProxy>
-#include <QUdpSocket>
 
 #include "camera/camera_codes.h"
 #include "protocol/byte_order.h"
+#include "protocol/interface_link.h"
 #include "protocol/item_table.h"
 #include "protocol/reply_handler.h"
-#include "protocol/socket_options.h"
 
 namespace tolvane {
 
 namespace {
-
-// Debug output is off unless asked for, e.g. QT_LOGGING_RULES="tolvane.protocol.debug=true".
-Q_LOGGING_CATEGORY(lcSocket, "tolvane.protocol", QtInfoMsg)
-
-// Room for a burst of a few thousand full-size datagrams while the thread is busy elsewhere.
-constexpr int kReceiveBufferRequest = 4 * 1024 * 1024;
 
 void appendAddress(PacketBuilder& builder, std::uint16_t tag, std::uint32_t address) {
     std::uint8_t bytes[4];
@@ -61,54 +50,123 @@ void appendSetupByMac(PacketBuilder& builder, const SetupSettings& s) {
     builder.appendItem(0xA6, 1, &kFactoryStaticMode);
 }
 
+NetworkInterfaceId interfaceNamed(const QString& name) {
+    return {name.toStdString(), QNetworkInterface::interfaceIndexFromName(name)};
+}
+
 }  // namespace
 
+// One socket and what it stands for. `own` is set while several interfaces are searched: the
+// PC fields of its interface. `id` is the interface that cameras found through it are recorded
+// with.
+struct CameraSocket::Link {
+    std::unique_ptr<InterfaceLink> socket;
+    std::optional<PcInterface> own;
+    NetworkInterfaceId id;
+};
+
 CameraSocket::CameraSocket(CameraTable& table, SocketEndpoints endpoints, QObject* parent)
+    : QObject(parent), table_(table), endpoints_(std::move(endpoints)) {
+    links_.push_back(openLink(endpoints_, std::nullopt));
+    if (!links_.front()->socket->bound())
+        replyState_ = ReplyState::BindFailed;
+}
+
+CameraSocket::CameraSocket(CameraTable& table, SocketEndpoints endpoints,
+                           InterfaceLister interfaces, QObject* parent)
     : QObject(parent),
       table_(table),
       endpoints_(std::move(endpoints)),
-      socket_(new QUdpSocket(this)) {
-    // Broadcasts on the LAN never go through a proxy; asking the system for one could wait on
-    // the network (an automatic proxy set-up looks its script up) while the window waits.
-    socket_->setProxy(QNetworkProxy::NoProxy);
-    if (!socket_->bind(endpoints_.bindAddress, endpoints_.bindPort,
-                       QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
+      interfaces_(std::move(interfaces)) {
+    refreshLinks();
+    const bool anyBound = std::any_of(links_.begin(), links_.end(),
+                                      [](const auto& link) { return link->socket->bound(); });
+    if (!anyBound)
         replyState_ = ReplyState::BindFailed;
-        return;
-    }
-    if (!endpoints_.interfaceName.isEmpty() && !pinInterface()) {
-        socket_->close();
-        replyState_ = ReplyState::BindFailed;
-        return;
-    }
-    receiveBufferBytes_ = enlargeReceiveBuffer(socket_->socketDescriptor(), kReceiveBufferRequest);
-    qCDebug(lcSocket) << "receive buffer of" << receiveBufferBytes_ << "bytes granted, asked"
-                      << kReceiveBufferRequest;
-    connect(socket_, &QUdpSocket::readyRead, this, &CameraSocket::readPendingDatagrams);
 }
 
 CameraSocket::~CameraSocket() = default;
 
-// Pinned by device, never by binding to the interface's own address: a socket bound to a
-// unicast address no longer receives the cameras' broadcast replies. Without the privilege
-// for SO_BINDTODEVICE, sends still leave by the interface through the datagram's interface
-// index, and replies are taken from every interface.
-bool CameraSocket::pinInterface() {
-    const int index = QNetworkInterface::interfaceIndexFromName(endpoints_.interfaceName);
-    if (index == 0)
-        return false;
-    if (!bindToDevice(socket_->socketDescriptor(), endpoints_.interfaceName)) {
-        interfaceIndex_ = index;
-    }
-    return true;
+std::unique_ptr<CameraSocket::Link> CameraSocket::openLink(const SocketEndpoints& endpoints,
+                                                           std::optional<PcInterface> interface) {
+    auto link = std::make_unique<Link>();
+    Link* raw = link.get();
+    link->socket = std::make_unique<InterfaceLink>(
+        endpoints, [this, raw](std::span<const std::uint8_t> datagram) { receive(raw, datagram); });
+    if (interface)
+        link->id = interface->id;
+    link->own = std::move(interface);
+    return link;
 }
 
-bool CameraSocket::bound() const {
-    return socket_->state() == QAbstractSocket::BoundState;
+// A pinned command line, or one interface or none: one socket as without a lister, kept as
+// long as that holds. Several: a socket per interface, opened when it appears and closed when
+// it goes; one that cannot be bound is tried again at the next search.
+void CameraSocket::refreshLinks() {
+    const std::vector<PcInterface> found = interfaces_();
+    if (!endpoints_.interfaceName.isEmpty() || found.size() < 2) {
+        openSharedLink(found.size() == 1 ? found.front().id : NetworkInterfaceId{});
+        return;
+    }
+    std::vector<std::unique_ptr<Link>> ordered;
+    for (const PcInterface& interface : found) {
+        const auto kept = std::find_if(links_.begin(), links_.end(), [&interface](const auto& l) {
+            return l && l->own && l->id == interface.id;
+        });
+        if (kept != links_.end()) {
+            (*kept)->own = interface;
+            ordered.push_back(std::move(*kept));
+            continue;
+        }
+        SocketEndpoints pinned = endpoints_;
+        pinned.interfaceName = QString::fromStdString(interface.id.name);
+        std::unique_ptr<Link> link = openLink(pinned, interface);
+        if (link->socket->bound())
+            ordered.push_back(std::move(link));
+    }
+    links_ = std::move(ordered);
+}
+
+// Sends of an unpinned socket leave by the one interface found, so that a PC without a default
+// route still reaches its cameras.
+void CameraSocket::openSharedLink(const NetworkInterfaceId& only) {
+    const bool pinned = !endpoints_.interfaceName.isEmpty();
+    const bool keep = links_.size() == 1 && !links_.front()->own && links_.front()->socket->bound();
+    if (!keep) {
+        links_.clear();
+        links_.push_back(openLink(endpoints_, std::nullopt));
+    }
+    Link& link = *links_.front();
+    link.id = pinned ? interfaceNamed(endpoints_.interfaceName) : only;
+    if (!pinned) {
+        const QString name = QString::fromStdString(only.name);
+        link.socket->setSendInterfaceIndex(name.isEmpty() ? 0 : interfaceNamed(name).index);
+    }
+}
+
+CameraSocket::Link* CameraSocket::linkFor(const NetworkInterfaceId& id) {
+    if (links_.size() == 1 && !links_.front()->own)
+        return links_.front().get();
+    const auto link = std::find_if(links_.begin(), links_.end(),
+                                   [&id](const auto& l) { return l->own && l->id == id; });
+    return link == links_.end() ? nullptr : link->get();
+}
+
+std::vector<PcInterface> CameraSocket::separateInterfaces() const {
+    std::vector<PcInterface> interfaces;
+    for (const auto& link : links_) {
+        if (link->own)
+            interfaces.push_back(*link->own);
+    }
+    return interfaces;
 }
 
 quint16 CameraSocket::localPort() const {
-    return bound() ? socket_->localPort() : 0;
+    return links_.empty() ? 0 : links_.front()->socket->localPort();
+}
+
+int CameraSocket::receiveBufferBytes() const {
+    return links_.empty() ? 0 : links_.front()->socket->receiveBufferBytes();
 }
 
 void CameraSocket::setMode(SocketMode mode) {
@@ -118,26 +176,32 @@ void CameraSocket::setMode(SocketMode mode) {
 }
 
 bool CameraSocket::sendSearch() {
-    beginRequest(SearchRequest, MacAddress{}, 0);
-    builder_.appendWord(kRequestListTag);
-    builder_.appendWord(static_cast<std::uint16_t>(kItemTable.size()));
-    for (const ItemEntry& entry : kItemTable)
-        builder_.appendWord(entry.tag);
-    broadcast();
+    if (interfaces_)
+        refreshLinks();
+    for (const auto& link : links_) {
+        beginRequest(link.get(), SearchRequest, MacAddress{}, 0);
+        builder_.appendWord(kRequestListTag);
+        builder_.appendWord(static_cast<std::uint16_t>(kItemTable.size()));
+        for (const ItemEntry& entry : kItemTable)
+            builder_.appendWord(entry.tag);
+        broadcast(link.get());
+    }
     return true;
 }
 
+// A camera whose interface is no longer searched gets nothing: its request would reach
+// another segment, carrying that segment's PC fields.
 bool CameraSocket::sendSetup(std::uint8_t kind) {
-    if (kind == kSetupByMacKind) {
-        setupCameraMac_ = table_.targetMac;
-        beginRequest(SetupRequest, table_.targetMac, table_.requestSequence);
+    const bool byMac = kind == kSetupByMacKind;
+    const MacAddress& camera = byMac ? table_.targetMac : table_.setupRecord.mac;
+    Link* link = linkFor(byMac ? table_.targetInterface : table_.setupRecord.networkInterface);
+    setupCameraMac_ = camera;
+    beginRequest(link, SetupRequest, camera, table_.requestSequence);
+    if (byMac)
         appendSetupByMac(builder_, table_.setupSettings);
-    } else {
-        setupCameraMac_ = table_.setupRecord.mac;
-        beginRequest(SetupRequest, table_.setupRecord.mac, table_.requestSequence);
+    else
         builder_.encodeRecord(table_.setupRecord);
-    }
-    broadcast();
+    broadcast(link);
     return true;
 }
 
@@ -147,13 +211,15 @@ bool CameraSocket::sendRestart() {
     const CameraRecord* selected = table_.selectedRecord();
     if (selected == nullptr)
         return true;
-    beginRequest(RestartRequest, selected->mac, table_.requestSequence);
-    broadcast();
+    Link* link = linkFor(selected->networkInterface);
+    beginRequest(link, RestartRequest, selected->mac, table_.requestSequence);
+    broadcast(link);
     return true;
 }
 
-void CameraSocket::beginRequest(PacketCommand command, const MacAddress& cameraMac,
-                                std::uint16_t sequence) {
+// The PC fields are those of the link's own interface, else the table's.
+void CameraSocket::beginRequest(const Link* link, PacketCommand command,
+                                const MacAddress& cameraMac, std::uint16_t sequence) {
     std::uint8_t word[2];
     builder_.setHeaderField(kClearHeaderOffset, nullptr, 0);
     writeBe16(word, 1);
@@ -161,56 +227,50 @@ void CameraSocket::beginRequest(PacketCommand command, const MacAddress& cameraM
     writeBe16(word, command);
     builder_.setHeaderField(kCommandOffset, word, sizeof word);
     builder_.setHeaderField(kCameraMacOffset, cameraMac.data(), cameraMac.size());
-    builder_.setHeaderField(kPcMacOffset, table_.hostMac.data(), table_.hostMac.size());
-    // hostIp is held in network order already: its bytes go out as they are in memory.
-    std::uint8_t hostIp[4];
-    std::memcpy(hostIp, &table_.hostIp, sizeof hostIp);
-    builder_.setHeaderField(kPcAddressOffset, hostIp, sizeof hostIp);
+    std::uint8_t pcAddress[4];
+    if (link != nullptr && link->own) {
+        builder_.setHeaderField(kPcMacOffset, link->own->mac.data(), link->own->mac.size());
+        writeBe32(pcAddress, link->own->address);
+    } else {
+        builder_.setHeaderField(kPcMacOffset, table_.hostMac.data(), table_.hostMac.size());
+        // hostIp is held in network order already: its bytes go out as they are in memory.
+        std::memcpy(pcAddress, &table_.hostIp, sizeof pcAddress);
+    }
+    builder_.setHeaderField(kPcAddressOffset, pcAddress, sizeof pcAddress);
     writeBe16(word, sequence);
     builder_.setHeaderField(kSequenceOffset, word, sizeof word);
     builder_.setHeaderField(kSignatureOffset, kPacketSignature.data(), kPacketSignature.size());
     builder_.beginItems();
 }
 
-// A failed broadcast option or send is ignored: the flows' time-outs cover a lost request.
-void CameraSocket::broadcast() {
+void CameraSocket::broadcast(Link* link) {
     const std::uint16_t size = builder_.finish();
-    if (!bound())
-        return;
-    enableBroadcast(socket_->socketDescriptor());
-    QNetworkDatagram datagram(
-        QByteArray(reinterpret_cast<const char*>(builder_.buffer.data()), size),
-        endpoints_.destinationAddress, endpoints_.destinationPort);
-    if (interfaceIndex_ != 0)
-        datagram.setInterfaceIndex(static_cast<uint>(interfaceIndex_));
-    socket_->writeDatagram(datagram);
-}
-
-// readyRead announces a batch: every datagram waiting is taken in, a batch per system call,
-// with one receive-handler run per datagram. A datagram longer than the buffer is cut to its
-// first kBufferSize bytes, as the handler reads it; a failed read gets one run of its own.
-void CameraSocket::readPendingDatagrams() {
-    QElapsedTimer timer;
-    timer.start();
-    const auto handle = [this](std::span<const std::uint8_t> datagram) { OnReceive(datagram); };
-    const DatagramDrain::Result result =
-        drain_.drain(static_cast<int>(socket_->socketDescriptor()), handle);
-    if (result.end == DatagramDrain::End::Error)
-        OnReceive({});
-    // QUdpSocket turns its read notification back on only inside a read of its own: one more
-    // read through it, which also takes a datagram that came in after the drain.
-    std::array<std::uint8_t, PacketBuilder::kBufferSize> data;
-    const qint64 size = socket_->readDatagram(reinterpret_cast<char*>(data.data()), data.size());
-    if (size >= 0)
-        OnReceive(std::span(data.data(), static_cast<std::size_t>(size)));
-    qCDebug(lcSocket) << "drained" << result.datagrams + (size >= 0 ? 1 : 0) << "datagrams in"
-                      << timer.nsecsElapsed() / 1000 << "us";
+    if (link != nullptr)
+        link->socket->send(QByteArray(reinterpret_cast<const char*>(builder_.buffer.data()), size));
 }
 
 void CameraSocket::OnReceive(std::span<const std::uint8_t> datagram) {
+    receive(links_.empty() ? nullptr : links_.front().get(), datagram);
+}
+
+void CameraSocket::OnReceive(std::span<const std::uint8_t> datagram, const NetworkInterfaceId& on) {
+    const auto link =
+        std::find_if(links_.begin(), links_.end(), [&on](const auto& l) { return l->id == on; });
+    receive(link == links_.end() ? nullptr : link->get(), datagram);
+}
+
+void CameraSocket::receive(const Link* link, std::span<const std::uint8_t> datagram) {
+    ReplyOrigin origin{table_.hostMac, std::nullopt, {}};
+    if (link != nullptr) {
+        origin.networkInterface = link->id;
+        if (link->own) {
+            origin.pcMac = link->own->mac;
+            origin.pcAddress = link->own->address;
+        }
+    }
     busy_ = true;
     builder_.receive(datagram.data(), datagram.size());
-    applyReply(builder_, table_, mode_, setupCameraMac_, replyState_);
+    applyReply(builder_, table_, mode_, setupCameraMac_, replyState_, origin);
     busy_ = false;
     releaseAwaitedStatus(table_);
 }

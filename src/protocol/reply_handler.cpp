@@ -2,13 +2,25 @@
 
 #include <algorithm>
 
+#include "protocol/byte_order.h"
 #include "protocol/socket_state.h"
 
 namespace tolvane {
 
 void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
                 const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState) {
-    if (!builder.validate(table.hostMac))
+    applyReply(builder, table, mode, setupCameraMac, replyState,
+               ReplyOrigin{table.hostMac, {}, {}});
+}
+
+void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
+                const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState,
+                const ReplyOrigin& origin) {
+    if (!builder.validate(origin.pcMac))
+        return;
+    // A reply to this PC's address on another interface belongs to that interface's socket.
+    const std::uint32_t pcAddress = readBe32(builder.buffer.data() + kPcAddressOffset);
+    if (origin.pcAddress && pcAddress != 0 && pcAddress != *origin.pcAddress)
         return;
     const std::uint16_t command = builder.word(kCommandOffset);
     MacAddress mac;
@@ -19,9 +31,10 @@ void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mod
         int index = table.findCamera(mac);
         if (index < 0)
             index = table.appendCamera();
-        if (index >= 0)
+        if (index >= 0) {
             builder.decodeItems(table.cameraTable[index]);
-        else
+            table.cameraTable[index].networkInterface = origin.networkInterface;
+        } else
             table.noteDropped(mac);
     } else if (mode == SocketMode::AwaitingAck && command == SetupReply && mac == setupCameraMac) {
         // Another camera's acknowledgement, or one forged by any host on the segment, would

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "camera/camera_table.h"
+#include "camera/interface_id.h"
 #include "protocol/packet_builder.h"
 #include "protocol/socket_state.h"
 
@@ -15,6 +16,21 @@ namespace tolvane {
 // request was addressed to. Anything else changes nothing.
 void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
                 const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState);
+
+// Where a reply came in: the PC fields a reply must carry there (a reply with a zero PC address
+// passes on any interface) and the interface that a camera it describes is recorded with.
+struct ReplyOrigin {
+    MacAddress pcMac{};
+    // Host order. Unset: the PC address is not compared, only the MAC.
+    std::optional<std::uint32_t> pcAddress;
+    NetworkInterfaceId networkInterface;
+};
+
+// applyReply for a reply that came in at `origin`. The overload above is this one with the
+// table's hostMac, no PC address and no interface.
+void applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mode,
+                const std::optional<MacAddress>& setupCameraMac, ReplyState& replyState,
+                const ReplyOrigin& origin);
 
 // Ends the wait for a status once the selected camera reports it; runs after every
 // notification of the socket.

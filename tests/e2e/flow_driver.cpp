@@ -11,6 +11,10 @@
 //                                                   for a line on standard input after "listed"
 //   flow_driver --scenario by-mac --mac 020000A1B2C3 set-up by MAC through the window's button
 //
+// With --all-interfaces the window searches every interface of the PC, as the program does: the
+// wizard's camera is then picked in the list (the first, or the one of --camera-mac), and the
+// set-up by MAC goes out the interface that --mac-interface chooses beside the MAC field.
+//
 // The run ends when the flow is idle again (flowState 0, timers 2 and 3 stopped, no progress
 // dialog), or after --timeout-seconds (exit status 3).
 #include <chrono>
@@ -18,6 +22,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QCommandLineParser>
 #include <QHostAddress>
 #include <QJsonDocument>
@@ -31,6 +36,8 @@
 #include "flow/browser_launcher.h"
 #include "flow/setup_flow.h"
 #include "hostnet/linux/linux_host_info.h"
+#include "hostnet/linux/linux_search_interfaces.h"
+#include "ui/main/camera_list.h"
 #include "ui/main/main_dialog.h"
 #include "ui/main/prompter.h"
 
@@ -79,7 +86,10 @@ public:
         const SetupSettings& settings = owner.cameras().setupSettings;
         emitEvent(QStringLiteral("addressConfirm"),
                   {{QStringLiteral("ip"), dotted(settings.ip)},
-                   {QStringLiteral("mask"), dotted(settings.mask)}});
+                   {QStringLiteral("mask"), dotted(settings.mask)},
+                   {QStringLiteral("gateway"), dotted(settings.gateway)},
+                   {QStringLiteral("dns1"), dotted(settings.dns1)},
+                   {QStringLiteral("dns2"), dotted(settings.dns2)}});
     }
     void runAccessChoice(DialogHost& owner) override {
         emitEvent(QStringLiteral("accessChoice"),
@@ -96,8 +106,18 @@ public:
 // its precondition holds and ends the run when the flow is idle again.
 class Scenario {
 public:
-    Scenario(MainDialog& window, QString name, QString mac, bool waitForGo)
-        : window_(window), name_(std::move(name)), mac_(std::move(mac)), waitForGo_(waitForGo) {}
+    struct Choices {
+        bool pickInList = false;  // pick the wizard's camera in the list, as a user does
+        QString cameraMac;        // "027710000201": the wizard's camera; empty: the first
+        QString macInterface;     // the interface chosen for the set-up by MAC
+    };
+
+    Scenario(MainDialog& window, QString name, QString mac, bool waitForGo, Choices choices)
+        : window_(window),
+          name_(std::move(name)),
+          mac_(std::move(mac)),
+          waitForGo_(waitForGo),
+          choices_(std::move(choices)) {}
 
     void check() {
         const FlowState state = window_.context().flowState;
@@ -121,18 +141,30 @@ private:
     void start() {
         CameraTable& cameras = window_.cameras();
         if (name_ == QLatin1String("by-mac")) {
+            if (!choices_.macInterface.isEmpty()) {
+                QComboBox* selector = window_.macInterfaceSelector();
+                selector->setCurrentIndex(
+                    selector->findText(choices_.macInterface + " (", Qt::MatchStartsWith));
+            }
             window_.macField()->setText(mac_);
             window_.setupByMacButton()->click();
         } else {
-            if (cameras.cameraCount == 0 || cameras.cameraTable[0].statusCode == 0)
+            const int index = chosenCamera();
+            if (index < 0 || cameras.cameraTable[index].statusCode == 0)
                 return;
-            const CameraRecord& camera = cameras.cameraTable[0];
+            if (choices_.pickInList && window_.cameraList()->topLevelItemCount() <= index)
+                return;
+            const CameraRecord& camera = cameras.cameraTable[index];
             emitEvent(QStringLiteral("listed"),
                       {{QStringLiteral("ipAddress"), dotted(camera.ipAddress)},
-                       {QStringLiteral("statusCode"), camera.statusCode}});
+                       {QStringLiteral("statusCode"), camera.statusCode},
+                       {QStringLiteral("interface"),
+                        QString::fromStdString(camera.networkInterface.name)}});
             if (waitForGo_)
                 QTextStream(stdin).readLine();
-            cameras.selectedCamera = 0;
+            if (choices_.pickInList)
+                window_.cameraList()->selectRow(index);
+            cameras.selectedCamera = index;
             window_.context().internetAccess = false;
             window_.context().addressConfirmed = false;
             window_.setupFlow().startWizard();
@@ -142,10 +174,26 @@ private:
                   {{QStringLiteral("state"), window_.context().flowState.value()}});
     }
 
+    // The table index of the wizard's camera, -1 while it is not listed.
+    int chosenCamera() const {
+        const CameraTable& cameras = window_.cameras();
+        if (choices_.cameraMac.isEmpty())
+            return cameras.cameraCount > 0 ? 0 : -1;
+        for (int index = 0; index < cameras.cameraCount; ++index) {
+            const MacAddress& mac = cameras.cameraTable[index].mac;
+            const QByteArray hex =
+                QByteArray(reinterpret_cast<const char*>(mac.data()), mac.size()).toHex();
+            if (QString::fromLatin1(hex).compare(choices_.cameraMac, Qt::CaseInsensitive) == 0)
+                return index;
+        }
+        return -1;
+    }
+
     MainDialog& window_;
     QString name_;
     QString mac_;
     bool waitForGo_;
+    Choices choices_;
     bool started_ = false;
     FlowState lastState_;
 };
@@ -167,7 +215,15 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption timeout(QStringLiteral("timeout-seconds"),
                                      QStringLiteral("Longest run (default 120)."),
                                      QStringLiteral("seconds"), QStringLiteral("120"));
-    parser.addOptions({scenario, mac, waitForGo, timeout});
+    const QCommandLineOption allInterfaces(QStringLiteral("all-interfaces"),
+                                           QStringLiteral("Search every interface of the PC."));
+    const QCommandLineOption cameraMac(QStringLiteral("camera-mac"),
+                                       QStringLiteral("The wizard's camera, 12 hex digits."),
+                                       QStringLiteral("mac"));
+    const QCommandLineOption macInterface(QStringLiteral("mac-interface"),
+                                          QStringLiteral("Interface chosen for the set-up by MAC."),
+                                          QStringLiteral("name"));
+    parser.addOptions({scenario, mac, waitForGo, timeout, allInterfaces, cameraMac, macInterface});
     parser.process(app);
     const QString name = parser.value(scenario);
     if (name != QLatin1String("wizard") && name != QLatin1String("by-mac")) {
@@ -178,11 +234,14 @@ int main(int argc, char* argv[]) {
     CameraTable cameras;
     RecordingLauncher launcher;
     ScriptedPrompter prompter;
-    MainDialog window(cameras, std::make_unique<LinuxHostInfo>(), SocketEndpoints{}, launcher,
-                      prompter);
+    LinuxSearchInterfaces interfaces;
+    MainDialog window(cameras, std::make_unique<LinuxHostInfo>(), SocketEndpoints{},
+                      parser.isSet(allInterfaces) ? &interfaces : nullptr, launcher, prompter);
     window.show();
 
-    Scenario run(window, name, parser.value(mac), parser.isSet(waitForGo));
+    Scenario run(
+        window, name, parser.value(mac), parser.isSet(waitForGo),
+        {parser.isSet(allInterfaces), parser.value(cameraMac), parser.value(macInterface)});
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&run] { run.check(); });
     watch.start(10);

@@ -6,6 +6,13 @@
 
 namespace tolvane {
 
+namespace {
+
+constexpr int kInterfaceColumn = kListColumnCount;
+constexpr int kInterfaceColumnWidth = 90;
+
+}  // namespace
+
 CameraList::CameraList(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
@@ -46,7 +53,31 @@ void CameraList::refreshRow(CameraTable& cameras, int index) {
     for (int column = 0; column < kListColumnCount; ++column) {
         item->setText(column, texts[static_cast<std::size_t>(column)]);
     }
+    if (interfaceColumnShown()) {
+        item->setText(
+            kInterfaceColumn,
+            QString::fromStdString(
+                cameras.cameraTable.at(static_cast<std::size_t>(index)).networkInterface.name));
+    }
     insertTopLevelItem(index, item);
+}
+
+void CameraList::showInterfaceColumn(bool shown) {
+    if (shown == interfaceColumnShown() || columnCount() < kListColumnCount) {
+        return;
+    }
+    if (!shown) {
+        setColumnCount(kListColumnCount);
+        return;
+    }
+    setColumnCount(kListColumnCount + 1);
+    headerItem()->setText(kInterfaceColumn, tr("Interface"));
+    setColumnWidth(kInterfaceColumn, kInterfaceColumnWidth);
+}
+
+QString CameraList::interfaceText(int index) const {
+    const QTreeWidgetItem* item = topLevelItem(index);
+    return item != nullptr && interfaceColumnShown() ? item->text(kInterfaceColumn) : QString();
 }
 
 int CameraList::firstSelectedRow() const {

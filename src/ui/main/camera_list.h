@@ -2,14 +2,15 @@
 
 #include <QTreeWidget>
 
-#include "text/ui_language.h"
 #include "camera/camera_table.h"
 #include "rules/list_rows.h"
+#include "text/ui_language.h"
 
 namespace tolvane {
 
 // The camera list (control 1001): a report view with five columns and one row per camera
-// record, full-row selection, several rows selectable.
+// record, full-row selection, several rows selectable. A sixth column, the interface each camera
+// was found on, is shown while several interfaces are searched.
 class CameraList : public QTreeWidget {
     Q_OBJECT
 public:
@@ -21,6 +22,9 @@ public:
     void switchView(ListView view, UiLanguage language);
     // Inserts row `index` built from the record at that index, clearing its statusCode.
     void refreshRow(CameraTable& cameras, int index);
+    // Adds or removes the interface column after the status; rows follow at the next rebuild.
+    void showInterfaceColumn(bool shown);
+    bool interfaceColumnShown() const { return columnCount() > kListColumnCount; }
 
     ListView view() const { return view_; }
     // Index of the first selected row, -1 when none is.
@@ -28,6 +32,8 @@ public:
     void selectRow(int index);
     // Cell texts of row `index`.
     RowTexts cellTexts(int index) const;
+    // Text of row `index` in the interface column; empty while it is not shown.
+    QString interfaceText(int index) const;
 
 signals:
     // A double click anywhere in the list, on a row or not.

@@ -1,5 +1,7 @@
 #include "ui/main/main_dialog.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGridLayout>
@@ -36,6 +38,17 @@ constexpr int kPollPeriodMs = 250;
 constexpr int kDialogPeriodMs = 1000;
 constexpr int kMacFieldLength = 12;
 
+// "eth1 (192.168.91.10)"
+QString interfaceText(const PcInterface& interface) {
+    const std::uint32_t a = interface.address;
+    return QStringLiteral("%1 (%2.%3.%4.%5)")
+        .arg(QString::fromStdString(interface.id.name))
+        .arg(a >> 24)
+        .arg((a >> 16) & 0xFF)
+        .arg((a >> 8) & 0xFF)
+        .arg(a & 0xFF);
+}
+
 void setWhitePanel(QWidget* widget) {
     widget->setAutoFillBackground(true);
     QPalette colours = widget->palette();
@@ -49,10 +62,17 @@ void setWhitePanel(QWidget* widget) {
 MainDialog::MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo,
                        SocketEndpoints endpoints, BrowserLauncher& launcher, Prompter& prompter,
                        QWidget* parent)
+    : MainDialog(cameras, std::move(hostInfo), std::move(endpoints), nullptr, launcher, prompter,
+                 parent) {}
+
+MainDialog::MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo,
+                       SocketEndpoints endpoints, SearchInterfaces* interfaces,
+                       BrowserLauncher& launcher, Prompter& prompter, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       cameras_(cameras),
       hostInfo_(std::move(hostInfo)),
+      interfaces_(interfaces),
       launcher_(launcher),
       prompter_(prompter),
       setupFlow_(std::make_unique<SetupFlow>(context_, cameras_, *this)),
@@ -109,10 +129,19 @@ void MainDialog::buildControls() {
     // Enter presses it only while it has the focus: in the MAC field Enter still does nothing.
     setupByMacButton_->setAutoDefault(true);
 
+    macInterfaceLabel_ = new QLabel(tr("Interface"), startupOverlay_);
+    setWhitePanel(macInterfaceLabel_);
+    macInterfaceSelector_ = new QComboBox(startupOverlay_);
+    macInterfaceLabel_->setBuddy(macInterfaceSelector_);
+    macInterfaceLabel_->hide();
+    macInterfaceSelector_->hide();
+
     auto* macRow = new QHBoxLayout;
     macRow->addStretch();
     macRow->addWidget(macLabel_);
     macRow->addWidget(macField_);
+    macRow->addWidget(macInterfaceLabel_);
+    macRow->addWidget(macInterfaceSelector_);
     macRow->addWidget(setupByMacButton_);
     macRow->addStretch();
     auto* overlayLayout = new QVBoxLayout(startupOverlay_);
@@ -127,6 +156,11 @@ void MainDialog::buildControls() {
     droppedNotice_->setWordWrap(true);
     droppedNotice_->setTextFormat(Qt::PlainText);
     droppedNotice_->hide();
+
+    searchedInterfacesLine_ = new QLabel(contents_);
+    searchedInterfacesLine_->setWordWrap(true);
+    searchedInterfacesLine_->setTextFormat(Qt::PlainText);
+    searchedInterfacesLine_->hide();
 
     listAdvice_ = new QLabel(contents_);
     listAdvice_->setWordWrap(true);
@@ -164,6 +198,7 @@ void MainDialog::buildControls() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cameraList_, 1);
     layout->addWidget(droppedNotice_);
+    layout->addWidget(searchedInterfacesLine_);
     layout->addLayout(lower);
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(contents_);
@@ -175,9 +210,10 @@ void MainDialog::buildControls() {
     connect(closeButton_, &QPushButton::clicked, this, &MainDialog::reject);
     connect(hiddenCancel, &QPushButton::clicked, this, &MainDialog::reject);
     connect(hiddenOk, &QPushButton::clicked, this, &MainDialog::accept);
-    connect(setupByMacButton_, &QPushButton::clicked, this,
-            [this] { setupFlow_->setupByMacClicked(); });
+    connect(setupByMacButton_, &QPushButton::clicked, this, &MainDialog::onSetupByMacClicked);
     connect(viewSelector_, &QComboBox::currentIndexChanged, this, &MainDialog::onViewChanged);
+    connect(macInterfaceSelector_, &QComboBox::currentIndexChanged, this,
+            &MainDialog::onMacInterfaceChosen);
 }
 
 void MainDialog::initialise(SocketEndpoints endpoints) {
@@ -185,7 +221,12 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     context_.tickCount = 0;
     context_.flowState = FlowState{};
 
-    cameraSocket_ = std::make_unique<CameraSocket>(cameras_, std::move(endpoints));
+    if (interfaces_ != nullptr) {
+        cameraSocket_ = std::make_unique<CameraSocket>(cameras_, std::move(endpoints),
+                                                       [this] { return interfaces_->list(); });
+    } else {
+        cameraSocket_ = std::make_unique<CameraSocket>(cameras_, std::move(endpoints));
+    }
     if (cameraSocket_->replyState() == ReplyState::BindFailed) {
         cameraSocket_.reset();
     }
@@ -223,8 +264,11 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     cameras_.cameraCount = 0;
     cameras_.selectedCamera = -1;
     hostInfo_->QueryHostMac(cameras_.hostMac);
+    ownHostIp_ = cameras_.hostIp;
+    ownHostMac_ = cameras_.hostMac;
     context_.flowState = FlowState{};
     context_.startupPanelShown = 1;
+    showSearchedInterfaces();
 }
 
 // ---- timers ----
@@ -254,6 +298,7 @@ void MainDialog::poll() {
         if (cameraSocket_) {
             cameraSocket_->sendSearch();
         }
+        showSearchedInterfaces();
         if (cameras_.cameraCount > 0) {
             if (context_.startupPanelShown == 1) {
                 hideStartupPanel();
@@ -268,8 +313,89 @@ void MainDialog::poll() {
         }
         showDroppedCount();
         context_.macText = macField_->text();
+        useFlowInterface();
     }
     context_.tickCount += 1;
+}
+
+// The column, the line and the selector appear only while two or more interfaces are searched;
+// the selector keeps the interface chosen as long as it is searched.
+void MainDialog::showSearchedInterfaces() {
+    searched_ = cameraSocket_ ? cameraSocket_->separateInterfaces() : std::vector<PcInterface>{};
+    const bool several = searched_.size() >= 2;
+    cameraList_->showInterfaceColumn(several);
+    searchedInterfacesLine_->setVisible(several);
+    const bool byMac = several && context_.startupPanelShown == 1;
+    macInterfaceLabel_->setVisible(byMac);
+    macInterfaceSelector_->setVisible(byMac);
+    if (!several) {
+        return;
+    }
+    QStringList names;
+    for (const PcInterface& interface : searched_) {
+        names << interfaceText(interface);
+    }
+    searchedInterfacesLine_->setText(tr("Searching for cameras on: %1").arg(names.join(", ")));
+
+    const auto chosen = std::find_if(searched_.begin(), searched_.end(),
+                                     [this](const auto& i) { return i.id == macInterface_; });
+    const int current =
+        chosen == searched_.end() ? 0 : static_cast<int>(chosen - searched_.begin());
+    macInterface_ = searched_[static_cast<std::size_t>(current)].id;
+    const QSignalBlocker quiet(macInterfaceSelector_);
+    macInterfaceSelector_->clear();
+    for (const PcInterface& interface : searched_) {
+        macInterfaceSelector_->addItem(interfaceText(interface));
+    }
+    macInterfaceSelector_->setCurrentIndex(current);
+}
+
+void MainDialog::onMacInterfaceChosen(int index) {
+    if (index >= 0 && index < static_cast<int>(searched_.size())) {
+        macInterface_ = searched_[static_cast<std::size_t>(index)].id;
+    }
+}
+
+const PcInterface* MainDialog::flowInterface() const {
+    if (searched_.size() < 2) {
+        return nullptr;
+    }
+    NetworkInterfaceId id;
+    if (context_.setupByMac) {
+        id = cameras_.targetInterface;
+    } else if (const CameraRecord* camera = cameras_.selectedRecord()) {
+        id = camera->networkInterface;
+    }
+    const auto found = std::find_if(searched_.begin(), searched_.end(),
+                                    [&id](const PcInterface& i) { return i.id == id; });
+    return found == searched_.end() ? nullptr : &*found;
+}
+
+void MainDialog::useFlowInterface() {
+    const PcInterface* interface = flowInterface();
+    cameras_.hostIp = interface ? networkOrder(interface->address) : ownHostIp_;
+    cameras_.hostMac = interface ? interface->mac : ownHostMac_;
+}
+
+HostInfo& MainDialog::hostInfo() {
+    const PcInterface* interface = flowInterface();
+    if (interface == nullptr || interfaces_ == nullptr) {
+        return *hostInfo_;
+    }
+    std::unique_ptr<HostInfo>& info =
+        interfaceHostInfo_[std::make_pair(interface->id.name, interface->id.index)];
+    if (!info) {
+        info = interfaces_->hostInfoFor(interface->id);
+    }
+    return *info;
+}
+
+// The set-up goes out the interface chosen beside the MAC field.
+void MainDialog::onSetupByMacClicked() {
+    cameras_.targetInterface = searched_.size() >= 2 ? macInterface_ : NetworkInterfaceId{};
+    context_.setupByMac = true;
+    useFlowInterface();
+    setupFlow_->setupByMacClicked();
 }
 
 void MainDialog::showDroppedCount() {
@@ -284,6 +410,8 @@ void MainDialog::hideStartupPanel() {
     startupPanel_->hide();
     macLabel_->hide();
     macField_->hide();
+    macInterfaceLabel_->hide();
+    macInterfaceSelector_->hide();
     setupByMacButton_->hide();
     setupByMacButton_->setEnabled(false);
     startupOverlay_->hide();
@@ -313,10 +441,12 @@ void MainDialog::onListSelectionChanged() {
     if (row >= 0) {
         cameras_.selectedCamera = row;
     }
+    useFlowInterface();
 }
 
 void MainDialog::onListDoubleClicked() {
     context_.setupByMac = 0;
+    useFlowInterface();
     openSelectedCamera();
 }
 
@@ -325,6 +455,7 @@ void MainDialog::onExecuteClicked() {
     // A camera picked in the list is set up as itself: left set, the flag from an earlier set-up
     // by MAC address would send the wizard's settings to the typed MAC instead.
     context_.setupByMac = 0;
+    useFlowInterface();
     openSelectedCamera();
 }
 

@@ -2,7 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <QDialog>
 
@@ -11,6 +15,7 @@
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
 #include "hostnet/host_info.h"
+#include "hostnet/search_interfaces.h"
 #include "protocol/camera_socket.h"
 #include "ui/main/dialog_host.h"
 #include "ui/main/prompter.h"
@@ -36,11 +41,20 @@ class Wizard;
 // flow (2) and the wizard (3). Owns the camera socket and the modeless dialogs; run modally by
 // the application. Its FlowHost side, what the flows drive, is in main_dialog_flow_host.cpp; its
 // DialogHost side is what the dialogs it opens use of it.
+//
+// Given the PC's interfaces, it searches each of them (see CameraSocket). While two or more are
+// searched, the list shows each camera's interface, a line names the interfaces searched, a
+// selector beside the MAC field picks the interface of a set-up by MAC address, and the host
+// settings and PC fields that the flows use are those of the flow's camera's interface.
 class MainDialog final : public QDialog, public FlowHost, public DialogHost {
     Q_OBJECT
 public:
     MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo, SocketEndpoints endpoints,
                BrowserLauncher& launcher, Prompter& prompter, QWidget* parent = nullptr);
+    // `interfaces` may be null: one socket as the endpoints say, as above.
+    MainDialog(CameraTable& cameras, std::unique_ptr<HostInfo> hostInfo, SocketEndpoints endpoints,
+               SearchInterfaces* interfaces, BrowserLauncher& launcher, Prompter& prompter,
+               QWidget* parent = nullptr);
     ~MainDialog() override;
 
     // DialogHost
@@ -51,7 +65,8 @@ public:
     FlowHost& flowHost() override { return *this; }
     BrowserLauncher& launcher() override { return launcher_; }
     Prompter& prompter() override { return prompter_; }
-    HostInfo& hostInfo() override { return *hostInfo_; }
+    // The settings of the flow's camera's interface while several are searched.
+    HostInfo& hostInfo() override;
     UiLanguage uiLanguage() const override;
     ProgressDialog* progressDialog() const override { return progressDialog_; }
     // Shows a modeless dialog owned by this window, centred on the screen, and disables the
@@ -94,6 +109,8 @@ public:
     QLabel* macLabel() const { return macLabel_; }
     QLabel* listAdvice() const { return listAdvice_; }
     QLabel* droppedNotice() const { return droppedNotice_; }
+    QLabel* searchedInterfacesLine() const { return searchedInterfacesLine_; }
+    QComboBox* macInterfaceSelector() const { return macInterfaceSelector_; }
     bool timerActive(TimerId id) const;
     int timerInterval(TimerId id) const;
     Qt::TimerType timerType(TimerId id) const;
@@ -138,6 +155,14 @@ private:
     void poll();
     void hideStartupPanel();
     void showDroppedCount();
+    void showSearchedInterfaces();
+    // The interface of the flow's camera (the by-MAC selector's for a set-up by MAC address)
+    // while several are searched; null otherwise.
+    const PcInterface* flowInterface() const;
+    // Points the table's PC address and MAC at the flow's interface, or back at the PC's own.
+    void useFlowInterface();
+    void onSetupByMacClicked();
+    void onMacInterfaceChosen(int index);
     void onListSelectionChanged();
     void onListDoubleClicked();
     void onExecuteClicked();
@@ -146,6 +171,16 @@ private:
 
     CameraTable& cameras_;
     std::unique_ptr<HostInfo> hostInfo_;
+    SearchInterfaces* interfaces_;
+    // Host settings per interface (name, index), made when first asked for.
+    std::map<std::pair<std::string, int>, std::unique_ptr<HostInfo>> interfaceHostInfo_;
+    // The interface chosen beside the MAC field, kept for the session while it is searched.
+    NetworkInterfaceId macInterface_;
+    // The interfaces searched each by its own socket at the last search.
+    std::vector<PcInterface> searched_;
+    // The PC fields found at start-up, which serve while one socket serves every interface.
+    std::uint32_t ownHostIp_ = 0;
+    MacAddress ownHostMac_{};
     BrowserLauncher& launcher_;
     Prompter& prompter_;
     FlowContext context_;
@@ -169,6 +204,10 @@ private:
     QLabel* listAdvice_ = nullptr;
     // Says that cameras answered beyond the list's capacity; hidden while none did.
     QLabel* droppedNotice_ = nullptr;
+    // Names the interfaces searched; hidden while one socket serves.
+    QLabel* searchedInterfacesLine_ = nullptr;
+    QLabel* macInterfaceLabel_ = nullptr;
+    QComboBox* macInterfaceSelector_ = nullptr;
     QComboBox* viewSelector_ = nullptr;
     QPushButton* executeButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;

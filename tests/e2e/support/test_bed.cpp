@@ -24,11 +24,12 @@ ProcessResult runScript(const QStringList& arguments) {
 
 }  // namespace
 
-TestBed::TestBed(int cameras, HostName hostName) : id_(nextBedId()) {
+TestBed::TestBed(int cameras, HostName hostName, const QStringList& bedOptions) : id_(nextBedId()) {
     QStringList arguments{QStringLiteral("up"), QStringLiteral("--id"), id_,
                           QStringLiteral("--cameras"), QString::number(cameras)};
     if (hostName == HostName::Unlisted)
         arguments << QStringLiteral("--unlisted-hostname");
+    arguments << bedOptions;
     const ProcessResult result = runScript(arguments);
     problem_ = QString::fromLocal8Bit(result.err).trimmed();
     if (result.finished && result.exitCode == kUnavailable) {

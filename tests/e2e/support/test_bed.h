@@ -28,7 +28,9 @@ public:
     // a lookup of the name asks the bed's name servers, where nobody answers.
     enum class HostName { Listed, Unlisted };
 
-    explicit TestBed(int cameras = 2, HostName hostName = HostName::Listed);
+    // `bedOptions` go to testbed.sh as they are ("--segments", "3", "--no-default-route").
+    explicit TestBed(int cameras = 2, HostName hostName = HostName::Listed,
+                     const QStringList& bedOptions = {});
     ~TestBed();
     TestBed(const TestBed&) = delete;
     TestBed& operator=(const TestBed&) = delete;

@@ -1,6 +1,8 @@
 #include "app/camera_listing.h"
 
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -156,6 +158,78 @@ TEST_F(CameraListingTest, JsonCountsTheCamerasThatDidNotFit) {
     EXPECT_EQ(listed.value("dropped").toInt(), 2);
     EXPECT_EQ(listing.textOutput().count(QLatin1Char('\n')), CameraTable::kCapacity)
         << "the text output stays one line per listed camera";
+}
+
+}  // namespace
+}  // namespace tolvane
+
+namespace tolvane {
+namespace {
+
+// Two labels of the loopback interface stand for two interfaces; nothing leaves the host.
+class InterfaceListingTest : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(receiver.bind(QHostAddress::LocalHost, 0)); }
+
+    void open(std::vector<PcInterface> searched) {
+        interfaces = std::move(searched);
+        SocketEndpoints endpoints;
+        endpoints.bindAddress = QHostAddress::LocalHost;
+        endpoints.bindPort = 0;
+        endpoints.destinationAddress = QHostAddress::LocalHost;
+        endpoints.destinationPort = receiver.localPort();
+        socket = std::make_unique<CameraSocket>(cameras, endpoints, [this] { return interfaces; });
+    }
+
+    void addFoundOn(const char* interfaceName) {
+        CameraRecord record = cameraAt(0x0A010203, 80, 0xC100);
+        record.mac[5] = static_cast<std::uint8_t>(cameras.cameraCount);
+        record.networkInterface = {interfaceName, 7};
+        cameras.cameraTable[cameras.cameraCount++] = record;
+    }
+
+    // Runs the listing's first search and rebuild.
+    std::unique_ptr<CameraListing> listAfterASearch() {
+        auto listing = std::make_unique<CameraListing>(cameras, socket.get(), 6);
+        listing->tick();
+        listing->tick();
+        return listing;
+    }
+
+    CameraTable cameras;
+    QUdpSocket receiver;
+    std::vector<PcInterface> interfaces;
+    std::unique_ptr<CameraSocket> socket;
+};
+
+const PcInterface kCable{{"lo", 101}, {0x02, 0, 0, 0, 0, 1}, 0xC0A85B0Au, 0xFFFFFF00u};
+const PcInterface kWifi{{"lo", 102}, {0x02, 0, 0, 0, 0, 2}, 0x0A01000Au, 0xFFFFFF00u};
+
+TEST_F(InterfaceListingTest, TextNamesTheInterfaceOnlyWhenSeveralAreSearched) {
+    open({kCable});
+    addFoundOn("eth1");
+    EXPECT_EQ(listAfterASearch()->textOutput().count(QLatin1Char('\t')), 4);
+
+    open({kCable, kWifi});
+    addFoundOn("wlan0");
+    const QStringList lines = listAfterASearch()->textOutput().split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_EQ(lines[0].section('\t', 5), "eth1");
+    EXPECT_EQ(lines[1].section('\t', 5), "wlan0");
+}
+
+TEST_F(InterfaceListingTest, JsonAlwaysCarriesTheInterface) {
+    open({kCable});
+    addFoundOn("eth1");
+    cameras.cameraTable[cameras.cameraCount++] = cameraAt(0x0A010204, 80, 0xC100);
+    const QJsonArray listed = QJsonDocument::fromJson(listAfterASearch()->jsonOutput())
+                                  .object()
+                                  .value("cameras")
+                                  .toArray();
+    ASSERT_EQ(listed.size(), 2);
+    EXPECT_EQ(listed.at(0).toObject().value("interface").toString(QStringLiteral("absent")),
+              "eth1");
+    EXPECT_EQ(listed.at(1).toObject().value("interface").toString(QStringLiteral("absent")), "");
 }
 
 }  // namespace
