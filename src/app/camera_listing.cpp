@@ -70,7 +70,8 @@ QJsonObject rawFieldsOf(const CameraRecord& r) {
     };
 }
 
-const QStringList kRowColumns{QStringLiteral("number"), QStringLiteral("status")};
+const QStringList kRowColumns{QStringLiteral("number"), QStringLiteral("status"),
+                              QStringLiteral("interface")};
 
 // A CSV cell, quoted when it holds a separator, a quote, a line break or outer blanks.
 QString csvCell(const QString& text) {
@@ -189,7 +190,7 @@ QString CameraListing::csvOutput() const {
         const CameraRecord& record = cameras_.cameraTable[index];
         const RowTexts row = rowTexts(record, index, ListView::IPv4);
         QStringList cells = siteCells(record);
-        cells << row[0].trimmed() << row[4];
+        cells << row[0].trimmed() << row[4] << QString::fromStdString(record.networkInterface.name);
         const QJsonObject raw = rawFieldsOf(record);
         for (const QString& key : keys)
             cells << raw.value(key).toVariant().toString();

@@ -107,6 +107,12 @@ void CameraSetupRun::prepare(int index) {
     outcome_.record = camera;
     env_.progress(messageText(StringId::CliFound, ipv4Text(camera.ipAddress),
                               QString::number(camera.webPort)));
+    if (env_.jobCheck) {
+        if (const std::optional<QString> failed = env_.jobCheck(camera)) {
+            finish(RunResult::Invalid, *failed);
+            return;
+        }
+    }
     switch (job_.action) {
         case SetupAction::Settings: {
             if (job_.changes.name && camera.cameraNameEditable == 0) {
@@ -123,7 +129,8 @@ void CameraSetupRun::prepare(int index) {
             }
             env_.progress(uiText(StringId::CliChecked));
             const SavePlan& plan = std::get<SavePlan>(prepared);
-            if (plan.checkAddress && !checkAddress(plan.newAddress, plan.currentAddress))
+            if (plan.checkAddress &&
+                !checkAddress(env_.hostInfoOf(camera), plan.newAddress, plan.currentAddress))
                 return;
             break;
         }
@@ -146,9 +153,10 @@ void CameraSetupRun::prepare(int index) {
     startFlow();
 }
 
-bool CameraSetupRun::checkAddress(std::uint32_t address, std::uint32_t ownAddress) {
+bool CameraSetupRun::checkAddress(HostInfo& hostInfo, std::uint32_t address,
+                                  std::uint32_t ownAddress) {
     env_.progress(messageText(StringId::CliCheckingAddress, ipv4Text(address)));
-    if (!env_.hostInfo.CheckAddressFree(address, ownAddress)) {
+    if (!hostInfo.CheckAddressFree(address, ownAddress)) {
         finish(RunResult::AddressInUse, messageText(StringId::CliAddressInUse, ipv4Text(address)));
         return false;
     }
@@ -264,7 +272,7 @@ void CameraSetupRun::startByMac() {
         }
     }
     env_.progress(uiText(StringId::CliChecked));
-    if (!checkAddress(settings.ip, 0))
+    if (!checkAddress(env_.hostInfo, settings.ip, 0))
         return;
     if (dryRun_) {
         env_.progress(uiText(StringId::CliDryRunPassed));

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include <QString>
 
@@ -29,7 +30,12 @@ public:
         FlowContext& context;
         HeadlessFlowHost& host;
         CameraLink& link;
+        // The PC's settings; for a found camera, those of the interface it answered on.
         HostInfo& hostInfo;
+        std::function<HostInfo&(const CameraRecord& camera)> hostInfoOf;
+        // A check of the job's own once the camera is found (the site file's subnet rule): the
+        // message when it fails. May be empty.
+        std::function<std::optional<QString>(const CameraRecord& camera)> jobCheck;
         // One line per step.
         std::function<void(const QString&)> progress;
         // Where a refused field is: an option or a cell of the site file.
@@ -50,7 +56,7 @@ private:
     void poll();
     void searchStep();
     void prepare(int index);
-    bool checkAddress(std::uint32_t address, std::uint32_t ownAddress);
+    bool checkAddress(HostInfo& hostInfo, std::uint32_t address, std::uint32_t ownAddress);
     void startFlow();
     void startByMac();
     void flowStep();

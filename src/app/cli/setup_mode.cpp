@@ -1,5 +1,8 @@
 #include "app/cli/setup_mode.h"
 
+#include <map>
+#include <memory>
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -14,6 +17,7 @@
 #include "app/instance_guard.h"
 #include "camera/camera_codes.h"
 #include "hostnet/linux/linux_host_info.h"
+#include "hostnet/linux/linux_search_interfaces.h"
 #include "protocol/camera_socket.h"
 #include "text/string_table.h"
 
@@ -78,9 +82,13 @@ struct PlannedCamera {
     std::optional<CameraJob> job;
 };
 
-// A static address outside the PC's subnet would leave the camera unreachable from here.
-std::optional<QString> outsideSubnet(const CameraJob& job, std::uint32_t pcAddress,
-                                     std::uint32_t pcMask, const SiteFile& file) {
+// A static address outside the subnet of the interface the camera answered on would leave it
+// unreachable from here.
+std::optional<QString> outsideSubnet(const CameraJob& job, HostInfo& hostInfo,
+                                     const SiteFile& file) {
+    std::uint32_t pcAddress = 0;
+    std::uint32_t pcMask = 0;
+    hostInfo.QueryAddressAndMask(pcAddress, pcMask);
     if (!job.changes.address || ((*job.changes.address ^ pcAddress) & pcMask) == 0)
         return std::nullopt;
     const std::optional<int> prefix = prefixLength(pcMask);
@@ -96,13 +104,29 @@ std::optional<QString> outsideSubnet(const CameraJob& job, std::uint32_t pcAddre
 class SetupSession {
 public:
     SetupSession(const CommandLineOptions& options, CameraTable& cameras, CameraLink& link,
-                 HostInfo& hostInfo, QTextStream& err)
-        : options_(options), cameras_(cameras), link_(link), hostInfo_(hostInfo), err_(err) {
+                 HostInfo& hostInfo, SearchInterfaces& interfaces, QTextStream& err)
+        : options_(options),
+          cameras_(cameras),
+          link_(link),
+          hostInfo_(hostInfo),
+          interfaces_(interfaces),
+          err_(err) {
         clock_.start();
     }
 
+    // The PC's settings as the camera's interface has them, when several are searched.
+    HostInfo& hostInfoOf(const CameraRecord& camera) {
+        if (camera.networkInterface.empty() || interfaces_.list().size() < 2)
+            return hostInfo_;
+        std::unique_ptr<HostInfo>& info = interfaceHostInfo_[camera.networkInterface.name];
+        if (!info)
+            info = interfaces_.hostInfoFor(camera.networkInterface);
+        return *info;
+    }
+
     RunOutcome run(const CameraJob& job, bool dryRun,
-                   std::function<QString(ManualSetupField)> placeOf) {
+                   std::function<QString(ManualSetupField)> placeOf,
+                   std::function<std::optional<QString>(const CameraRecord&)> jobCheck = {}) {
         cameras_.cameraCount = 0;
         cameras_.cameraTable = {};
         cameras_.selectedCamera = -1;
@@ -122,7 +146,9 @@ public:
             [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); }, uiLanguage());
         CameraSetupRun run(
             {cameras_, context, host, link_, hostInfo_,
-             [this, &mac](const QString& step) { progress(mac, step); }, std::move(placeOf)},
+             [this](const CameraRecord& camera) -> HostInfo& { return hostInfoOf(camera); },
+             std::move(jobCheck), [this, &mac](const QString& step) { progress(mac, step); },
+             std::move(placeOf)},
             job, options_.listSeconds, dryRun);
         current = &run;
         run.start();
@@ -145,6 +171,8 @@ private:
     CameraTable& cameras_;
     CameraLink& link_;
     HostInfo& hostInfo_;
+    SearchInterfaces& interfaces_;
+    std::map<std::string, std::unique_ptr<HostInfo>> interfaceHostInfo_;
     QTextStream& err_;
     QElapsedTimer clock_;
 };
@@ -172,10 +200,7 @@ int runCamera(const CommandLineOptions& options, const SetupCommand& command, Se
 }
 
 int runApply(const CommandLineOptions& options, const SetupCommand& command, const SiteFile& file,
-             SetupSession& session, HostInfo& hostInfo, QTextStream& out) {
-    std::uint32_t pcAddress = 0;
-    std::uint32_t pcMask = 0;
-    hostInfo.QueryAddressAndMask(pcAddress, pcMask);
+             SetupSession& session, QTextStream& out) {
     std::vector<CameraSummary> summaries;
     bool failed = false;
     for (const SiteLine& line : file.lines) {
@@ -185,25 +210,25 @@ int runApply(const CommandLineOptions& options, const SetupCommand& command, con
         const double started = session.seconds();
         if (const InputError* error = std::get_if<InputError>(&line.job)) {
             summary.outcome = {RunResult::Invalid, error->text(), std::nullopt};
+            session.progress(summary.mac, summary.outcome.message);
         } else {
             const CameraJob& job = std::get<CameraJob>(line.job);
             summary.mac = macText(job.mac);
             if (failed && command.stopOnError) {
                 summary.outcome = {RunResult::Skipped, uiText(StringId::CliSkipped), std::nullopt};
-            } else if (const std::optional<QString> outside =
-                           outsideSubnet(job, pcAddress, pcMask, file)) {
-                summary.outcome = {RunResult::Invalid, *outside, std::nullopt};
+                session.progress(summary.mac, summary.outcome.message);
             } else {
-                summary.outcome =
-                    session.run(job, command.dryRun, [&file, &job](ManualSetupField field) {
+                summary.outcome = session.run(
+                    job, command.dryRun,
+                    [&file, &job](ManualSetupField field) {
                         const QString column = columnOf(field);
                         return cellPlace(job.line, file.columnOf(column), column);
+                    },
+                    [&session, &file, &job](const CameraRecord& camera) {
+                        return outsideSubnet(job, session.hostInfoOf(camera), file);
                     });
             }
         }
-        if (summary.outcome.result == RunResult::Invalid ||
-            summary.outcome.result == RunResult::Skipped)
-            session.progress(summary.mac, summary.outcome.message);
         summary.seconds = session.seconds() - started;
         failed = failed || exitStatusOf(summary.outcome.result) != 0;
         summaries.push_back(std::move(summary));
@@ -241,7 +266,8 @@ int runSetupMode(const CommandLineOptions& options, const SetupCommand& command,
     CameraTable cameras;
     SocketEndpoints endpoints;
     endpoints.interfaceName = options.interfaceName;
-    CameraSocket socket(cameras, endpoints);
+    LinuxSearchInterfaces interfaces(options.interfaceName.toStdString());
+    CameraSocket socket(cameras, endpoints, [&interfaces] { return interfaces.list(); });
     if (socket.replyState() == ReplyState::BindFailed) {
         err << "tolvane: cannot receive camera replies: UDP port " << endpoints.bindPort
             << " is not available.\n";
@@ -259,8 +285,16 @@ int runSetupMode(const CommandLineOptions& options, const SetupCommand& command,
     hostInfo.QueryHostMac(cameras.hostMac);
 
     SocketCameraLink link(socket);
-    SetupSession session(options, cameras, link, hostInfo, err);
-    const int status = siteFile ? runApply(options, command, *siteFile, session, hostInfo, out)
+    // The by-MAC request goes out one interface: with several, the command line names it.
+    if (command.job.action == SetupAction::ByMac && interfaces.list().size() >= 2) {
+        err << "tolvane: --setup-by-mac: "
+            << messageText(StringId::CliOptionNeeds, QStringLiteral("--setup-by-mac"),
+                           QStringLiteral("--interface"))
+            << '\n';
+        return kUsageExitStatus;
+    }
+    SetupSession session(options, cameras, link, hostInfo, interfaces, err);
+    const int status = siteFile ? runApply(options, command, *siteFile, session, out)
                                 : runCamera(options, command, session, out);
     out.flush();
     return status;

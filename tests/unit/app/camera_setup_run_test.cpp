@@ -55,6 +55,7 @@ protected:
         run_ = std::make_unique<CameraSetupRun>(
             CameraSetupRun::Environment{
                 cameras_, context_, *host_, link_, network_,
+                [this](const CameraRecord&) -> HostInfo& { return network_; }, jobCheck_,
                 [this](const QString& step) { steps_.push_back(step.toStdString()); },
                 [](ManualSetupField field) {
                     return QStringLiteral("<field %1>").arg(static_cast<int>(field));
@@ -94,6 +95,7 @@ protected:
     std::unique_ptr<HeadlessFlowHost> host_;
     std::unique_ptr<CameraSetupRun> run_;
     std::vector<std::string> steps_;
+    std::function<std::optional<QString>(const CameraRecord&)> jobCheck_;
 };
 
 TEST_F(CameraSetupRunTest, StaticAddressSetUpAndVerified) {
@@ -161,6 +163,18 @@ TEST_F(CameraSetupRunTest, NameForACameraThatTakesNoneIsRefused) {
     EXPECT_EQ(outcome.result, RunResult::Invalid);
     EXPECT_EQ(outcome.message, "<field 6>: this camera does not take a name.");
     EXPECT_EQ(link_.count("setup"), 0);
+}
+
+TEST_F(CameraSetupRunTest, FailedJobCheckSendsNothing) {
+    addCamera();
+    jobCheck_ = [](const CameraRecord& camera) -> std::optional<QString> {
+        return QStringLiteral("outside, seen at ") + ipv4Text(camera.ipAddress);
+    };
+    const RunOutcome& outcome = run(job(SetupAction::Settings, newStaticAddress()));
+    EXPECT_EQ(outcome.result, RunResult::Invalid);
+    EXPECT_EQ(outcome.message, "outside, seen at 192.168.0.10");
+    EXPECT_TRUE(network_.checks.empty());
+    EXPECT_EQ(link_.count("setup") + link_.count("restart"), 0);
 }
 
 TEST_F(CameraSetupRunTest, DryRunChecksEverythingAndSendsNothing) {

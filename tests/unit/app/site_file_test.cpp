@@ -98,7 +98,7 @@ TEST(SiteFileTest, TheListingsOwnCsvReadsBackUnchanged) {
 
     const QString csv = CameraListing(cameras, nullptr, 1).csvOutput();
     EXPECT_TRUE(
-        csv.startsWith(QLatin1String(kHeader).chopped(1) + QLatin1String(",number,status,")))
+        csv.startsWith(QLatin1String(kHeader).chopped(1) + QLatin1String(",number,status,interface,")))
         << csv.toStdString();
     const SiteFile file = parsed(csv.toStdString());
     ASSERT_EQ(file.lines.size(), 2u);
