@@ -114,9 +114,12 @@ public:
         clock_.start();
     }
 
+    // The PC's settings of the one interface searched, or nothing when several are.
+    HostInfo* onlyHostInfo() { return interfaces_.list().size() < 2 ? &hostInfo_ : nullptr; }
+
     // The PC's settings as the camera's interface has them, when several are searched.
     HostInfo& hostInfoOf(const CameraRecord& camera) {
-        if (camera.networkInterface.empty() || interfaces_.list().size() < 2)
+        if (camera.networkInterface.empty() || onlyHostInfo())
             return hostInfo_;
         std::unique_ptr<HostInfo>& info = interfaceHostInfo_[camera.networkInterface.name];
         if (!info)
@@ -214,8 +217,16 @@ int runApply(const CommandLineOptions& options, const SetupCommand& command, con
         } else {
             const CameraJob& job = std::get<CameraJob>(line.job);
             summary.mac = macText(job.mac);
+            // With one interface its subnet is known before the search, so a line outside it
+            // is refused whether or not its camera answers; with several, once it has.
+            HostInfo* onlyHostInfo = session.onlyHostInfo();
+            const std::optional<QString> outside =
+                onlyHostInfo ? outsideSubnet(job, *onlyHostInfo, file) : std::nullopt;
             if (failed && command.stopOnError) {
                 summary.outcome = {RunResult::Skipped, uiText(StringId::CliSkipped), std::nullopt};
+                session.progress(summary.mac, summary.outcome.message);
+            } else if (outside) {
+                summary.outcome = {RunResult::Invalid, *outside, std::nullopt};
                 session.progress(summary.mac, summary.outcome.message);
             } else {
                 summary.outcome = session.run(
