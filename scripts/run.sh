@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds Tolvane and runs it in the network test bed against three emulated cameras: one
 # factory-new, one with a static address, one on DHCP. With a display the window opens in the
-# bed's "pc" host; without one the headless listing prints what discovery finds. Nothing is sent
-# on the machine's real network.
+# bed's "pc" host; without one the headless listing prints what discovery finds. A command-line
+# set-up (--setup, --setup-by-mac, --apply) runs as given, without a window. Nothing is sent on
+# the machine's real network.
 #
 #   scripts/run.sh [TOLVANE OPTIONS...]      e.g. scripts/run.sh --lang fr
+#                                                 scripts/run.sh --apply site.csv --dry-run
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -35,7 +37,17 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 
-if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+headless_command=false
+for option in "$@"; do
+    case $option in
+    --setup | --setup=* | --setup-by-mac | --setup-by-mac=* | --apply | --apply=* | --list)
+        headless_command=true ;;
+    esac
+done
+
+if $headless_command; then
+    ip netns exec "$TESTBED_PC" "$build/src/app/tolvane" "$@"
+elif [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "Tolvane runs in the test bed's pc host ($TESTBED_PC_IP); close its window to end."
     ip netns exec "$TESTBED_PC" "$build/src/app/tolvane" "$@"
 else

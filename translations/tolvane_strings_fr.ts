@@ -447,5 +447,229 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
         <source>No camera answered. Check that the cameras are powered and on this PC&apos;s network segment (routers do not forward the search); a firewall must allow UDP port 10669 from the LAN.</source>
         <translation>Aucune caméra n’a répondu. Vérifiez que les caméras sont sous tension et sur le même segment réseau que cet ordinateur (les routeurs ne transmettent pas la recherche)&#xa0;; un pare-feu doit autoriser le port UDP 10669 depuis le réseau local.</translation>
     </message>
+    <message id="tolvane-301">
+        <source>line %1, column %2 (%3)</source>
+        <translation>ligne %1, colonne %2 (%3)</translation>
+    </message>
+    <message id="tolvane-302">
+        <source>&apos;%1&apos; is not a MAC address; write 02:00:5E:10:00:01, 02-00-5E-10-00-01 or 12 hexadecimal digits.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une adresse MAC&#xa0;; écrivez 02:00:5E:10:00:01, 02-00-5E-10-00-01 ou 12 chiffres hexadécimaux.</translation>
+    </message>
+    <message id="tolvane-303">
+        <source>&apos;%1&apos; is not an IPv4 address (A.B.C.D).</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une adresse IPv4 (A.B.C.D).</translation>
+    </message>
+    <message id="tolvane-304">
+        <source>&apos;%1&apos; is not an address with a prefix length (A.B.C.D/PREFIX, PREFIX from 0 to 32).</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une adresse avec une longueur de préfixe (A.B.C.D/PRÉFIXE, PRÉFIXE de 0 à 32).</translation>
+    </message>
+    <message id="tolvane-305">
+        <source>&apos;%1&apos; is not a port number from 1 to 65535.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un numéro de port de 1 à 65535.</translation>
+    </message>
+    <message id="tolvane-306">
+        <source>&apos;%1&apos; is not one of the bandwidth choices: %2.</source>
+        <translation>«&#xa0;%1&#xa0;» ne fait pas partie des choix de bande passante&#xa0;: %2.</translation>
+    </message>
+    <message id="tolvane-307">
+        <source>&apos;%1&apos; is not a mode: write static, dhcp or leave the cell blank.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un mode&#xa0;: écrivez static, dhcp ou laissez la cellule vide.</translation>
+    </message>
+    <message id="tolvane-308">
+        <source>&apos;%1&apos; is not one or two IPv4 addresses separated by a comma.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une ou deux adresses IPv4 séparées par une virgule.</translation>
+    </message>
+    <message id="tolvane-309">
+        <source>%1 cannot be used with %2.</source>
+        <translation>%1 ne peut pas être utilisé avec %2.</translation>
+    </message>
+    <message id="tolvane-310">
+        <source>%1 needs %2.</source>
+        <translation>%1 nécessite %2.</translation>
+    </message>
+    <message id="tolvane-311">
+        <source>&apos;%1&apos; does not pass the check of the manual set-up.</source>
+        <translation>«&#xa0;%1&#xa0;» ne passe pas le contrôle de la configuration manuelle.</translation>
+    </message>
+    <message id="tolvane-312">
+        <source>this camera does not take a name.</source>
+        <translation>cette caméra n’accepte pas de nom.</translation>
+    </message>
+    <message id="tolvane-313">
+        <source>&apos;%1&apos; is not a column; the columns are %2.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une colonne&#xa0;; les colonnes sont %2.</translation>
+    </message>
+    <message id="tolvane-314">
+        <source>the header has no &apos;%1&apos; column.</source>
+        <translation>l’en-tête n’a pas de colonne «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message id="tolvane-315">
+        <source>the column &apos;%1&apos; is named twice.</source>
+        <translation>la colonne «&#xa0;%1&#xa0;» est nommée deux fois.</translation>
+    </message>
+    <message id="tolvane-316">
+        <source>%1 cells where the header names %2.</source>
+        <translation>%1 cellules alors que l’en-tête en nomme %2.</translation>
+    </message>
+    <message id="tolvane-317">
+        <source>a quoted cell is not closed.</source>
+        <translation>une cellule entre guillemets n’est pas fermée.</translation>
+    </message>
+    <message id="tolvane-318">
+        <source>the camera %1 is also on line %2.</source>
+        <translation>la caméra %1 figure aussi à la ligne %2.</translation>
+    </message>
+    <message id="tolvane-319">
+        <source>the address %1 is also on line %2.</source>
+        <translation>l’adresse %1 figure aussi à la ligne %2.</translation>
+    </message>
+    <message id="tolvane-320">
+        <source>the address %1 is outside this computer&apos;s subnet %2.</source>
+        <translation>l’adresse %1 est hors du sous-réseau %2 de cet ordinateur.</translation>
+    </message>
+    <message id="tolvane-321">
+        <source>cannot read the file %1: %2</source>
+        <translation>impossible de lire le fichier %1&#xa0;: %2</translation>
+    </message>
+    <message id="tolvane-322">
+        <source>the file names no camera.</source>
+        <translation>le fichier ne nomme aucune caméra.</translation>
+    </message>
+    <message id="tolvane-323">
+        <source>another Tolvane is running on this computer and holds the camera port; close it and try again.</source>
+        <translation>un autre Tolvane est en cours d’exécution sur cet ordinateur et occupe le port des caméras&#xa0;; fermez-le et réessayez.</translation>
+    </message>
+    <message id="tolvane-324">
+        <source>searching for the camera</source>
+        <translation>recherche de la caméra</translation>
+    </message>
+    <message id="tolvane-325">
+        <source>found at %1, port %2</source>
+        <translation>trouvée à %1, port %2</translation>
+    </message>
+    <message id="tolvane-326">
+        <source>the camera did not answer within %1 s.</source>
+        <translation>la caméra n’a pas répondu en %1 s.</translation>
+    </message>
+    <message id="tolvane-327">
+        <source>the settings pass the checks of the manual set-up</source>
+        <translation>les réglages passent les contrôles de la configuration manuelle</translation>
+    </message>
+    <message id="tolvane-328">
+        <source>checking that no other device answers at %1</source>
+        <translation>vérification qu’aucun autre appareil ne répond à %1</translation>
+    </message>
+    <message id="tolvane-329">
+        <source>%1 is free</source>
+        <translation>%1 est libre</translation>
+    </message>
+    <message id="tolvane-330">
+        <source>another device answers at %1; nothing was sent.</source>
+        <translation>un autre appareil répond à %1&#xa0;; rien n’a été envoyé.</translation>
+    </message>
+    <message id="tolvane-331">
+        <source>sending the set-up</source>
+        <translation>envoi de la configuration</translation>
+    </message>
+    <message id="tolvane-332">
+        <source>acknowledged; restarting the camera</source>
+        <translation>accusé de réception reçu&#xa0;; redémarrage de la caméra</translation>
+    </message>
+    <message id="tolvane-333">
+        <source>waiting for the camera to come back</source>
+        <translation>attente du retour de la caméra</translation>
+    </message>
+    <message id="tolvane-334">
+        <source>the camera is back at %1, port %2</source>
+        <translation>la caméra est de retour à %1, port %2</translation>
+    </message>
+    <message id="tolvane-335">
+        <source>verified: the camera reports the new settings</source>
+        <translation>vérifié&#xa0;: la caméra indique les nouveaux réglages</translation>
+    </message>
+    <message id="tolvane-336">
+        <source>the camera came back without the new settings: %1</source>
+        <translation>la caméra est revenue sans les nouveaux réglages&#xa0;: %1</translation>
+    </message>
+    <message id="tolvane-337">
+        <source>the camera did not acknowledge the set-up; no restart was sent.</source>
+        <translation>la caméra n’a pas accusé réception de la configuration&#xa0;; aucun redémarrage n’a été envoyé.</translation>
+    </message>
+    <message id="tolvane-338">
+        <source>the camera did not come back in time.</source>
+        <translation>la caméra n’est pas revenue à temps.</translation>
+    </message>
+    <message id="tolvane-339">
+        <source>dry run: every check passed, nothing sent</source>
+        <translation>essai à blanc&#xa0;: tous les contrôles sont passés, rien n’a été envoyé</translation>
+    </message>
+    <message id="tolvane-340">
+        <source>sending the set-up by MAC address</source>
+        <translation>envoi de la configuration par adresse MAC</translation>
+    </message>
+    <message id="tolvane-341">
+        <source>waiting for the camera to answer at %1</source>
+        <translation>attente d’une réponse de la caméra à %1</translation>
+    </message>
+    <message id="tolvane-342">
+        <source>the camera did not answer at %1 in time.</source>
+        <translation>la caméra n’a pas répondu à %1 à temps.</translation>
+    </message>
+    <message id="tolvane-343">
+        <source>not run: an earlier camera failed (--stop-on-error).</source>
+        <translation>non exécuté&#xa0;: une caméra précédente a échoué (--stop-on-error).</translation>
+    </message>
+    <message id="tolvane-344">
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message id="tolvane-345">
+        <source>Time</source>
+        <translation>Durée</translation>
+    </message>
+    <message id="tolvane-346">
+        <source>verified</source>
+        <translation>vérifié</translation>
+    </message>
+    <message id="tolvane-347">
+        <source>checked</source>
+        <translation>contrôlé</translation>
+    </message>
+    <message id="tolvane-348">
+        <source>invalid input</source>
+        <translation>saisie invalide</translation>
+    </message>
+    <message id="tolvane-349">
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message id="tolvane-350">
+        <source>address in use</source>
+        <translation>adresse occupée</translation>
+    </message>
+    <message id="tolvane-351">
+        <source>no acknowledgement</source>
+        <translation>pas d’accusé de réception</translation>
+    </message>
+    <message id="tolvane-352">
+        <source>timed out</source>
+        <translation>délai dépassé</translation>
+    </message>
+    <message id="tolvane-353">
+        <source>not verified</source>
+        <translation>non vérifié</translation>
+    </message>
+    <message id="tolvane-354">
+        <source>not run</source>
+        <translation>non exécuté</translation>
+    </message>
+    <message id="tolvane-355">
+        <source>%1 of %2 cameras succeeded.</source>
+        <translation>%1 caméra(s) sur %2 ont réussi.</translation>
+    </message>
+    <message id="tolvane-356">
+        <source>the camera came back with IPsec still on.</source>
+        <translation>la caméra est revenue avec IPsec toujours activé.</translation>
+    </message>
 </context>
 </TS>

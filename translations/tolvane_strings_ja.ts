@@ -447,5 +447,229 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <source>No camera answered. Check that the cameras are powered and on this PC&apos;s network segment (routers do not forward the search); a firewall must allow UDP port 10669 from the LAN.</source>
         <translation>カメラが応答しません。カメラの電源が入っていて、このPCと同じネットワークセグメントにあることを確認してください（ルーターは検索を転送しません）。ファイアウォールでは、LANからのUDPポート10669を許可する必要があります。</translation>
     </message>
+    <message id="tolvane-301">
+        <source>line %1, column %2 (%3)</source>
+        <translation>%1 行目、%2 列目 (%3)</translation>
+    </message>
+    <message id="tolvane-302">
+        <source>&apos;%1&apos; is not a MAC address; write 02:00:5E:10:00:01, 02-00-5E-10-00-01 or 12 hexadecimal digits.</source>
+        <translation>「%1」は MAC アドレスではありません。02:00:5E:10:00:01、02-00-5E-10-00-01 または 16 進数 12 桁で指定してください。</translation>
+    </message>
+    <message id="tolvane-303">
+        <source>&apos;%1&apos; is not an IPv4 address (A.B.C.D).</source>
+        <translation>「%1」は IPv4 アドレス (A.B.C.D) ではありません。</translation>
+    </message>
+    <message id="tolvane-304">
+        <source>&apos;%1&apos; is not an address with a prefix length (A.B.C.D/PREFIX, PREFIX from 0 to 32).</source>
+        <translation>「%1」はプレフィックス長付きのアドレス (A.B.C.D/PREFIX、PREFIX は 0～32) ではありません。</translation>
+    </message>
+    <message id="tolvane-305">
+        <source>&apos;%1&apos; is not a port number from 1 to 65535.</source>
+        <translation>「%1」は 1～65535 のポート番号ではありません。</translation>
+    </message>
+    <message id="tolvane-306">
+        <source>&apos;%1&apos; is not one of the bandwidth choices: %2.</source>
+        <translation>「%1」は帯域の選択肢 (%2) のいずれでもありません。</translation>
+    </message>
+    <message id="tolvane-307">
+        <source>&apos;%1&apos; is not a mode: write static, dhcp or leave the cell blank.</source>
+        <translation>「%1」はモードではありません。static、dhcp と書くか、空欄にしてください。</translation>
+    </message>
+    <message id="tolvane-308">
+        <source>&apos;%1&apos; is not one or two IPv4 addresses separated by a comma.</source>
+        <translation>「%1」はコンマで区切った 1 つまたは 2 つの IPv4 アドレスではありません。</translation>
+    </message>
+    <message id="tolvane-309">
+        <source>%1 cannot be used with %2.</source>
+        <translation>%1 は %2 と同時に使えません。</translation>
+    </message>
+    <message id="tolvane-310">
+        <source>%1 needs %2.</source>
+        <translation>%1 には %2 が必要です。</translation>
+    </message>
+    <message id="tolvane-311">
+        <source>&apos;%1&apos; does not pass the check of the manual set-up.</source>
+        <translation>「%1」は手動設定のチェックを通りません。</translation>
+    </message>
+    <message id="tolvane-312">
+        <source>this camera does not take a name.</source>
+        <translation>このカメラには名前を設定できません。</translation>
+    </message>
+    <message id="tolvane-313">
+        <source>&apos;%1&apos; is not a column; the columns are %2.</source>
+        <translation>「%1」は列名ではありません。列名は %2 です。</translation>
+    </message>
+    <message id="tolvane-314">
+        <source>the header has no &apos;%1&apos; column.</source>
+        <translation>ヘッダーに「%1」列がありません。</translation>
+    </message>
+    <message id="tolvane-315">
+        <source>the column &apos;%1&apos; is named twice.</source>
+        <translation>列「%1」が 2 回指定されています。</translation>
+    </message>
+    <message id="tolvane-316">
+        <source>%1 cells where the header names %2.</source>
+        <translation>ヘッダーの列数は %2 ですが、この行のセル数は %1 です。</translation>
+    </message>
+    <message id="tolvane-317">
+        <source>a quoted cell is not closed.</source>
+        <translation>引用符で囲んだセルが閉じていません。</translation>
+    </message>
+    <message id="tolvane-318">
+        <source>the camera %1 is also on line %2.</source>
+        <translation>カメラ %1 は %2 行目にもあります。</translation>
+    </message>
+    <message id="tolvane-319">
+        <source>the address %1 is also on line %2.</source>
+        <translation>アドレス %1 は %2 行目にもあります。</translation>
+    </message>
+    <message id="tolvane-320">
+        <source>the address %1 is outside this computer&apos;s subnet %2.</source>
+        <translation>アドレス %1 はこのコンピューターのサブネット %2 の外にあります。</translation>
+    </message>
+    <message id="tolvane-321">
+        <source>cannot read the file %1: %2</source>
+        <translation>ファイル %1 を読めません: %2</translation>
+    </message>
+    <message id="tolvane-322">
+        <source>the file names no camera.</source>
+        <translation>ファイルにカメラが 1 台もありません。</translation>
+    </message>
+    <message id="tolvane-323">
+        <source>another Tolvane is running on this computer and holds the camera port; close it and try again.</source>
+        <translation>このコンピューターで別の Tolvane が動作中で、カメラ用ポートを使用しています。終了してからやり直してください。</translation>
+    </message>
+    <message id="tolvane-324">
+        <source>searching for the camera</source>
+        <translation>カメラを検索しています</translation>
+    </message>
+    <message id="tolvane-325">
+        <source>found at %1, port %2</source>
+        <translation>%1、ポート %2 で見つかりました</translation>
+    </message>
+    <message id="tolvane-326">
+        <source>the camera did not answer within %1 s.</source>
+        <translation>カメラが %1 秒以内に応答しませんでした。</translation>
+    </message>
+    <message id="tolvane-327">
+        <source>the settings pass the checks of the manual set-up</source>
+        <translation>設定は手動設定のチェックを通りました</translation>
+    </message>
+    <message id="tolvane-328">
+        <source>checking that no other device answers at %1</source>
+        <translation>%1 で他の機器が応答しないことを確認しています</translation>
+    </message>
+    <message id="tolvane-329">
+        <source>%1 is free</source>
+        <translation>%1 は空いています</translation>
+    </message>
+    <message id="tolvane-330">
+        <source>another device answers at %1; nothing was sent.</source>
+        <translation>%1 で別の機器が応答しています。何も送信していません。</translation>
+    </message>
+    <message id="tolvane-331">
+        <source>sending the set-up</source>
+        <translation>設定を送信しています</translation>
+    </message>
+    <message id="tolvane-332">
+        <source>acknowledged; restarting the camera</source>
+        <translation>応答を受信しました。カメラを再起動しています</translation>
+    </message>
+    <message id="tolvane-333">
+        <source>waiting for the camera to come back</source>
+        <translation>カメラの復帰を待っています</translation>
+    </message>
+    <message id="tolvane-334">
+        <source>the camera is back at %1, port %2</source>
+        <translation>カメラが %1、ポート %2 で復帰しました</translation>
+    </message>
+    <message id="tolvane-335">
+        <source>verified: the camera reports the new settings</source>
+        <translation>確認済み: カメラは新しい設定を報告しています</translation>
+    </message>
+    <message id="tolvane-336">
+        <source>the camera came back without the new settings: %1</source>
+        <translation>カメラは新しい設定なしで復帰しました: %1</translation>
+    </message>
+    <message id="tolvane-337">
+        <source>the camera did not acknowledge the set-up; no restart was sent.</source>
+        <translation>カメラが設定に応答しませんでした。再起動は送信していません。</translation>
+    </message>
+    <message id="tolvane-338">
+        <source>the camera did not come back in time.</source>
+        <translation>カメラが時間内に復帰しませんでした。</translation>
+    </message>
+    <message id="tolvane-339">
+        <source>dry run: every check passed, nothing sent</source>
+        <translation>ドライラン: すべてのチェックを通りました。何も送信していません</translation>
+    </message>
+    <message id="tolvane-340">
+        <source>sending the set-up by MAC address</source>
+        <translation>MAC アドレス指定の設定を送信しています</translation>
+    </message>
+    <message id="tolvane-341">
+        <source>waiting for the camera to answer at %1</source>
+        <translation>カメラが %1 で応答するのを待っています</translation>
+    </message>
+    <message id="tolvane-342">
+        <source>the camera did not answer at %1 in time.</source>
+        <translation>カメラが時間内に %1 で応答しませんでした。</translation>
+    </message>
+    <message id="tolvane-343">
+        <source>not run: an earlier camera failed (--stop-on-error).</source>
+        <translation>実行しません: 前のカメラが失敗しました (--stop-on-error)。</translation>
+    </message>
+    <message id="tolvane-344">
+        <source>Result</source>
+        <translation>結果</translation>
+    </message>
+    <message id="tolvane-345">
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message id="tolvane-346">
+        <source>verified</source>
+        <translation>確認済み</translation>
+    </message>
+    <message id="tolvane-347">
+        <source>checked</source>
+        <translation>チェック済み</translation>
+    </message>
+    <message id="tolvane-348">
+        <source>invalid input</source>
+        <translation>入力が不正</translation>
+    </message>
+    <message id="tolvane-349">
+        <source>not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message id="tolvane-350">
+        <source>address in use</source>
+        <translation>アドレス使用中</translation>
+    </message>
+    <message id="tolvane-351">
+        <source>no acknowledgement</source>
+        <translation>応答なし</translation>
+    </message>
+    <message id="tolvane-352">
+        <source>timed out</source>
+        <translation>タイムアウト</translation>
+    </message>
+    <message id="tolvane-353">
+        <source>not verified</source>
+        <translation>未確認</translation>
+    </message>
+    <message id="tolvane-354">
+        <source>not run</source>
+        <translation>未実行</translation>
+    </message>
+    <message id="tolvane-355">
+        <source>%1 of %2 cameras succeeded.</source>
+        <translation>%2 台中 %1 台が成功しました。</translation>
+    </message>
+    <message id="tolvane-356">
+        <source>the camera came back with IPsec still on.</source>
+        <translation>カメラは IPsec が有効のまま復帰しました。</translation>
+    </message>
 </context>
 </TS>

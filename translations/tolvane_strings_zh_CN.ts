@@ -447,5 +447,229 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <source>No camera answered. Check that the cameras are powered and on this PC&apos;s network segment (routers do not forward the search); a firewall must allow UDP port 10669 from the LAN.</source>
         <translation>没有摄像机应答。请确认摄像机已通电，并与本计算机位于同一网段（路由器不会转发搜索）；防火墙必须允许来自局域网的 UDP 端口 10669。</translation>
     </message>
+    <message id="tolvane-301">
+        <source>line %1, column %2 (%3)</source>
+        <translation>第 %1 行，第 %2 列 (%3)</translation>
+    </message>
+    <message id="tolvane-302">
+        <source>&apos;%1&apos; is not a MAC address; write 02:00:5E:10:00:01, 02-00-5E-10-00-01 or 12 hexadecimal digits.</source>
+        <translation>“%1”不是 MAC 地址；请写成 02:00:5E:10:00:01、02-00-5E-10-00-01 或 12 位十六进制数字。</translation>
+    </message>
+    <message id="tolvane-303">
+        <source>&apos;%1&apos; is not an IPv4 address (A.B.C.D).</source>
+        <translation>“%1”不是 IPv4 地址 (A.B.C.D)。</translation>
+    </message>
+    <message id="tolvane-304">
+        <source>&apos;%1&apos; is not an address with a prefix length (A.B.C.D/PREFIX, PREFIX from 0 to 32).</source>
+        <translation>“%1”不是带前缀长度的地址 (A.B.C.D/PREFIX，PREFIX 为 0 到 32)。</translation>
+    </message>
+    <message id="tolvane-305">
+        <source>&apos;%1&apos; is not a port number from 1 to 65535.</source>
+        <translation>“%1”不是 1 到 65535 之间的端口号。</translation>
+    </message>
+    <message id="tolvane-306">
+        <source>&apos;%1&apos; is not one of the bandwidth choices: %2.</source>
+        <translation>“%1”不是可选的带宽之一：%2。</translation>
+    </message>
+    <message id="tolvane-307">
+        <source>&apos;%1&apos; is not a mode: write static, dhcp or leave the cell blank.</source>
+        <translation>“%1”不是模式；请写 static、dhcp 或留空。</translation>
+    </message>
+    <message id="tolvane-308">
+        <source>&apos;%1&apos; is not one or two IPv4 addresses separated by a comma.</source>
+        <translation>“%1”不是一个或两个用逗号分隔的 IPv4 地址。</translation>
+    </message>
+    <message id="tolvane-309">
+        <source>%1 cannot be used with %2.</source>
+        <translation>%1 不能与 %2 一起使用。</translation>
+    </message>
+    <message id="tolvane-310">
+        <source>%1 needs %2.</source>
+        <translation>%1 需要 %2。</translation>
+    </message>
+    <message id="tolvane-311">
+        <source>&apos;%1&apos; does not pass the check of the manual set-up.</source>
+        <translation>“%1”未通过手动设置的检查。</translation>
+    </message>
+    <message id="tolvane-312">
+        <source>this camera does not take a name.</source>
+        <translation>此摄像机不接受名称。</translation>
+    </message>
+    <message id="tolvane-313">
+        <source>&apos;%1&apos; is not a column; the columns are %2.</source>
+        <translation>“%1”不是列名；列名为 %2。</translation>
+    </message>
+    <message id="tolvane-314">
+        <source>the header has no &apos;%1&apos; column.</source>
+        <translation>标题行没有“%1”列。</translation>
+    </message>
+    <message id="tolvane-315">
+        <source>the column &apos;%1&apos; is named twice.</source>
+        <translation>列“%1”出现了两次。</translation>
+    </message>
+    <message id="tolvane-316">
+        <source>%1 cells where the header names %2.</source>
+        <translation>此行有 %1 个单元格，而标题行有 %2 列。</translation>
+    </message>
+    <message id="tolvane-317">
+        <source>a quoted cell is not closed.</source>
+        <translation>带引号的单元格没有闭合。</translation>
+    </message>
+    <message id="tolvane-318">
+        <source>the camera %1 is also on line %2.</source>
+        <translation>摄像机 %1 也在第 %2 行。</translation>
+    </message>
+    <message id="tolvane-319">
+        <source>the address %1 is also on line %2.</source>
+        <translation>地址 %1 也在第 %2 行。</translation>
+    </message>
+    <message id="tolvane-320">
+        <source>the address %1 is outside this computer&apos;s subnet %2.</source>
+        <translation>地址 %1 不在本计算机的子网 %2 内。</translation>
+    </message>
+    <message id="tolvane-321">
+        <source>cannot read the file %1: %2</source>
+        <translation>无法读取文件 %1：%2</translation>
+    </message>
+    <message id="tolvane-322">
+        <source>the file names no camera.</source>
+        <translation>文件中没有任何摄像机。</translation>
+    </message>
+    <message id="tolvane-323">
+        <source>another Tolvane is running on this computer and holds the camera port; close it and try again.</source>
+        <translation>本计算机上已有另一个 Tolvane 在运行并占用摄像机端口；请关闭它后重试。</translation>
+    </message>
+    <message id="tolvane-324">
+        <source>searching for the camera</source>
+        <translation>正在搜索摄像机</translation>
+    </message>
+    <message id="tolvane-325">
+        <source>found at %1, port %2</source>
+        <translation>已找到：%1，端口 %2</translation>
+    </message>
+    <message id="tolvane-326">
+        <source>the camera did not answer within %1 s.</source>
+        <translation>摄像机在 %1 秒内没有应答。</translation>
+    </message>
+    <message id="tolvane-327">
+        <source>the settings pass the checks of the manual set-up</source>
+        <translation>设置通过了手动设置的检查</translation>
+    </message>
+    <message id="tolvane-328">
+        <source>checking that no other device answers at %1</source>
+        <translation>正在确认没有其他设备在 %1 应答</translation>
+    </message>
+    <message id="tolvane-329">
+        <source>%1 is free</source>
+        <translation>%1 未被占用</translation>
+    </message>
+    <message id="tolvane-330">
+        <source>another device answers at %1; nothing was sent.</source>
+        <translation>另一台设备在 %1 应答；未发送任何内容。</translation>
+    </message>
+    <message id="tolvane-331">
+        <source>sending the set-up</source>
+        <translation>正在发送设置</translation>
+    </message>
+    <message id="tolvane-332">
+        <source>acknowledged; restarting the camera</source>
+        <translation>已收到确认；正在重启摄像机</translation>
+    </message>
+    <message id="tolvane-333">
+        <source>waiting for the camera to come back</source>
+        <translation>正在等待摄像机恢复</translation>
+    </message>
+    <message id="tolvane-334">
+        <source>the camera is back at %1, port %2</source>
+        <translation>摄像机已恢复：%1，端口 %2</translation>
+    </message>
+    <message id="tolvane-335">
+        <source>verified: the camera reports the new settings</source>
+        <translation>已验证：摄像机报告了新的设置</translation>
+    </message>
+    <message id="tolvane-336">
+        <source>the camera came back without the new settings: %1</source>
+        <translation>摄像机恢复后没有采用新的设置：%1</translation>
+    </message>
+    <message id="tolvane-337">
+        <source>the camera did not acknowledge the set-up; no restart was sent.</source>
+        <translation>摄像机没有确认设置；未发送重启请求。</translation>
+    </message>
+    <message id="tolvane-338">
+        <source>the camera did not come back in time.</source>
+        <translation>摄像机没有按时恢复。</translation>
+    </message>
+    <message id="tolvane-339">
+        <source>dry run: every check passed, nothing sent</source>
+        <translation>试运行：所有检查均通过，未发送任何内容</translation>
+    </message>
+    <message id="tolvane-340">
+        <source>sending the set-up by MAC address</source>
+        <translation>正在按 MAC 地址发送设置</translation>
+    </message>
+    <message id="tolvane-341">
+        <source>waiting for the camera to answer at %1</source>
+        <translation>正在等待摄像机在 %1 应答</translation>
+    </message>
+    <message id="tolvane-342">
+        <source>the camera did not answer at %1 in time.</source>
+        <translation>摄像机没有按时在 %1 应答。</translation>
+    </message>
+    <message id="tolvane-343">
+        <source>not run: an earlier camera failed (--stop-on-error).</source>
+        <translation>未执行：之前的摄像机失败 (--stop-on-error)。</translation>
+    </message>
+    <message id="tolvane-344">
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message id="tolvane-345">
+        <source>Time</source>
+        <translation>用时</translation>
+    </message>
+    <message id="tolvane-346">
+        <source>verified</source>
+        <translation>已验证</translation>
+    </message>
+    <message id="tolvane-347">
+        <source>checked</source>
+        <translation>已检查</translation>
+    </message>
+    <message id="tolvane-348">
+        <source>invalid input</source>
+        <translation>输入无效</translation>
+    </message>
+    <message id="tolvane-349">
+        <source>not found</source>
+        <translation>未找到</translation>
+    </message>
+    <message id="tolvane-350">
+        <source>address in use</source>
+        <translation>地址已被占用</translation>
+    </message>
+    <message id="tolvane-351">
+        <source>no acknowledgement</source>
+        <translation>无确认</translation>
+    </message>
+    <message id="tolvane-352">
+        <source>timed out</source>
+        <translation>超时</translation>
+    </message>
+    <message id="tolvane-353">
+        <source>not verified</source>
+        <translation>未验证</translation>
+    </message>
+    <message id="tolvane-354">
+        <source>not run</source>
+        <translation>未执行</translation>
+    </message>
+    <message id="tolvane-355">
+        <source>%1 of %2 cameras succeeded.</source>
+        <translation>%2 台摄像机中有 %1 台成功。</translation>
+    </message>
+    <message id="tolvane-356">
+        <source>the camera came back with IPsec still on.</source>
+        <translation>摄像机恢复后 IPsec 仍处于开启状态。</translation>
+    </message>
 </context>
 </TS>

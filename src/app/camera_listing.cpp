@@ -7,8 +7,12 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include "app/cli/setup_values.h"
+#include "app/cli/site_file.h"
+#include "camera/camera_codes.h"
 #include "protocol/camera_socket.h"
 #include "rules/list_rows.h"
+#include "rules/record_text.h"
 
 namespace tolvane {
 
@@ -28,7 +32,7 @@ QString fieldText(const std::array<char, N>& text) {
     return QString::fromUtf8(text.data(), end - text.begin());
 }
 
-QJsonObject rawFields(const CameraRecord& r) {
+QJsonObject rawFieldsOf(const CameraRecord& r) {
     return QJsonObject{
         {QStringLiteral("mac"), hexBytes(r.mac)},
         {QStringLiteral("ipAddress"), qint64(r.ipAddress)},
@@ -66,7 +70,59 @@ QJsonObject rawFields(const CameraRecord& r) {
     };
 }
 
+const QStringList kRowColumns{QStringLiteral("number"), QStringLiteral("status"),
+                              QStringLiteral("interface")};
+
+// A CSV cell, quoted when it holds a separator, a quote, a line break or outer blanks.
+QString csvCell(const QString& text) {
+    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
+        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
+        text.trimmed() == text)
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\"")) +
+           QLatin1Char('"');
+}
+
+QString addressOrBlank(std::uint32_t address) {
+    return address == 0 ? QString() : ipv4Text(address);
+}
+
+// The site-file cells of a camera: what --apply would set it up with unchanged.
+QStringList siteCells(const CameraRecord& r) {
+    const bool isStatic =
+        r.networkMode != kFactoryMode && (r.networkMode & kAddressingBits) == kStaticAddressing;
+    const bool isDhcp =
+        r.networkMode != kFactoryMode && (r.networkMode & kAddressingBits) == kDhcpAddressing;
+    const std::optional<int> prefix = prefixLength(r.subnetMask);
+    QStringList cells{macText(r.mac)};
+    cells << (isStatic ? QStringLiteral("static") : isDhcp ? QStringLiteral("dhcp") : QString());
+    cells << (isStatic && prefix
+                  ? ipv4Text(r.ipAddress) + QLatin1Char('/') + QString::number(*prefix)
+                  : QString());
+    for (std::uint32_t address : {r.gateway, r.dns1, r.dns2})
+        cells << (isStatic ? addressOrBlank(address) : QString());
+    cells << QString::number(r.webPort == 0 ? kDefaultWebPort : r.webPort);
+    cells << recordText(r.cameraName);
+    return cells;
+}
+
+// The raw fields' columns are named as in the JSON, under "record".
+QStringList rawColumns() {
+    QStringList columns;
+    for (const QString& key : rawFieldsOf(CameraRecord{}).keys())
+        columns << QStringLiteral("record.") + key;
+    return columns;
+}
+
 }  // namespace
+
+QJsonObject recordJson(const CameraRecord& record) {
+    return rawFieldsOf(record);
+}
+
+QStringList listingOnlyColumns() {
+    return kRowColumns + rawColumns();
+}
 
 CameraListing::CameraListing(CameraTable& cameras, CameraSocket* socket, int seconds)
     : cameras_(cameras), socket_(socket), tickLimit_(seconds * kTicksPerSecond) {}
@@ -119,7 +175,7 @@ QByteArray CameraListing::jsonOutput(const QString& diagnosis) const {
             {QStringLiteral("port"), cells[3]},
             {QStringLiteral("status"), cells[4]},
             {QStringLiteral("interface"), QString::fromStdString(record.networkInterface.name)},
-            {QStringLiteral("record"), rawFields(record)},
+            {QStringLiteral("record"), rawFieldsOf(record)},
         });
     }
     QJsonObject listing{
@@ -130,6 +186,26 @@ QByteArray CameraListing::jsonOutput(const QString& diagnosis) const {
         listing.insert(QStringLiteral("diagnosis"), diagnosis);
     }
     return QJsonDocument(listing).toJson(QJsonDocument::Indented);
+}
+
+QString CameraListing::csvOutput() const {
+    const QStringList keys = rawFieldsOf(CameraRecord{}).keys();
+    QStringList header = siteFileColumns();
+    header << listingOnlyColumns();
+    QString output = header.join(QLatin1Char(',')) + QLatin1Char('\n');
+    for (int index = 0; index < cameras_.cameraCount; ++index) {
+        const CameraRecord& record = cameras_.cameraTable[index];
+        const RowTexts row = rowTexts(record, index, ListView::IPv4);
+        QStringList cells = siteCells(record);
+        cells << row[0].trimmed() << row[4] << QString::fromStdString(record.networkInterface.name);
+        const QJsonObject raw = rawFieldsOf(record);
+        for (const QString& key : keys)
+            cells << raw.value(key).toVariant().toString();
+        for (QString& cell : cells)
+            cell = csvCell(cell);
+        output += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+    }
+    return output;
 }
 
 }  // namespace tolvane

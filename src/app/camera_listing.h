@@ -3,7 +3,9 @@
 #include <cstdint>
 
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include "camera/camera_table.h"
 #include "rules/no_reply_watch.h"
@@ -36,8 +38,15 @@ public:
     // fields, "dropped", the number of cameras that answered but did not fit in the table, and
     // with a non-empty `diagnosis` "diagnosis", why no camera answers.
     QByteArray jsonOutput(const QString& diagnosis = {}) const;
+    // CSV with a header line: first the columns of a site file for --apply (mac, mode,
+    // address/prefix, gateway, DNS servers, port, name; addressing cells only for a static
+    // camera, since an address turns a camera static), then the row texts and the raw fields
+    // of jsonOutput().
+    QString csvOutput() const;
 
 private:
+    QStringList rowCells(int index) const;
+
     CameraTable& cameras_;
     CameraSocket* socket_;
     int tickLimit_;
@@ -46,5 +55,11 @@ private:
     std::uint32_t tickCount_ = 0;
     NoReplyWatch noReplyWatch_;
 };
+
+// The raw fields of a record as jsonOutput() writes them.
+QJsonObject recordJson(const CameraRecord& record);
+
+// The columns of csvOutput() after those of a site file: --apply ignores them.
+QStringList listingOnlyColumns();
 
 }  // namespace tolvane

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/cli/setup_arguments.h"
 #include "text/ui_language.h"
 
 namespace tolvane {
@@ -18,8 +19,10 @@ struct CommandLineOptions {
     std::optional<UiLanguage> language;  // --lang; unset: from the locale
     QString interfaceName;               // --interface; empty: every interface
     bool list = false;                   // --list: headless discovery
+    // --seconds: how long --list searches, and how long a set-up waits for the camera to answer.
     int listSeconds = kDefaultListSeconds;
     bool json = false;
+    SetupArguments setup;
 };
 
 struct CommandLine {

@@ -79,7 +79,8 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
     pollTimer.stop();
 
     if (cameras.droppedCount() > 0) {
-        err << "tolvane: " << terminalText(StringId::CamerasNotListed).arg(cameras.droppedCount()) << '\n';
+        err << "tolvane: " << terminalText(StringId::CamerasNotListed).arg(cameras.droppedCount())
+            << '\n';
         err.flush();
     }
     QString diagnosis;
@@ -90,6 +91,8 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
     }
     if (options.json) {
         out << QString::fromUtf8(listing.jsonOutput(diagnosis));
+    } else if (options.setup.csv) {
+        out << listing.csvOutput();
     } else {
         out << listing.textOutput();
     }

@@ -7,10 +7,11 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "app/cli/setup_mode.h"
 #include "app/command_line.h"
-#include "text/language_setup.h"
 #include "app/list_mode.h"
 #include "app/setup_app.h"
+#include "text/language_setup.h"
 
 namespace {
 
@@ -58,9 +59,24 @@ int main(int argc, char** argv) {
     }
 
     const tolvane::UiLanguage language = chooseLanguage(options);
-    if (options.list) {
+    const tolvane::SetupArguments& setup = options.setup;
+    if (setup.setupCommand()) {
         QCoreApplication application(argc, argv);
         tolvane::installLanguage(language);
+        const auto command = tolvane::readSetupArguments(setup, options.list);
+        if (const auto* error = std::get_if<tolvane::InputError>(&command)) {
+            err << "tolvane: " << error->text() << '\n';
+            return tolvane::kUsageExitStatus;
+        }
+        return tolvane::runSetupMode(options, std::get<tolvane::SetupCommand>(command), out, err);
+    }
+    if (options.list || setup.anyOption()) {
+        QCoreApplication application(argc, argv);
+        tolvane::installLanguage(language);
+        if (const auto error = tolvane::strayOptionError(setup, options.list)) {
+            err << "tolvane: " << error->text() << '\n';
+            return tolvane::kUsageExitStatus;
+        }
         return tolvane::runListMode(options, out, err);
     }
     tolvane::matchFontsToLanguage(language);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <set>
 
 #include "camera/camera_codes.h"
@@ -55,6 +56,9 @@ public:
     std::uint32_t hostIp = 0;
     std::uint16_t requestSequence = 0;
     std::uint16_t awaitedStatus = 0;
+    // Set by a headless run that looks for one camera: the search replies of every other camera
+    // are left out, so that a segment with more cameras than the table holds never crowds it out.
+    std::optional<MacAddress> onlyCamera;
 
 private:
     // A flood of forged replies, each with another MAC, must not grow memory without bound:

@@ -26,6 +26,8 @@ bool applyReply(const PacketBuilder& builder, CameraTable& table, SocketMode mod
     MacAddress mac;
     std::copy_n(builder.buffer.begin() + kCameraMacOffset, mac.size(), mac.begin());
     if (mode == SocketMode::Discovery && command == SearchReply) {
+        if (table.onlyCamera && mac != *table.onlyCamera)
+            return true;
         int index = table.findCamera(mac);
         if (index < 0)
             index = table.appendCamera();

@@ -81,30 +81,31 @@ std::optional<std::uint16_t> portFieldValue(const QString& text) {
     return static_cast<std::uint16_t>(value);
 }
 
-std::optional<SavePlan> applyManualSetup(const ManualSetupFields& fields,
-                                         const CameraRecord& camera, CameraRecord& setupRecord,
-                                         const BandwidthTexts& texts) {
+std::variant<SavePlan, ManualSetupField> saveManualSetup(const ManualSetupFields& fields,
+                                                         const CameraRecord& camera,
+                                                         CameraRecord& setupRecord,
+                                                         const BandwidthTexts& texts) {
     // Every address and the host name are checked whichever mode is chosen, also while their
     // fields are disabled.
     if (!isUsableAddress(fields.ipAddress))
-        return std::nullopt;
+        return ManualSetupField::IpAddress;
     setupRecord.ipAddress = fields.ipAddress;
     if (!isUsableAddress(fields.subnetMask))
-        return std::nullopt;
+        return ManualSetupField::SubnetMask;
     setupRecord.subnetMask = fields.subnetMask;
     if (fields.gateway == kAllOnes)
-        return std::nullopt;
+        return ManualSetupField::Gateway;
     setupRecord.gateway = fields.gateway;
     if (fields.dns1 == kAllOnes)
-        return std::nullopt;
+        return ManualSetupField::Dns1;
     setupRecord.dns1 = fields.dns1;
     if (fields.dns2 == kAllOnes)
-        return std::nullopt;
+        return ManualSetupField::Dns2;
     setupRecord.dns2 = fields.dns2;
 
     const std::optional<std::uint16_t> port = portFieldValue(fields.port);
     if (!port)
-        return std::nullopt;
+        return ManualSetupField::Port;
     setupRecord.webPort = *port;
 
     // A camera that does not accept a name shows its own in a disabled field; that name is
@@ -113,14 +114,14 @@ std::optional<SavePlan> applyManualSetup(const ManualSetupFields& fields,
         const QByteArray name = textBytes(fields.cameraName, setupRecord.cameraName);
         const std::string_view nameBytes(name.constData(), static_cast<std::size_t>(name.size()));
         if (nameBytes.empty() || !isValidCameraName(nameBytes))
-            return std::nullopt;
+            return ManualSetupField::CameraName;
         storeRecordText(setupRecord.cameraName, nameBytes);
     }
 
     const QByteArray host = fields.hostName.toUtf8();
     const std::string_view hostBytes(host.constData(), static_cast<std::size_t>(host.size()));
     if (!hostBytes.empty() && !isValidHostName(hostBytes))
-        return std::nullopt;
+        return ManualSetupField::HostName;
     storeRecordText(setupRecord.hostName, hostBytes);
 
     std::uint8_t mode = setupRecord.networkMode & ~kAddressingBits;
@@ -146,6 +147,15 @@ std::optional<SavePlan> applyManualSetup(const ManualSetupFields& fields,
         plan.currentAddress = camera.ipAddress;
     }
     return plan;
+}
+
+std::optional<SavePlan> applyManualSetup(const ManualSetupFields& fields,
+                                         const CameraRecord& camera, CameraRecord& setupRecord,
+                                         const BandwidthTexts& texts) {
+    const auto result = saveManualSetup(fields, camera, setupRecord, texts);
+    if (const SavePlan* plan = std::get_if<SavePlan>(&result))
+        return *plan;
+    return std::nullopt;
 }
 
 }  // namespace tolvane

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <variant>
 
 #include <QString>
 
@@ -81,10 +82,29 @@ struct SavePlan {
     std::uint32_t currentAddress = 0;
 };
 
+// The fields that Save checks, in the order it checks them.
+enum class ManualSetupField {
+    IpAddress,
+    SubnetMask,
+    Gateway,
+    Dns1,
+    Dns2,
+    Port,
+    CameraName,
+    HostName
+};
+
 // Save: checks the fields in order and writes each that passes into `setupRecord`; the first
-// failure stops (the values before it stay written) and gives nothing. Then the addressing
+// failure stops (the values before it stay written) and names the field. Then the addressing
 // mode, the DHCP default address and the bandwidth. `camera` is the live record in the camera
 // table.
+std::variant<SavePlan, ManualSetupField> saveManualSetup(const ManualSetupFields& fields,
+                                                         const CameraRecord& camera,
+                                                         CameraRecord& setupRecord,
+                                                         const BandwidthTexts& texts);
+
+// saveManualSetup without the name of the failing field, as the dialog shows one message for
+// every field.
 std::optional<SavePlan> applyManualSetup(const ManualSetupFields& fields,
                                          const CameraRecord& camera, CameraRecord& setupRecord,
                                          const BandwidthTexts& texts);

@@ -229,6 +229,120 @@ constexpr StringEntry kStrings[] = {
     //% "segment (routers do not forward the search); a firewall must allow UDP port 10669 "
     //% "from the LAN."
     {StringId::NoReplyNothingFound, QT_TRID_NOOP("tolvane-195")},
+    //% "line %1, column %2 (%3)"
+    {StringId::CliWhereLineColumn, QT_TRID_NOOP("tolvane-301")},
+    //% "'%1' is not a MAC address; write 02:00:5E:10:00:01, 02-00-5E-10-00-01 or 12 hexadecimal "
+    //% "digits."
+    {StringId::CliBadMac, QT_TRID_NOOP("tolvane-302")},
+    //% "'%1' is not an IPv4 address (A.B.C.D)."
+    {StringId::CliBadAddress, QT_TRID_NOOP("tolvane-303")},
+    //% "'%1' is not an address with a prefix length (A.B.C.D/PREFIX, PREFIX from 0 to 32)."
+    {StringId::CliBadAddressPrefix, QT_TRID_NOOP("tolvane-304")},
+    //% "'%1' is not a port number from 1 to 65535."
+    {StringId::CliBadPort, QT_TRID_NOOP("tolvane-305")},
+    //% "'%1' is not one of the bandwidth choices: %2."
+    {StringId::CliBadBandwidth, QT_TRID_NOOP("tolvane-306")},
+    //% "'%1' is not a mode: write static, dhcp or leave the cell blank."
+    {StringId::CliBadMode, QT_TRID_NOOP("tolvane-307")},
+    //% "'%1' is not one or two IPv4 addresses separated by a comma."
+    {StringId::CliBadDnsList, QT_TRID_NOOP("tolvane-308")},
+    //% "%1 cannot be used with %2."
+    {StringId::CliOptionsConflict, QT_TRID_NOOP("tolvane-309")},
+    //% "%1 needs %2."
+    {StringId::CliOptionNeeds, QT_TRID_NOOP("tolvane-310")},
+    //% "'%1' does not pass the check of the manual set-up."
+    {StringId::CliValueRefused, QT_TRID_NOOP("tolvane-311")},
+    //% "this camera does not take a name."
+    {StringId::CliNameNotEditable, QT_TRID_NOOP("tolvane-312")},
+    //% "'%1' is not a column; the columns are %2."
+    {StringId::CliUnknownColumn, QT_TRID_NOOP("tolvane-313")},
+    //% "the header has no '%1' column."
+    {StringId::CliMissingColumn, QT_TRID_NOOP("tolvane-314")},
+    //% "the column '%1' is named twice."
+    {StringId::CliRepeatedColumn, QT_TRID_NOOP("tolvane-315")},
+    //% "%1 cells where the header names %2."
+    {StringId::CliCellCount, QT_TRID_NOOP("tolvane-316")},
+    //% "a quoted cell is not closed."
+    {StringId::CliUnclosedQuote, QT_TRID_NOOP("tolvane-317")},
+    //% "the camera %1 is also on line %2."
+    {StringId::CliDuplicateMac, QT_TRID_NOOP("tolvane-318")},
+    //% "the address %1 is also on line %2."
+    {StringId::CliDuplicateAddress, QT_TRID_NOOP("tolvane-319")},
+    //% "the address %1 is outside this computer's subnet %2."
+    {StringId::CliOutsideSubnet, QT_TRID_NOOP("tolvane-320")},
+    //% "cannot read the file %1: %2"
+    {StringId::CliUnreadableFile, QT_TRID_NOOP("tolvane-321")},
+    //% "the file names no camera."
+    {StringId::CliNoCameraLines, QT_TRID_NOOP("tolvane-322")},
+    //% "another Tolvane is running on this computer and holds the camera port; close it and try "
+    //% "again."
+    {StringId::CliAnotherInstance, QT_TRID_NOOP("tolvane-323")},
+    //% "searching for the camera"
+    {StringId::CliSearching, QT_TRID_NOOP("tolvane-324")},
+    //% "found at %1, port %2"
+    {StringId::CliFound, QT_TRID_NOOP("tolvane-325")},
+    //% "the camera did not answer within %1 s."
+    {StringId::CliNotFound, QT_TRID_NOOP("tolvane-326")},
+    //% "the settings pass the checks of the manual set-up"
+    {StringId::CliChecked, QT_TRID_NOOP("tolvane-327")},
+    //% "checking that no other device answers at %1"
+    {StringId::CliCheckingAddress, QT_TRID_NOOP("tolvane-328")},
+    //% "%1 is free"
+    {StringId::CliAddressFree, QT_TRID_NOOP("tolvane-329")},
+    //% "another device answers at %1; nothing was sent."
+    {StringId::CliAddressInUse, QT_TRID_NOOP("tolvane-330")},
+    //% "sending the set-up"
+    {StringId::CliSending, QT_TRID_NOOP("tolvane-331")},
+    //% "acknowledged; restarting the camera"
+    {StringId::CliAcknowledged, QT_TRID_NOOP("tolvane-332")},
+    //% "waiting for the camera to come back"
+    {StringId::CliAwaitingCamera, QT_TRID_NOOP("tolvane-333")},
+    //% "the camera is back at %1, port %2"
+    {StringId::CliCameraBack, QT_TRID_NOOP("tolvane-334")},
+    //% "verified: the camera reports the new settings"
+    {StringId::CliVerified, QT_TRID_NOOP("tolvane-335")},
+    //% "the camera came back without the new settings: %1"
+    {StringId::CliNotVerified, QT_TRID_NOOP("tolvane-336")},
+    //% "the camera did not acknowledge the set-up; no restart was sent."
+    {StringId::CliNoAck, QT_TRID_NOOP("tolvane-337")},
+    //% "the camera did not come back in time."
+    {StringId::CliTimedOut, QT_TRID_NOOP("tolvane-338")},
+    //% "dry run: every check passed, nothing sent"
+    {StringId::CliDryRunPassed, QT_TRID_NOOP("tolvane-339")},
+    //% "sending the set-up by MAC address"
+    {StringId::CliSendingByMac, QT_TRID_NOOP("tolvane-340")},
+    //% "waiting for the camera to answer at %1"
+    {StringId::CliAwaitingAddress, QT_TRID_NOOP("tolvane-341")},
+    //% "the camera did not answer at %1 in time."
+    {StringId::CliNotAtAddress, QT_TRID_NOOP("tolvane-342")},
+    //% "not run: an earlier camera failed (--stop-on-error)."
+    {StringId::CliSkipped, QT_TRID_NOOP("tolvane-343")},
+    //% "Result"
+    {StringId::CliResultHeading, QT_TRID_NOOP("tolvane-344")},
+    //% "Time"
+    {StringId::CliTimeHeading, QT_TRID_NOOP("tolvane-345")},
+    //% "verified"
+    {StringId::CliResultVerified, QT_TRID_NOOP("tolvane-346")},
+    //% "checked"
+    {StringId::CliResultChecked, QT_TRID_NOOP("tolvane-347")},
+    //% "invalid input"
+    {StringId::CliResultInvalid, QT_TRID_NOOP("tolvane-348")},
+    //% "not found"
+    {StringId::CliResultNotFound, QT_TRID_NOOP("tolvane-349")},
+    //% "address in use"
+    {StringId::CliResultInUse, QT_TRID_NOOP("tolvane-350")},
+    //% "no acknowledgement"
+    {StringId::CliResultNoAck, QT_TRID_NOOP("tolvane-351")},
+    //% "timed out"
+    {StringId::CliResultTimedOut, QT_TRID_NOOP("tolvane-352")},
+    //% "not verified"
+    {StringId::CliResultNotVerified, QT_TRID_NOOP("tolvane-353")},
+    //% "not run"
+    {StringId::CliResultSkipped, QT_TRID_NOOP("tolvane-354")},
+    //% "%1 of %2 cameras succeeded."
+    {StringId::CliSucceededCount, QT_TRID_NOOP("tolvane-355")},
+    //% "the camera came back with IPsec still on."
+    {StringId::CliIpsecStillOn, QT_TRID_NOOP("tolvane-356")},
 };
 // clang-format on
 

@@ -124,6 +124,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                      QStringLiteral("Send replies with a wrong checksum."));
     const QCommandLineOption foreign(QStringLiteral("foreign-pc"),
                                      QStringLiteral("Answer as if to another PC."));
+    const QCommandLineOption ignoreSetup(
+        QStringLiteral("ignore-setup"),
+        QStringLiteral("Never acknowledge a set-up request and take nothing from it."));
     const QCommandLineOption flood(
         QStringLiteral("flood"),
         QStringLiteral("Junk datagrams (random bytes, cut, changed and foreign-PC replies) sent "
@@ -139,7 +142,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                         QStringLiteral("End after this many seconds."),
                                         QStringLiteral("seconds"));
     parser.addOptions({profile, mac, ip, port, status, afterRestart, count, unicast, silence, delay,
-                       interfaceName, dropShare, seed, corrupt, foreign, flood, log, runSeconds});
+                       interfaceName, dropShare, seed, corrupt, foreign, ignoreSetup, flood, log,
+                       runSeconds});
 
     if (!parser.parse(arguments))
         return error(parser.errorText());
@@ -245,6 +249,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     o.faults.corruptChecksum = parser.isSet(corrupt);
     o.faults.foreignPc = parser.isSet(foreign);
+    o.faults.ignoreSetup = parser.isSet(ignoreSetup);
     if (parser.isSet(flood)) {
         bool ok = false;
         o.flood = parser.value(flood).toInt(&ok);

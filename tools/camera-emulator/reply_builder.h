@@ -13,6 +13,8 @@ struct ReplyFaults {
     bool corruptChecksum = false;
     // Answer as if to another PC: a different PC MAC and a non-zero PC address.
     bool foreignPc = false;
+    // Ignore set-up requests: no acknowledgement, nothing taken.
+    bool ignoreSetup = false;
 };
 
 // PC MAC and address that a reply "to another PC" carries.

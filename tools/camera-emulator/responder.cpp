@@ -17,7 +17,7 @@ Outcome respond(EmulatedCamera& camera, const Request& request, std::int64_t now
                 outcome.reply = buildSearchReply(camera.reportedRecord(nowMs), request, faults);
             break;
         case SetupRequest: {
-            if (request.cameraMac != camera.mac())
+            if (request.cameraMac != camera.mac() || faults.ignoreSetup)
                 break;
             const bool wasRestarting = camera.silentUntil().has_value();
             camera.acceptSetup(request.items, nowMs);

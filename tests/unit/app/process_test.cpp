@@ -134,6 +134,12 @@ TEST_F(ProcessTest, SecondStartEndsSilentlyAndLeavesTheFirstAlone) {
     EXPECT_TRUE(listing.out.isEmpty());
     EXPECT_TRUE(listing.err.contains("another Tolvane is running")) << listing.err.toStdString();
 
+    // So does a set-up, with a status of its own.
+    const Outcome setup = run({QStringLiteral("--setup"), QStringLiteral("02005E100001")});
+    EXPECT_EQ(setup.exitCode, 5);
+    EXPECT_TRUE(setup.out.isEmpty());
+    EXPECT_TRUE(setup.err.contains("another Tolvane is running")) << setup.err.toStdString();
+
     EXPECT_EQ(first.state(), QProcess::Running);
     EXPECT_TRUE(lockHeld());
 }
@@ -168,6 +174,17 @@ TEST_F(ProcessTest, ListingWithoutAnAddressExplainsAndFails) {
     EXPECT_TRUE(listing.out.isEmpty());
     EXPECT_TRUE(listing.err.startsWith("IP address is not assigned to this computer.\n"))
         << listing.err.toStdString();
+}
+
+TEST_F(ProcessTest, SetupOfACameraThatDoesNotAnswerEndsWithStatusThree) {
+    const Outcome setup =
+        run({QStringLiteral("--setup"), QStringLiteral("02:00:5E:10:00:01"),
+             QStringLiteral("--seconds"), QStringLiteral("1"), QStringLiteral("--json")},
+            true);
+    EXPECT_EQ(setup.exitCode, 3) << setup.err.toStdString();
+    EXPECT_TRUE(setup.err.contains("02:00:5E:10:00:01 the camera did not answer within 1 s."))
+        << setup.err.toStdString();
+    EXPECT_TRUE(setup.out.contains("\"result\": \"not-found\"")) << setup.out.toStdString();
 }
 
 TEST_F(ProcessTest, JsonListingOfAnEmptySegmentHasNoCameraAndNoneDropped) {
@@ -214,6 +231,18 @@ INSTANTIATE_TEST_SUITE_P(
                               2,
                               "",
                               "tolvane: --seconds takes a whole number"},
+                    UsageCase{{QStringLiteral("--setup"), QStringLiteral("02:00:5E")},
+                              2,
+                              "",
+                              "tolvane: --setup: '02:00:5E' is not a MAC address"},
+                    UsageCase{{QStringLiteral("--port"), QStringLiteral("80")},
+                              2,
+                              "",
+                              "tolvane: --port: --port needs --setup"},
+                    UsageCase{{QStringLiteral("--apply"), QStringLiteral("/nonexistent/site.csv")},
+                              2,
+                              "",
+                              "tolvane: --apply: cannot read the file /nonexistent/site.csv"},
                     UsageCase{{QStringLiteral("--interface"), QStringLiteral("nosuch0")},
                               2,
                               "",

@@ -55,6 +55,7 @@ TEST(EmulatorOptions, ReadsEveryOption) {
                                     "7",
                                     "--corrupt-checksum",
                                     "--foreign-pc",
+                                    "--ignore-setup",
                                     "--flood",
                                     "5000",
                                     "--log",
@@ -78,6 +79,7 @@ TEST(EmulatorOptions, ReadsEveryOption) {
     EXPECT_EQ(o.interfaceName, QStringLiteral("eth0"));
     EXPECT_DOUBLE_EQ(o.dropShare, 0.25);
     EXPECT_EQ(o.seed, 7u);
+    EXPECT_TRUE(o.faults.ignoreSetup);
     EXPECT_TRUE(o.faults.corruptChecksum);
     EXPECT_TRUE(o.faults.foreignPc);
     EXPECT_EQ(o.logFile, QStringLiteral("/tmp/x.jsonl"));

@@ -176,6 +176,25 @@ TEST(Responder, RecordSetupIsAcknowledgedAndTakesEffectAfterTheRestart) {
               kLocalSetupFinishedStatus);
 }
 
+// A camera that never acknowledges: the set-up gets no reply and changes nothing, through the
+// restart too.
+TEST(Responder, IgnoredSetupIsNeitherAcknowledgedNorTaken) {
+    EmulatedCamera camera = makeCamera(Profile::Static);
+    CameraRecord wanted = camera.reportedRecord(kStart);
+    wanted.ipAddress = 0x0A4D00FCu;
+    wanted.statusCode = kNetworkSetupOperation;
+    ReplyFaults faults;
+    faults.ignoreSetup = true;
+
+    const Outcome setup =
+        respond(camera, read(requestTo(SetupRequest, kCameraMac, 9, &wanted)), kStart, faults);
+    EXPECT_FALSE(setup.setupAccepted);
+    EXPECT_TRUE(setup.reply.empty());
+    respond(camera, read(requestTo(RestartRequest, kCameraMac, 9)), kStart + 100, faults);
+    const std::int64_t back = kStart + 100 + kSilenceMs;
+    EXPECT_NE(ReadReply(searchReplyOf(camera, back, faults)).record.ipAddress, 0x0A4D00FCu);
+}
+
 TEST(Responder, SetupByMacTakesEffectThroughARestartOfItsOwn) {
     EmulatedCamera camera = makeCamera(Profile::Silent);
     EXPECT_TRUE(searchReplyOf(camera, kStart).empty());

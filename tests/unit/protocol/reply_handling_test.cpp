@@ -300,6 +300,19 @@ TEST_F(ReplyHandlingTest, TwentyFirstCameraIsDropped) {
     EXPECT_EQ(table.droppedCount(), 2);
 }
 
+// A run that looks for one camera finds it behind more others than the table holds.
+TEST_F(ReplyHandlingTest, OnlyTheCameraLookedForIsListed) {
+    table.onlyCamera = MacAddress{0x00, 0x80, 0x45, 0x00, 0x00, 30};
+    for (std::uint8_t i = 1; i <= 30; ++i) {
+        CraftedReply reply = searchReply();
+        reply.cameraMac[5] = i;
+        receive(reply.bytes());
+    }
+    ASSERT_EQ(table.cameraCount, 1);
+    EXPECT_EQ(table.cameraTable[0].mac, *table.onlyCamera);
+    EXPECT_EQ(table.droppedCount(), 0);
+}
+
 TEST_F(ReplyHandlingTest, DroppedCountStaysBoundedUnderAFloodOfMacs) {
     for (std::uint8_t i = 1; i <= 20; ++i) {
         CraftedReply reply = searchReply();

@@ -312,5 +312,36 @@ INSTANTIATE_TEST_SUITE_P(Fields, ManualSetupSaveTest, testing::ValuesIn(kCases),
                              return std::string(info.param.name);
                          });
 
+// Save names the first field whose check fails, in the order it checks them.
+TEST(ManualSetupSaveFieldTest, NamesTheFirstRefusedField) {
+    const std::pair<std::function<void(ManualSetupFields&)>, ManualSetupField> cases[] = {
+        {[](ManualSetupFields& f) { f.ipAddress = 0; }, ManualSetupField::IpAddress},
+        {[](ManualSetupFields& f) { f.subnetMask = kAllOnes; }, ManualSetupField::SubnetMask},
+        {[](ManualSetupFields& f) { f.gateway = kAllOnes; }, ManualSetupField::Gateway},
+        {[](ManualSetupFields& f) { f.dns1 = kAllOnes; }, ManualSetupField::Dns1},
+        {[](ManualSetupFields& f) { f.dns2 = kAllOnes; }, ManualSetupField::Dns2},
+        {[](ManualSetupFields& f) { f.port = QStringLiteral("0"); }, ManualSetupField::Port},
+        {[](ManualSetupFields& f) { f.cameraName = QStringLiteral("a b"); },
+         ManualSetupField::CameraName},
+        {[](ManualSetupFields& f) { f.hostName = QStringLiteral("a<b"); },
+         ManualSetupField::HostName},
+        {[](ManualSetupFields& f) {
+             f.dns2 = kAllOnes;
+             f.port = QString();
+         },
+         ManualSetupField::Dns2},
+    };
+    const CameraRecord camera = staticCamera();
+    const BandwidthTexts texts = bandwidthEntryTexts();
+    for (const auto& [edit, field] : cases) {
+        CameraRecord setupRecord;
+        ManualSetupFields fields = openManualSetup(camera, setupRecord).fields;
+        edit(fields);
+        const auto saved = saveManualSetup(fields, camera, setupRecord, texts);
+        ASSERT_TRUE(std::holds_alternative<ManualSetupField>(saved));
+        EXPECT_EQ(std::get<ManualSetupField>(saved), field);
+    }
+}
+
 }  // namespace
 }  // namespace tolvane
