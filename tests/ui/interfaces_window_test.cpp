@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "camera/camera_codes.h"
 #include "main_dialog_fixture.h"
@@ -49,7 +51,8 @@ protected:
         auto hostInfo = std::make_unique<test::FakeHostInfo>();
         AddressCheckerFactory makeChecker = checkers.factory(*hostInfo);
         return std::make_unique<MainDialog>(cameras, std::move(hostInfo), loopbackEndpoints(),
-                                            &interfaces, launcher, prompter, std::move(makeChecker));
+                                            &interfaces, launcher, prompter,
+                                            std::move(makeChecker));
     }
 
     // A camera found on `on` that answered since the last rebuild.
@@ -85,6 +88,10 @@ TEST_F(InterfacesWindowTest, SeveralInterfacesAddTheColumnTheLineAndTheSelector)
     EXPECT_EQ(takeSentDatagrams(), 2) << "one search per interface";
     ASSERT_EQ(main->cameraList()->columnCount(), 6);
     EXPECT_EQ(main->cameraList()->headerItem()->text(5), "Interface");
+    main->show();
+    QApplication::processEvents();
+    EXPECT_EQ(main->cameraList()->horizontalScrollBar()->maximum(), 0)
+        << "the window grows with the column";
     EXPECT_EQ(main->cameraList()->interfaceText(0), "lo");
     EXPECT_TRUE(main->searchedInterfacesLine()->isVisibleTo(main.get()));
     EXPECT_EQ(main->searchedInterfacesLine()->text(),

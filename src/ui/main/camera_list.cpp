@@ -60,6 +60,9 @@ int CameraList::fittingWidth() const {
     for (int columnWidth : columnWidths_) {
         width += columnWidth;
     }
+    if (interfaceColumnShown()) {
+        width += kInterfaceColumnWidth;
+    }
     return width;
 }
 

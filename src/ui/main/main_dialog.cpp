@@ -340,6 +340,8 @@ void MainDialog::showSearchedInterfaces() {
     searched_ = cameraSocket_ ? cameraSocket_->separateInterfaces() : std::vector<PcInterface>{};
     const bool several = searched_.size() >= 2;
     cameraList_->showInterfaceColumn(several);
+    // The window grows with the column rather than the list getting a horizontal scroll bar.
+    cameraList_->setMinimumWidth(cameraList_->fittingWidth());
     searchedInterfacesLine_->setVisible(several);
     const bool byMac = several && context_.startupPanelShown == 1;
     macInterfaceLabel_->setVisible(byMac);
