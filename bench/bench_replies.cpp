@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of taking in one full search reply beside one bare pass over its bytes.
 #include <benchmark/benchmark.h>
 

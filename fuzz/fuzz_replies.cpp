@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: a received datagram through validation, the item walk and the table.
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpus of tolvane_fuzz_replies: valid replies for the PC 02:00:00:00:00:01."""
 import pathlib
 import struct

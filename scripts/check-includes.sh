@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a folder of src/ includes a folder that sits above it. The folders are listed from
 # the bottom up; each may include its own headers and those of the folders before it.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the camera socket under a flood, in the network test bed: an emulator in cam1 plays
 # 30 cameras and sends FLOOD junk datagrams around their 30 replies to each search; the
 # discovery driver in "pc" searches once per run. For each run it prints the cameras found

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package as a packager would: the default generator, a release build without
 # tests, then `cpack -G DEB` in build/package. Checks the desktop entry, the metainfo file and
 # the package (lintian must report no errors) and prints the package's path.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the reply fuzzer with the fuzz preset and runs it for a bounded time.
 # Usage: scripts/run-fuzz.sh [seconds (default 60)] [build dir (default build/fuzz)]
 # Exits non-zero when the fuzzer finds a crash, a leak or undefined behaviour.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tolvane and runs it in the network test bed against three emulated cameras: one
 # factory-new, one with a static address, one on DHCP. With a display the window opens in the
 # bed's "pc" host; without one the headless listing prints what discovery finds. A command-line

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the control dialog, the manual set-up dialog and the reset-IPsec dialog in the four
 # interface languages to PNG files, for checking layouts and translations by eye. Offscreen,
 # nothing is sent on any network.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders Tolvane's main window and its message, progress and choice dialogs (and, through
 # scripts/screenshots-setup.sh, the control and set-up dialogs) in the four
 # interface languages to PNG files, for checking layouts and translations by eye.

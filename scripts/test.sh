@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Tolvane with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test:
 # unit and widget tests, the end-to-end tests in the network test bed, and a bounded fuzz run.
 # Before the end-to-end tests it builds the Debian package the way a packager does (the default
@@ -8,6 +9,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 bash scripts/check-includes.sh
+bash scripts/check-spdx.sh
 
 cmake --preset debug
 cmake --build --preset debug -j"$(nproc)"

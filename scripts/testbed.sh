@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Network test bed for Tolvane: a "pc" host, camera hosts and one other host, each in its own
 # network namespace, joined by veth pairs to a bridge that lives in a namespace of its own.
 # Nothing is created on, and nothing is sent through, the machine's real interfaces.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/completion_message.h"
 
 #include "flow/page_urls.h"

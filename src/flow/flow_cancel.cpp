@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/flow_cancel.h"
 
 #include "protocol/camera_socket.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/parse_hex_mac.h"
 
 namespace tolvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/pc_settings.h"
 
 namespace tolvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "flow/wizard.h"
 
 #include "camera/camera_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // validate: the checks a received datagram passes before it is applied.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // encodeRecord and decodeItems: the item area of a Packet against a CameraRecord, both driven
 // by the item table, which names each item's field and kind.
 #include "protocol/record_items.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/address_confirm_rule.h"
 
 namespace tolvane {

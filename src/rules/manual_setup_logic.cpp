@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/manual_setup_logic.h"
 
 #include "camera/camera_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "rules/no_reply_watch.h"
 
 namespace tolvane {

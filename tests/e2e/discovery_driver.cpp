@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Discovery driver for the end-to-end tests: runs the tool's discovery, the real CameraSocket
 // and CameraTable searching on the main window's schedule (a 250 ms poll that searches on
 // every tick whose count modulo 20 is 1), for a given time in the test bed's "pc" host, then

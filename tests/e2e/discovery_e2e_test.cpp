@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Discovery end to end: the tool's socket and camera table in the bed's "pc" host against
 // emulated cameras in the camera hosts.
 #include <algorithm>

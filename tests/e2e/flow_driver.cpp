@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Set-up flow driver for the end-to-end tests: the real MainDialog (offscreen) with its
 // CameraSocket and LinuxHostInfo in the test bed's "pc" host, its prompts answered by script and
 // its browser launches recorded. It starts one flow through its entry point, lets the window's

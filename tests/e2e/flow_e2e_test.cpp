@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Set-up flows end to end: flow_driver runs the real main window in the bed's "pc" host with the
 // real socket, host queries and address check; emulated cameras play the peers in camera hosts.
 // Each test prints how long its run took.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host network queries and the address check against real interfaces and real ICMP in a
 // test bed. The probe runs inside the bed's "pc" host and pings only the bed's addresses.
 

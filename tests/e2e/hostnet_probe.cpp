@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the host network queries and the address check of the Linux realisation and prints
 // their results as key=value lines, for the end-to-end tests in the network test bed.
 //

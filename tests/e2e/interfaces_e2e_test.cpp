@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A PC on several segments: the bed's "pc" has eth0 (default route, the other host, no camera),
 // eth1 and eth2 with cameras on subnets of their own. The listing and the window search every
 // interface, and each camera's requests leave by its own interface only; the emulator on each

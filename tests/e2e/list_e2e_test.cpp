@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `tolvane --list` end to end: the built program in the bed's "pc" host against emulated
 // cameras, printing the rows of the camera list.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // No-reply driver for the end-to-end tests: the real MainDialog (offscreen) with its CameraSocket
 // and LinuxHostInfo in the test bed's "pc" host. It watches the window between its own timer
 // ticks and prints each change as a JSON line on standard output:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The no-reply line end to end: the real window in the bed's "pc" host, whose firewall drops the
 // cameras' replies, beside a working emulated camera.
 #include <optional>

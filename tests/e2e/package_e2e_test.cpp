@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Debian package end to end: unpacked into a scratch root with `dpkg -x`, its program runs in
 // the bed's "pc" host and lists an emulated camera. scripts/package.sh builds the package.
 #include <gtest/gtest.h>

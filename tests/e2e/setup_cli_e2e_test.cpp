@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command-line set-up end to end: the built program (tolvane --setup, --apply) in the bed's
 // "pc" host against emulated cameras, with the emulators' logs as the record of what went over
 // the wire.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Set-up dialog driver for the end-to-end tests: runs the tool's main window with the real
 // socket and host network in the test bed's "pc" host, offscreen, and works the control
 // dialog and the dialogs it leads to with simulated clicks and typing, as a user would. Modal

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The control dialog and the dialogs it leads to, end to end: the tool's main window in the
 // bed's "pc" host (offscreen, worked by the set-up dialog driver) against an emulated camera.
 #include <gtest/gtest.h>

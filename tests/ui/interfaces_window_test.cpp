@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window searching several interfaces. Every "interface" is the loopback interface under
 // another label, with PC fields of its own, so nothing leaves the host.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The camera list of the shown main window holds every status word of the language, each in a
 // row of its own, and every cell text and column title fits its column without a horizontal
 // scroll bar. Fonts follow fontconfig's language, read once per process: CTest runs each

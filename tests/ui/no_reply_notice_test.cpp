@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line under the list that says why no camera answers: after three search periods without
 // a valid reply, from the host's diagnosis; gone at the tick after a reply, and while a set-up
 // flow runs.

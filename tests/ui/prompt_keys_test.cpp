@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the progress, message and access-choice dialogs: Enter and Space press the
 // focused button, the default button holds the first focus, Esc does what the dialog allows.
 #include <memory>

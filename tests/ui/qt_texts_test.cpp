@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Texts that come from Qt itself follow the interface language: the standard buttons of a
 // message box (also under the GNOME theme's keys) and the context menu of every text field.
 #include <memory>

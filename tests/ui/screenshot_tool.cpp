@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window and the prompt dialogs in one interface language to PNG files, for
 // looking at layouts and translations. Runs on the offscreen platform, in the language's fonts.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The set-up by MAC address on a whole main window: its candidate search waits for scripted
 // address checks without blocking, shows the address being checked, and can be left at any
 // time, by the progress dialog's Cancel or by closing the window.

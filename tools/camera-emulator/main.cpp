@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tolvane-camera-emulator: plays network cameras for Tolvane's tests and demos.
 #include <cstdio>
 

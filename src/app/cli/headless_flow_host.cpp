@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/cli/headless_flow_host.h"
 
 #include "hostnet/host_info.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tolvane-arp-probe INTERFACE ADDRESS WINDOW_MS
 //
 // Sends three address-resolution probes for ADDRESS on INTERFACE, spread over WINDOW_MS, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainDialog's FlowHost side: what the set-up flow and the wizard drive through the window's
 // timers, socket, progress dialog, prompts and browser.
 

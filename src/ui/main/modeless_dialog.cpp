@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/main/modeless_dialog.h"
 
 #include "ui/main/dialog_host.h"

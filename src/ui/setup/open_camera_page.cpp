@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/setup/open_camera_page.h"
 
 #include "flow/browser_launcher.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main of the end-to-end test programs. Without root they start again inside a user, network
 // and mount namespace of their own (unshare -rnm), where the test bed can be built without
 // privileges; where that is impossible too, the bed reports itself unavailable and the tests

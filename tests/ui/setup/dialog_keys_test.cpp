@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard in the reset-IPsec and control dialogs: Enter and Space press the focused
 // button, the dialog's default button holds the first focus, Esc leaves without acting.
 #include <ostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/setup/reset_ipsec_dialog.h"
 
 #include <gtest/gtest.h>

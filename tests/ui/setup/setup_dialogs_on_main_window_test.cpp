@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the set-up dialogs start in a whole main window: the dialog that the window's opener shows
 // next and the window's input meanwhile. The dialogs themselves are tested over a fake host.
 

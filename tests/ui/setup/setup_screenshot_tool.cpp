@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the control dialog, the manual set-up dialog and the reset-IPsec dialog in one
 // interface language to PNG files, for looking at layouts and translations. Runs on the
 // offscreen platform; nothing reaches a network.

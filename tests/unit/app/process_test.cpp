@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance guard and the command line of the built program, with real processes.
 // Every start runs in a network namespace of its own (unshare -rn) that holds only a loopback
 // interface, so nothing the program sends can reach a real network.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hostnet/in_use_rule.h"
 
 #include <gtest/gtest.h>

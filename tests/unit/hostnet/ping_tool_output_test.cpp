@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "hostnet/ping_tool_output.h"
 
 #include <gtest/gtest.h>
