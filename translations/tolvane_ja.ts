@@ -8,6 +8,10 @@
         <translation>開発：Tolvane 開発チーム</translation>
     </message>
     <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
+        <translation>フリーソフトウェアです。GNU 一般公衆利用許諾書バージョン 3 以降（GPL-3.0-or-later）の下で配布され、いかなる保証もありません。</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

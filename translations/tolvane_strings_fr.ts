@@ -671,5 +671,15 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
         <source>the camera came back with IPsec still on.</source>
         <translation>la caméra est revenue avec IPsec toujours activé.</translation>
     </message>
+    <message id="tolvane-710">
+        <source>Copyright (C) 2026 The Tolvane developers.
+Licence GPL-3.0-or-later: GNU General Public License, version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it. There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Copyright (C) 2026 Les développeurs de Tolvane.
+Licence GPL-3.0-or-later&#xa0;: licence publique générale GNU, version 3 ou ultérieure &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+Ceci est un logiciel libre&#xa0;: vous êtes libre de le modifier et de le redistribuer. Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
+</translation>
+    </message>
 </context>
 </TS>

@@ -671,5 +671,15 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <source>the camera came back with IPsec still on.</source>
         <translation>カメラは IPsec が有効のまま復帰しました。</translation>
     </message>
+    <message id="tolvane-710">
+        <source>Copyright (C) 2026 The Tolvane developers.
+Licence GPL-3.0-or-later: GNU General Public License, version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it. There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Copyright (C) 2026 The Tolvane developers.
+ライセンス GPL-3.0-or-later：GNU 一般公衆利用許諾書バージョン 3 以降 &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;。
+これはフリーソフトウェアです。自由に変更および再配布できます。法律で認められる範囲で、いかなる保証もありません。
+</translation>
+    </message>
 </context>
 </TS>

@@ -671,5 +671,15 @@ Preparing network configuration based on this computer&apos;s network settings.<
         <source>the camera came back with IPsec still on.</source>
         <translation>摄像机恢复后 IPsec 仍处于开启状态。</translation>
     </message>
+    <message id="tolvane-710">
+        <source>Copyright (C) 2026 The Tolvane developers.
+Licence GPL-3.0-or-later: GNU General Public License, version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it. There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Copyright (C) 2026 The Tolvane developers.
+许可证 GPL-3.0-or-later：GNU 通用公共许可证第 3 版或更高版本 &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;。
+本软件是自由软件：您可以自由地修改和重新发布它。在法律允许的范围内，不提供任何担保。
+</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,10 @@
         <translation>由 Tolvane 开发团队开发</translation>
     </message>
     <message>
+        <source>Free software under the GNU General Public License, version 3 or later (GPL-3.0-or-later), without any warranty.</source>
+        <translation>自由软件，依据 GNU 通用公共许可证第 3 版或更高版本（GPL-3.0-or-later）发布，不提供任何担保。</translation>
+    </message>
+    <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "text/language_setup.h"
+#include "text/string_table.h"
 
 namespace tolvane {
 
@@ -20,7 +21,7 @@ CommandLine failure(const QString& message) {
 }  // namespace
 
 QString versionText() {
-    return QStringLiteral("Tolvane 1.23R03\n");
+    return QStringLiteral("Tolvane 1.23R03\n") + uiText(StringId::LicenceNotice);
 }
 
 CommandLine parseCommandLine(const QStringList& arguments) {

@@ -158,6 +158,7 @@ enum class StringId : int {
     CliResultSkipped = 354,
     CliSucceededCount = 355,
     CliIpsecStillOn = 356,
+    LicenceNotice = 710,
 };
 
 }  // namespace tolvane

@@ -344,6 +344,12 @@ constexpr StringEntry kStrings[] = {
     {StringId::CliSucceededCount, QT_TRID_NOOP("tolvane-355")},
     //% "the camera came back with IPsec still on."
     {StringId::CliIpsecStillOn, QT_TRID_NOOP("tolvane-356")},
+    //% "Copyright (C) 2026 The Tolvane developers.\n"
+    //% "Licence GPL-3.0-or-later: GNU General Public License, version 3 or later "
+    //% "<https://www.gnu.org/licenses/gpl-3.0.html>.\n"
+    //% "This is free software: you are free to change and redistribute it. There is NO "
+    //% "WARRANTY, to the extent permitted by law.\n"
+    {StringId::LicenceNotice, QT_TRID_NOOP("tolvane-710")},
 };
 // clang-format on
 

@@ -2,6 +2,7 @@
 // The Debian package end to end: unpacked into a scratch root with `dpkg -x`, its program runs in
 // the bed's "pc" host and lists an emulated camera. scripts/package.sh builds the package.
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
@@ -54,7 +55,21 @@ TEST_F(PackageE2e, UnpackedProgramPrintsItsVersion) {
 
     ASSERT_TRUE(result.finished);
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
-    EXPECT_EQ(result.out.toStdString(), "Tolvane 1.23R03\n");
+    EXPECT_TRUE(result.out.startsWith(QLatin1String("Tolvane 1.23R03\n")))
+        << result.out.toStdString();
+    EXPECT_TRUE(result.out.contains(QLatin1String("GPL-3.0-or-later"))) << result.out.toStdString();
+}
+
+TEST_F(PackageE2e, CarriesItsLicenceAsTheDebianCopyrightFile) {
+    QFile copyright(root_.path() + QStringLiteral("/usr/share/doc/tolvane/copyright"));
+    ASSERT_TRUE(copyright.open(QIODevice::ReadOnly)) << copyright.fileName().toStdString();
+    const QString text = QString::fromUtf8(copyright.readAll());
+
+    EXPECT_TRUE(text.startsWith(QLatin1String(
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")));
+    EXPECT_TRUE(text.contains(QLatin1String("\nLicense: GPL-3+\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QLatin1String("/usr/share/common-licenses/GPL-3")));
+    EXPECT_FALSE(text.contains(QLatin1String("proprietary"), Qt::CaseInsensitive));
 }
 
 TEST_F(PackageE2e, UnpackedProgramListsTheCameraOfTheBed) {

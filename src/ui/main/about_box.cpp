@@ -26,15 +26,20 @@ AboutBox::AboutBox(QWidget* parent)
     auto* version = new QLabel(QStringLiteral("Tolvane     Version 1.23R03"), this);
     version->setTextFormat(Qt::PlainText);
     auto* maker = new QLabel(tr("Made by the Tolvane developers"), this);
+    auto* licence = new QLabel(tr("Free software under the GNU General Public License, version 3 "
+                                  "or later (GPL-3.0-or-later), without any warranty."),
+                               this);
+    licence->setWordWrap(true);
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutBox::accept);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(iconLabel, 0, 0, 2, 1, Qt::AlignTop);
+    layout->addWidget(iconLabel, 0, 0, 3, 1, Qt::AlignTop);
     layout->addWidget(version, 0, 1);
     layout->addWidget(maker, 1, 1);
+    layout->addWidget(licence, 2, 1);
     layout->addWidget(ok, 0, 2, Qt::AlignTop);
     layout->setColumnStretch(1, 1);
     layout->setHorizontalSpacing(16);
