@@ -36,6 +36,8 @@ protected:
     void expectAboutBoxShown() {
         EXPECT_EQ(aboutTitle, uiText(StringId::AboutThisProgram));
         EXPECT_TRUE(aboutTexts.contains(QStringLiteral("Tolvane     Version 1.23R03")));
+        EXPECT_EQ(aboutTexts.filter(QStringLiteral("GPL-3.0-or-later")).size(), 1)
+            << aboutTexts.join(QLatin1Char('|')).toStdString();
     }
 
     QString aboutTitle;

@@ -60,8 +60,10 @@ TEST(CommandLineTest, HelpAndVersion) {
     for (const char* option : {"--version", "-v"}) {
         const CommandLine line = parse({option});
         EXPECT_EQ(line.action, CommandLine::Action::ShowVersion);
-        EXPECT_TRUE(line.text.startsWith(QLatin1String("Tolvane 1.23R03\n"))) << line.text;
-        EXPECT_TRUE(line.text.contains(QLatin1String("GPL-3.0-or-later"))) << line.text;
+        EXPECT_TRUE(line.text.startsWith(QLatin1String("Tolvane 1.23R03\n")))
+            << line.text.toStdString();
+        EXPECT_TRUE(line.text.contains(QLatin1String("GPL-3.0-or-later")))
+            << line.text.toStdString();
     }
 }
 
