@@ -82,7 +82,8 @@ TEST(SiteFileTest, ColumnsInAnyOrderQuotesBlankLinesAndCarriageReturns) {
 
 TEST(SiteFileTest, TheListingsOwnCsvReadsBackUnchanged) {
     CameraTable cameras;
-    cameras.cameraCount = 2;
+    cameras.appendCamera();
+    cameras.appendCamera();
     CameraRecord& fixed = cameras.cameraTable[0];
     fixed.mac = {0x02, 0x00, 0x5E, 0x10, 0x00, 0x01};
     fixed.networkMode = 0x02;
@@ -98,8 +99,8 @@ TEST(SiteFileTest, TheListingsOwnCsvReadsBackUnchanged) {
     dhcp.gateway = 0x0A4D0001u;
 
     const QString csv = CameraListing(cameras, nullptr, 1).csvOutput();
-    EXPECT_TRUE(
-        csv.startsWith(QLatin1String(kHeader).chopped(1) + QLatin1String(",number,status,interface,")))
+    EXPECT_TRUE(csv.startsWith(QLatin1String(kHeader).chopped(1) +
+                               QLatin1String(",number,status,interface,")))
         << csv.toStdString();
     const SiteFile file = parsed(csv.toStdString());
     ASSERT_EQ(file.lines.size(), 2u);
