@@ -64,6 +64,26 @@ TEST(CommandLineTest, HelpAndVersion) {
     }
 }
 
+TEST(CommandLineTest, LanguageFoundBeforeTheParse) {
+    const auto requested = [](std::initializer_list<const char*> arguments) {
+        QStringList list{QStringLiteral("tolvane")};
+        for (const char* argument : arguments)
+            list << QString::fromUtf8(argument);
+        return requestedLanguage(list);
+    };
+    EXPECT_EQ(requested({"--lang", "ja", "--bogus"}), UiLanguage::Japanese);
+    EXPECT_EQ(requested({"--list", "--lang=fr"}), UiLanguage::French);
+    EXPECT_EQ(requested({"--lang", "ja", "--lang", "zh_CN"}), UiLanguage::Chinese);
+    EXPECT_EQ(requested({"--lang", "en"}), UiLanguage::English);
+    EXPECT_EQ(requested({}), std::nullopt);
+    EXPECT_EQ(requested({"--lang"}), std::nullopt);
+    EXPECT_EQ(requested({"--lang", "de"}), std::nullopt);
+    EXPECT_EQ(requested({"--lang=", "--list"}), std::nullopt);
+    EXPECT_EQ(requested({"--", "--lang", "ja"}), std::nullopt);
+    EXPECT_EQ(requested({"--language", "ja"}), std::nullopt);
+    EXPECT_EQ(requested({"--lang", "de", "--lang", "fr"}), UiLanguage::French);
+}
+
 struct BadCase {
     std::vector<const char*> arguments;
     const char* mentions;  // the message names what is wrong
