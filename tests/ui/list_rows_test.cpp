@@ -204,7 +204,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RefreshRowTexts, ShowsTheStatusThenClearsIt) {
     CameraTable cameras;
-    cameras.cameraCount = 2;
+    cameras.appendCamera();
+    cameras.appendCamera();
     cameras.cameraTable[1] = cameraWithStatus(0xC000);
     const RowTexts first = refreshRowTexts(cameras, 1, ListView::IPv4);
     EXPECT_EQ(first[4], QStringLiteral("Local setup completed(c000)"));
@@ -215,7 +216,7 @@ TEST(RefreshRowTexts, ShowsTheStatusThenClearsIt) {
 
 TEST(RefreshRowTexts, ClearsTheStatusInTheIpv6ViewToo) {
     CameraTable cameras;
-    cameras.cameraCount = 1;
+    cameras.appendCamera();
     cameras.cameraTable[0] = cameraWithStatus(0xC000);
     EXPECT_EQ(refreshRowTexts(cameras, 0, ListView::IPv6)[4], QStringLiteral("-----"));
     EXPECT_EQ(cameras.cameraTable[0].statusCode, 0);
