@@ -35,11 +35,10 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
         case InstanceGuard::Result::Acquired:
             break;
         case InstanceGuard::Result::AlreadyRunning:
-            err << "tolvane: another Tolvane is running on this computer and holds the camera "
-                   "port; close it and try again.\n";
+            err << "tolvane: " << uiText(StringId::CliAnotherInstance) << '\n';
             return 1;
         case InstanceGuard::Result::Failed:
-            err << "tolvane: cannot create the single-instance lock " << guard.lockPath() << ".\n";
+            err << "tolvane: " << uiText(StringId::CliLockFailed).arg(guard.lockPath()) << '\n';
             return 1;
     }
 
@@ -49,8 +48,7 @@ int runListMode(const CommandLineOptions& options, QTextStream& out, QTextStream
     LinuxSearchInterfaces interfaces(options.interfaceName.toStdString());
     CameraSocket socket(cameras, endpoints, [&interfaces] { return interfaces.list(); });
     if (socket.replyState() == ReplyState::BindFailed) {
-        err << "tolvane: cannot receive camera replies: UDP port " << endpoints.bindPort
-            << " is not available.\n";
+        err << "tolvane: " << uiText(StringId::CliCannotReceive).arg(endpoints.bindPort) << '\n';
         return 1;
     }
 

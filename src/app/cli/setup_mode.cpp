@@ -274,7 +274,7 @@ int runSetupMode(const CommandLineOptions& options, const SetupCommand& command,
             err << "tolvane: " << uiText(StringId::CliAnotherInstance) << '\n';
             return kAnotherInstanceExitStatus;
         case InstanceGuard::Result::Failed:
-            err << "tolvane: cannot create the single-instance lock " << guard.lockPath() << ".\n";
+            err << "tolvane: " << uiText(StringId::CliLockFailed).arg(guard.lockPath()) << '\n';
             return 1;
     }
 
@@ -284,8 +284,7 @@ int runSetupMode(const CommandLineOptions& options, const SetupCommand& command,
     LinuxSearchInterfaces interfaces(options.interfaceName.toStdString());
     CameraSocket socket(cameras, endpoints, [&interfaces] { return interfaces.list(); });
     if (socket.replyState() == ReplyState::BindFailed) {
-        err << "tolvane: cannot receive camera replies: UDP port " << endpoints.bindPort
-            << " is not available.\n";
+        err << "tolvane: " << uiText(StringId::CliCannotReceive).arg(endpoints.bindPort) << '\n';
         return 1;
     }
     LinuxHostInfo hostInfo(options.interfaceName.toStdString());
@@ -302,9 +301,11 @@ int runSetupMode(const CommandLineOptions& options, const SetupCommand& command,
     SocketCameraLink link(socket);
     // The by-MAC request goes out one interface: with several, the command line names it.
     if (command.job.action == SetupAction::ByMac && interfaces.list().size() >= 2) {
-        err << "tolvane: --setup-by-mac: "
-            << messageText(StringId::CliOptionNeeds, QStringLiteral("--setup-by-mac"),
-                           QStringLiteral("--interface"))
+        const QString option = QStringLiteral("--setup-by-mac");
+        err << "tolvane: "
+            << InputError{option, messageText(StringId::CliOptionNeeds, option,
+                                              QStringLiteral("--interface"))}
+                   .text()
             << '\n';
         return kUsageExitStatus;
     }
