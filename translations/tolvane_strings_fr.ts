@@ -842,6 +842,7 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     <message id="tolvane-562">
         <source>With --apply: stop at the first camera that fails.</source>
         <translation>Avec --apply&#xa0;: s’arrête à la première caméra qui échoue.</translation>
+    </message>
     <message id="tolvane-710">
         <source>Copyright (C) 2026 The Tolvane developers.
 Licence GPL-3.0-or-later: GNU General Public License, version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
