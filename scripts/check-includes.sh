@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-layers=(camera protocol hostnet text flow rules ui app)
+layers=(camera protocol hostnet text flow rules batch ui app)
 
 rank_of() {
     local i

@@ -8,8 +8,9 @@
 #include <QJsonObject>
 #include <QStringList>
 
-#include "app/cli/setup_values.h"
-#include "app/cli/site_file.h"
+#include "batch/csv_cell.h"
+#include "batch/setup_values.h"
+#include "batch/site_cells.h"
 #include "camera/camera_codes.h"
 #include "flow/flow_timing.h"
 #include "rules/list_rows.h"
@@ -71,39 +72,6 @@ QJsonObject rawFieldsOf(const CameraRecord& r) {
 
 const QStringList kRowColumns{QStringLiteral("number"), QStringLiteral("status"),
                               QStringLiteral("interface")};
-
-// A CSV cell, quoted when it holds a separator, a quote, a line break or outer blanks.
-QString csvCell(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')) &&
-        !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')) &&
-        text.trimmed() == text)
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\"")) +
-           QLatin1Char('"');
-}
-
-QString addressOrBlank(std::uint32_t address) {
-    return address == 0 ? QString() : ipv4Text(address);
-}
-
-// The site-file cells of a camera: what --apply would set it up with unchanged.
-QStringList siteCells(const CameraRecord& r) {
-    const bool isStatic =
-        r.networkMode != kFactoryMode && (r.networkMode & kAddressingBits) == kStaticAddressing;
-    const bool isDhcp =
-        r.networkMode != kFactoryMode && (r.networkMode & kAddressingBits) == kDhcpAddressing;
-    const std::optional<int> prefix = prefixLength(r.subnetMask);
-    QStringList cells{macText(r.mac)};
-    cells << (isStatic ? QStringLiteral("static") : isDhcp ? QStringLiteral("dhcp") : QString());
-    cells << (isStatic && prefix
-                  ? ipv4Text(r.ipAddress) + QLatin1Char('/') + QString::number(*prefix)
-                  : QString());
-    for (std::uint32_t address : {r.gateway, r.dns1, r.dns2})
-        cells << (isStatic ? addressOrBlank(address) : QString());
-    cells << QString::number(r.webPort == 0 ? kDefaultWebPort : r.webPort);
-    cells << recordText(r.cameraName);
-    return cells;
-}
 
 // The raw fields' columns are named as in the JSON, under "record".
 QStringList rawColumns() {
@@ -191,9 +159,7 @@ QString CameraListing::csvOutput() const {
         const QJsonObject raw = rawFieldsOf(record);
         for (const QString& key : keys)
             cells << raw.value(key).toVariant().toString();
-        for (QString& cell : cells)
-            cell = csvCell(cell);
-        output += cells.join(QLatin1Char(',')) + QLatin1Char('\n');
+        output += csvLine(cells);
     }
     return output;
 }

@@ -4,8 +4,8 @@
 #include <tuple>
 
 #include "app/cli/input_error.h"
-#include "app/cli/setup_fields.h"
-#include "app/cli/setup_values.h"
+#include "batch/setup_fields.h"
+#include "batch/setup_values.h"
 #include "camera/camera_codes.h"
 #include "flow/flow_timing.h"
 #include "flow/pc_settings.h"

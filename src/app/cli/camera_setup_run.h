@@ -8,8 +8,8 @@
 #include <QString>
 
 #include "app/cli/headless_flow_host.h"
-#include "app/cli/run_outcome.h"
-#include "app/cli/setup_request.h"
+#include "batch/run_outcome.h"
+#include "batch/setup_request.h"
 #include "camera/camera_table.h"
 #include "flow/discovery_session.h"
 #include "flow/setup_flow.h"

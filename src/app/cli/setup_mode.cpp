@@ -13,8 +13,8 @@
 #include "app/cli/headless_start.h"
 #include "app/cli/qt_timer_service.h"
 #include "app/cli/setup_summary.h"
-#include "app/cli/setup_values.h"
 #include "app/cli/site_file.h"
+#include "batch/setup_values.h"
 #include "text/string_table.h"
 
 namespace tolvane {

@@ -7,7 +7,7 @@
 
 #include <QStringList>
 
-#include "app/cli/setup_values.h"
+#include "batch/setup_values.h"
 
 namespace tolvane {
 

@@ -7,7 +7,7 @@
 
 #include "app/cli/input_error.h"
 #include "app/cli/setup_arguments.h"
-#include "app/cli/setup_request.h"
+#include "batch/setup_request.h"
 
 namespace tolvane {
 

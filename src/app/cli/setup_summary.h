@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "app/cli/run_outcome.h"
+#include "batch/run_outcome.h"
 
 namespace tolvane {
 

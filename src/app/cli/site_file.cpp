@@ -4,7 +4,7 @@
 #include <map>
 
 #include "app/cli/camera_listing.h"
-#include "app/cli/setup_values.h"
+#include "batch/setup_values.h"
 
 namespace tolvane {
 
@@ -181,10 +181,6 @@ void refuseDuplicates(SiteFile& file) {
 }
 
 }  // namespace
-
-QStringList siteFileColumns() {
-    return {kMac, kMode, kAddress, kGateway, kDns1, kDns2, kPort, kName};
-}
 
 int SiteFile::columnOf(const QString& name) const {
     return static_cast<int>(columns.indexOf(name)) + 1;

@@ -9,12 +9,10 @@
 #include <QStringList>
 
 #include "app/cli/input_error.h"
-#include "app/cli/setup_request.h"
+#include "batch/setup_request.h"
+#include "batch/site_cells.h"
 
 namespace tolvane {
-
-// The columns of a site file that set a camera up, in the order --list --csv writes them.
-QStringList siteFileColumns();
 
 // One camera line of a site file: the camera to set up, or why the line cannot be used.
 struct SiteLine {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "../rules/setup_test_support.h"
-#include "app/cli/setup_values.h"
+#include "batch/setup_values.h"
 #include "camera/camera_codes.h"
 #include "fake_host_info.h"
 #include "scripted_cameras.h"

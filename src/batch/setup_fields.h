@@ -5,7 +5,7 @@
 
 #include <QStringList>
 
-#include "app/cli/setup_request.h"
+#include "batch/setup_request.h"
 #include "camera/camera_record.h"
 #include "rules/manual_setup_logic.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/cli/setup_fields.h"
+#include "batch/setup_fields.h"
 
-#include "app/cli/setup_values.h"
+#include "batch/setup_values.h"
 #include "camera/camera_codes.h"
 #include "rules/record_text.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/cli/setup_fields.h"
+#include "batch/setup_fields.h"
 
 #include <gtest/gtest.h>
 

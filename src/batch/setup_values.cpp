@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/cli/setup_values.h"
+#include "batch/setup_values.h"
 
 #include <array>
 

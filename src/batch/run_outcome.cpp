@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/cli/run_outcome.h"
+#include "batch/run_outcome.h"
 
 namespace tolvane {
 
