@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The cost of taking in one full search reply beside one bare pass over its bytes.
+// The cost of taking in one full search reply beside one bare pass over its bytes, and in front
+// of a table of many cameras.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -109,6 +110,55 @@ void BM_ReceiveValidateDecodeApply(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * reply.size()));
 }
 BENCHMARK(BM_ReceiveValidateDecodeApply);
+
+// A table of `count` other cameras, in front of the reply's camera.
+CameraTable tableOf(int count) {
+    CameraTable table;
+    table.hostMac = kHostMac;
+    for (int i = 0; i < count; ++i) {
+        CameraRecord& record = table.cameraTable[static_cast<std::size_t>(table.appendCamera())];
+        record.mac = {0x02,
+                      0x00,
+                      0x00,
+                      0x00,
+                      static_cast<std::uint8_t>(i >> 8),
+                      static_cast<std::uint8_t>(i)};
+    }
+    return table;
+}
+
+// The reply of the last camera of a site of state.range(0) cameras: findCamera walks the whole
+// table before it comes to the record.
+void BM_ApplyToTheLastOfManyCameras(benchmark::State& state) {
+    const std::vector<std::uint8_t> reply = fullReply();
+    PacketBuilder builder;
+    builder.receive(reply.data(), reply.size());
+    CameraTable table = tableOf(static_cast<int>(state.range(0)) - 1);
+    tolvane::ReplyState replyState = tolvane::ReplyState::None;
+    for (auto _ : state) {
+        applyReply(builder, table, tolvane::SocketMode::Discovery, std::nullopt, replyState);
+        benchmark::ClobberMemory();
+    }
+    if (table.cameraCount != state.range(0))
+        state.SkipWithError("the reply was not applied");
+}
+BENCHMARK(BM_ApplyToTheLastOfManyCameras)->Arg(20)->Arg(1000)->Arg(CameraTable::kCapacity);
+
+// A forged reply to a full table: the walk finds nothing and the camera is counted as dropped.
+void BM_ApplyToAFullTable(benchmark::State& state) {
+    const std::vector<std::uint8_t> reply = fullReply();
+    PacketBuilder builder;
+    builder.receive(reply.data(), reply.size());
+    CameraTable table = tableOf(CameraTable::kCapacity);
+    tolvane::ReplyState replyState = tolvane::ReplyState::None;
+    for (auto _ : state) {
+        applyReply(builder, table, tolvane::SocketMode::Discovery, std::nullopt, replyState);
+        benchmark::ClobberMemory();
+    }
+    if (table.droppedCount() != 1)
+        state.SkipWithError("the reply was not dropped");
+}
+BENCHMARK(BM_ApplyToAFullTable);
 
 }  // namespace
 

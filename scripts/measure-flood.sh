@@ -3,7 +3,7 @@
 # Measures the camera socket under a flood, in the network test bed: an emulator in cam1 plays
 # 30 cameras and sends FLOOD junk datagrams around their 30 replies to each search; the
 # discovery driver in "pc" searches once per run. For each run it prints the cameras found
-# (20 fit the table; they must be cameras 1-20), the datagrams the socket drained (all
+# (all 30, in the order of their MACs), the datagrams the socket drained (all
 # FLOOD + 30 when none was lost), the growth of the pc host's UDP RcvbufErrors
 # (/proc/net/snmp) and the drain rate: datagrams over the time spent inside the drains, from
 # the socket's debug output. Floods of 1000 and 5000, RUNS runs each.
@@ -57,14 +57,14 @@ rcvbuf_errors() {
         $1 == "Udp:" { print $column }' /proc/net/snmp
 }
 
-# One line per run: run found first20 drained expected rcvbufErrors drainUs rate bufferBytes
+# One line per run: run found inOrder drained expected rcvbufErrors drainUs rate bufferBytes
 report_run() {
     python3 - "$@" <<'PY'
 import json, re, sys
 run, flood, out, err_path, errors = sys.argv[1:6]
 result = json.loads(out)
 macs = [c["mac"] for c in result["cameras"]]
-first = ["02:77:10:00:00:%02X" % i for i in range(1, 21)]
+first = ["02:77:10:00:00:%02X" % i for i in range(1, 31)]
 drained = microseconds = 0
 for line in open(err_path):
     m = re.search(r"drained (\d+) datagrams in (\d+) us", line)
@@ -73,7 +73,7 @@ for line in open(err_path):
         microseconds += int(m.group(2))
 rate = drained / (microseconds / 1e6) if microseconds else 0
 expected = int(flood) + 30
-print(f"run {int(run):2d}: found {len(macs)} (cameras 1-20: {'yes' if macs == first else 'NO'}), "
+print(f"run {int(run):2d}: found {len(macs)} (cameras 1-30: {'yes' if macs == first else 'NO'}), "
       f"drained {drained}/{expected}, RcvbufErrors +{errors}, "
       f"drain {microseconds} us = {rate:,.0f} datagrams/s, "
       f"receive buffer {result.get('receiveBufferBytes', 0)} bytes")
@@ -86,11 +86,11 @@ import re, sys
 lines = sys.stdin.read().splitlines()
 for line in lines:
     print("  " + line)
-complete = sum(1 for l in lines if "cameras 1-20: yes" in l and re.search(r"drained (\d+)/\1,", l))
+complete = sum(1 for l in lines if "cameras 1-30: yes" in l and re.search(r"drained (\d+)/\1,", l))
 errors = sum(int(x) for x in re.findall(r"RcvbufErrors \+(\d+)", " ".join(lines)))
 rates = sorted(float(x.replace(",", "")) for x in re.findall(r"= ([\d,]+) datagrams/s", " ".join(lines)))
 median = rates[len(rates) // 2] if rates else 0
-print(f"  runs with all 20 found and nothing lost: {complete}/{len(lines)}; "
+print(f"  runs with all 30 found and nothing lost: {complete}/{len(lines)}; "
       f"RcvbufErrors total {errors}; drain rate median {median:,.0f} datagrams/s "
       f"(min {rates[0] if rates else 0:,.0f}, max {rates[-1] if rates else 0:,.0f})")'
 }

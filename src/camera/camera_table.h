@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <set>
 
@@ -30,11 +30,13 @@ inline constexpr SetupSettings kFallbackSettings{kFallbackAddress, kFallbackMask
 // its own.
 class CameraTable {
 public:
-    static constexpr int kCapacity = 20;
+    // Every camera of a large site fits; the bound only keeps a flood of forged replies, each
+    // with another MAC, from growing the table without end.
+    static constexpr int kCapacity = 4096;
 
     // The first valid record whose mac equals `mac`, or -1.
     int findCamera(const MacAddress& mac) const;
-    // Index of a new last record, or -1 when the table is full.
+    // Index of a new, zeroed last record, or -1 when the table is full.
     int appendCamera();
     // Remembers a camera that answered while the table was full; the same camera counts once.
     void noteDropped(const MacAddress& mac);
@@ -44,7 +46,10 @@ public:
     CameraRecord* selectedRecord();
     const CameraRecord* selectedRecord() const;
 
-    std::array<CameraRecord, kCapacity> cameraTable{};
+    // Records 0 to cameraCount - 1, in the order the cameras first answered. A deque, so that a
+    // record never moves while the table grows: the flows and dialogs hold references to the
+    // selected one.
+    std::deque<CameraRecord> cameraTable;
     int cameraCount = 0;
     int selectedCamera = -1;
     CameraRecord setupRecord{};
@@ -58,7 +63,7 @@ public:
     std::uint16_t requestSequence = 0;
     std::uint16_t awaitedStatus = 0;
     // Set by a headless run that looks for one camera: the search replies of every other camera
-    // are left out, so that a segment with more cameras than the table holds never crowds it out.
+    // are left out, so that a flood of other replies never crowds it out of a full table.
     std::optional<MacAddress> onlyCamera;
 
 private:

@@ -11,8 +11,8 @@
 namespace tolvane {
 
 // Validates the datagram last received into `builder` and applies it by the pair of `mode`
-// and command: a search reply in discovery mode adds or refreshes its camera's record (a
-// twenty-first camera is counted as dropped), a set-up reply while awaiting one sets
+// and command: a search reply in discovery mode adds or refreshes its camera's record (a camera
+// that finds the table full is counted as dropped), a set-up reply while awaiting one sets
 // `replyState` to acknowledged when it comes from `setupCameraMac`, the camera the set-up
 // request was addressed to. Anything else changes nothing. Returns whether the datagram passed
 // validation: a camera's reply reached this PC, whatever it said.

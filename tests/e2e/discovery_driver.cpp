@@ -2,8 +2,9 @@
 // Discovery driver for the end-to-end tests: runs the tool's discovery, the real CameraSocket
 // and CameraTable searching on the main window's schedule (a 250 ms poll that searches on
 // every tick whose count modulo 20 is 1), for a given time in the test bed's "pc" host, then
-// prints the camera table, the times of its searches and the receive buffer the socket got as
-// one JSON object.
+// prints the camera table, the times of its searches, the table's size when each search went
+// out, how the table grew (its size, looked at every millisecond, each time it changed) and the
+// receive buffer the socket got as one JSON object.
 //
 //   discovery_driver --seconds S [--host-mac MAC] [--host-ip ADDRESS]
 //
@@ -30,6 +31,7 @@ using namespace tolvane;
 
 constexpr int kPollMs = 250;
 constexpr unsigned kTicksPerSearch = 20;
+constexpr int kGrowthSampleMs = 1;
 
 qint64 monotonicMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -103,12 +105,25 @@ int main(int argc, char* argv[]) {
 
     unsigned tickCount = 0;
     QJsonArray searchTimes;
+    QJsonArray countsAtSearch;
+    QJsonArray growth;
+    QTimer growthSampler;
+    growthSampler.setTimerType(Qt::PreciseTimer);
+    int sampledCount = 0;
+    QObject::connect(&growthSampler, &QTimer::timeout, [&] {
+        if (table.cameraCount == sampledCount)
+            return;
+        sampledCount = table.cameraCount;
+        growth.append(QJsonArray{monotonicMs(), sampledCount});
+    });
+    growthSampler.start(kGrowthSampleMs);
     QTimer poll;
     poll.setTimerType(Qt::PreciseTimer);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (socket.busy())
             return;
         if (tickCount % kTicksPerSearch == 1) {
+            countsAtSearch.append(table.cameraCount);
             socket.sendSearch();
             searchTimes.append(monotonicMs());
         }
@@ -122,6 +137,8 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < table.cameraCount; ++i)
         cameras.append(cameraJson(i, table.cameraTable[static_cast<std::size_t>(i)]));
     const QJsonObject result{{QStringLiteral("searchMs"), searchTimes},
+                             {QStringLiteral("countsAtSearch"), countsAtSearch},
+                             {QStringLiteral("growth"), growth},
                              {QStringLiteral("cameraCount"), table.cameraCount},
                              {QStringLiteral("droppedCount"), table.droppedCount()},
                              {QStringLiteral("receiveBufferBytes"), socket.receiveBufferBytes()},

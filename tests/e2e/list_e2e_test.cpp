@@ -217,7 +217,8 @@ TEST_F(ListE2e, HostNameUnknownToTheHostsFileDelaysNothing) {
         EXPECT_EQ(senderFields(search).toHex(), senderFields(listedSearches[0]).toHex());
 }
 
-TEST_F(ListE2e, TwentyOneCamerasListTwentyAndWarnOfTheOther) {
+// More cameras than the old list of twenty held: all are listed, with no warning.
+TEST_F(ListE2e, TwentyOneCamerasAreAllListed) {
     TestBed bed(1);
     TOLVANE_REQUIRE_BED(bed);
     EmulatorProcess many(bed, QStringLiteral("cam1"),
@@ -230,12 +231,74 @@ TEST_F(ListE2e, TwentyOneCamerasListTwentyAndWarnOfTheOther) {
     ASSERT_TRUE(result.finished);
     EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
     const QJsonObject listed = QJsonDocument::fromJson(result.out).object();
-    EXPECT_EQ(listed.value("cameras").toArray().size(), 20) << result.out.toStdString();
-    EXPECT_EQ(listed.value("dropped").toInt(), 1);
-    EXPECT_TRUE(
-        result.err.contains("tolvane: More cameras answered than can be listed; not shown: "
-                            "1."))
-        << result.err.toStdString();
+    EXPECT_EQ(listed.value("cameras").toArray().size(), 21) << result.out.toStdString();
+    EXPECT_EQ(listed.value("dropped").toInt(-1), 0);
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+}
+
+// "02-77-10-00-HH-LL" for camera `n` of emulator `site` (its MACs start at 02:77:10:00:site:00).
+QString siteMac(int site, int n) {
+    const int value = (site << 8) + n;
+    return QStringLiteral("02-77-10-00-%1-%2")
+        .arg(value >> 8, 2, 16, QLatin1Char('0'))
+        .arg(value & 0xFF, 2, 16, QLatin1Char('0'))
+        .toUpper();
+}
+
+// A site of a few hundred cameras in three hosts: 250 configured ones, 50 new ones that all
+// came up at one default address, and one at the pc's own address. Every camera is listed
+// once, numbered 1 to 301.
+TEST_F(ListE2e, AWholeSiteOfThreeHundredCamerasIsListed) {
+    constexpr int kConfigured = 250;
+    constexpr int kFactoryNew = 50;
+    constexpr int kAll = kConfigured + kFactoryNew + 1;
+    TestBed bed(3);
+    TOLVANE_REQUIRE_BED(bed);
+    EmulatorProcess configured(bed, QStringLiteral("cam1"),
+                               {"--profile", "static", "--count", QString::number(kConfigured),
+                                "--mac", "02:77:10:00:01:00", "--ip", "10.77.1.1"});
+    EmulatorProcess factoryNew(
+        bed, QStringLiteral("cam2"),
+        {"--profile", "factory-new", "--count", QString::number(kFactoryNew), "--mac",
+         "02:77:10:00:02:00", "--ip", "192.168.0.253", "--same-ip"});
+    EmulatorProcess atThePcsAddress(bed, QStringLiteral("cam3"),
+                                    {"--profile", "static", "--mac", "02:77:10:00:03:00", "--ip",
+                                     bed.value(QStringLiteral("TESTBED_PC_IP"))});
+    expectListening(configured);
+    expectListening(factoryNew);
+    expectListening(atThePcsAddress);
+
+    // Two searches: the second finds every record in place.
+    const ProcessResult result = list(bed, {QStringLiteral("--json")}, 6);
+
+    ASSERT_TRUE(result.finished);
+    EXPECT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonObject listed = QJsonDocument::fromJson(result.out).object();
+    const QJsonArray cameras = listed.value("cameras").toArray();
+    ASSERT_EQ(cameras.size(), kAll) << result.err.toStdString();
+    EXPECT_EQ(listed.value("dropped").toInt(-1), 0);
+    QStringList numbers;
+    QStringList macs;
+    for (const QJsonValue& camera : cameras) {
+        numbers << camera.toObject().value("number").toString().trimmed();
+        macs << camera.toObject().value("macAddress").toString();
+    }
+    QStringList expectedNumbers;
+    for (int n = 1; n <= kAll; ++n)
+        expectedNumbers << QString::number(n);
+    EXPECT_EQ(numbers, expectedNumbers) << "numbered in table order, from 1";
+    QStringList expectedMacs;
+    for (int n = 0; n < kConfigured; ++n)
+        expectedMacs << siteMac(1, n);
+    for (int n = 0; n < kFactoryNew; ++n)
+        expectedMacs << siteMac(2, n);
+    expectedMacs << siteMac(3, 0);
+    macs.sort();
+    EXPECT_EQ(macs, expectedMacs);
+    for (const EmulatorProcess* emulator : {&configured, &factoryNew, &atThePcsAddress}) {
+        for (const QJsonObject& reply : emulator->events(QStringLiteral("reply")))
+            ASSERT_FALSE(reply.contains("error")) << "every reply went out";
+    }
 }
 
 }  // namespace

@@ -23,8 +23,8 @@
 namespace tolvane::test {
 namespace {
 
-// One record per status word of the IPv4 view: twenty, the list's capacity, so the list also
-// carries its vertical scroll bar.
+// One record per status word of the IPv4 view: twenty, more than the list shows at once, so the
+// list also carries its vertical scroll bar.
 struct StatusRecord {
     std::uint16_t statusCode;
     std::uint8_t networkMode;

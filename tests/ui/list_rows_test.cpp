@@ -225,7 +225,8 @@ protected:
 };
 
 TEST_F(RefreshRowTexts, ShowsTheStatusThenClearsIt) {
-    cameras.cameraCount = 2;
+    cameras.appendCamera();
+    cameras.appendCamera();
     cameras.cameraTable[1] = cameraWithStatus(0xC000);
     const RowTexts first = atNextSearch(1, ListView::IPv4);
     EXPECT_EQ(first[4], QStringLiteral("Local setup completed(c000)"));
@@ -235,7 +236,7 @@ TEST_F(RefreshRowTexts, ShowsTheStatusThenClearsIt) {
 }
 
 TEST_F(RefreshRowTexts, ClearsTheStatusInTheIpv6ViewToo) {
-    cameras.cameraCount = 1;
+    cameras.appendCamera();
     cameras.cameraTable[0] = cameraWithStatus(0xC000);
     EXPECT_EQ(atNextSearch(0, ListView::IPv6)[4], QStringLiteral("-----"));
     EXPECT_EQ(cameras.cameraTable[0].statusCode, 0);

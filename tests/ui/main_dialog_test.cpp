@@ -21,7 +21,8 @@ namespace {
 using MainDialogStartup = test::MainDialogFixture;
 
 TEST_F(MainDialogStartup, WithAnAddressStartsPollingAndShowsTheStartupPanel) {
-    cameras.cameraCount = 3;
+    for (int i = 0; i < 3; ++i)
+        cameras.appendCamera();
     cameras.selectedCamera = 1;
     auto main = makeMainDialog();
 

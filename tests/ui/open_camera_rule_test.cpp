@@ -25,7 +25,8 @@ class OpenSelectedCameraRule : public ::testing::TestWithParam<OpenCase> {};
 
 TEST_P(OpenSelectedCameraRule, MessagesAndRequest) {
     CameraTable cameras;
-    cameras.cameraCount = 2;
+    cameras.appendCamera();
+    cameras.appendCamera();
     cameras.selectedCamera = GetParam().selected;
     CameraRecord& record = cameras.cameraTable[1];
     record.statusCode = GetParam().statusCode;

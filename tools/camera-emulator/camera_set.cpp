@@ -28,7 +28,8 @@ std::vector<EmulatedCamera> makeCameras(const EmulatorOptions& options) {
     for (int i = 0; i < options.count; ++i) {
         CameraRecord record = profileRecord(options.profile, nextMac(options.mac, i), i);
         if (options.ipAddress) {
-            record.ipAddress = *options.ipAddress + static_cast<std::uint32_t>(i);
+            record.ipAddress =
+                *options.ipAddress + (options.sameAddress ? 0u : static_cast<std::uint32_t>(i));
             record.staticIpAddress = record.ipAddress;
             if (record.subnetMask == 0)
                 record.subnetMask = kDefaultMask;

@@ -95,8 +95,12 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         QStringLiteral("script"));
     const QCommandLineOption count(QStringLiteral("count"),
                                    QStringLiteral("Number of cameras, with consecutive MACs "
-                                                  "(1 to 64, default 1)."),
+                                                  "(1 to %1, default 1).")
+                                       .arg(kMaxCameras),
                                    QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption sameIp(QStringLiteral("same-ip"),
+                                    QStringLiteral("Every camera reports the --ip address, as "
+                                                   "new cameras at one default address do."));
     const QCommandLineOption unicast(QStringLiteral("unicast"),
                                      QStringLiteral("Answer to the sender's address and port "
                                                     "instead of broadcasting to port 10669."));
@@ -142,9 +146,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     const QCommandLineOption runSeconds(QStringLiteral("run-seconds"),
                                         QStringLiteral("End after this many seconds."),
                                         QStringLiteral("seconds"));
-    parser.addOptions({profile, mac, ip, port, status, afterRestart, count, unicast, silence, delay,
-                       interfaceName, dropShare, seed, corrupt, foreign, ignoreSetup, flood, log,
-                       runSeconds});
+    parser.addOptions({profile, mac,     ip,          port,  status,        afterRestart, count,
+                       sameIp,  unicast, silence,     delay, interfaceName, dropShare,    seed,
+                       corrupt, foreign, ignoreSetup, flood, log,           runSeconds});
 
     if (!parser.parse(arguments))
         return error(parser.errorText());
@@ -214,6 +218,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                              .arg(kMaxCameras)
                              .arg(parser.value(count)));
     }
+    o.sameAddress = parser.isSet(sameIp);
+    if (o.sameAddress && !o.ipAddress)
+        return error(QStringLiteral("--same-ip needs --ip"));
     o.unicast = parser.isSet(unicast);
     o.restartSilenceMs = toMs(kDefaultSilenceSeconds);
     if (parser.isSet(silence)) {

@@ -17,7 +17,8 @@ namespace tolvane::emulator {
 // MAC of the first camera when none is given: locally administered, so it can clash with
 // no real device.
 inline constexpr MacAddress kDefaultMac{0x02, 0x00, 0x5E, 0x10, 0x00, 0x01};
-inline constexpr int kMaxCameras = 64;
+// A site of many cameras on one segment; one datagram of a search answered by each.
+inline constexpr int kMaxCameras = 1024;
 // Junk datagrams around one burst of replies at most.
 inline constexpr int kMaxFlood = 20000;
 
@@ -25,6 +26,8 @@ struct EmulatorOptions {
     Profile profile = Profile::FactoryNew;
     MacAddress mac = kDefaultMac;
     std::optional<std::uint32_t> ipAddress;  // host order
+    // Every camera reports ipAddress, as new cameras that all come up at one default address.
+    bool sameAddress = false;
     std::optional<std::uint16_t> webPort;
     std::optional<std::uint16_t> status;
     std::optional<StatusScript> statusAfterRestart;

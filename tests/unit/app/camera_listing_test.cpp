@@ -33,7 +33,7 @@ CameraRecord cameraAt(std::uint32_t address, std::uint16_t port, std::uint16_t s
 
 class CameraListingTest : public testing::Test {
 protected:
-    void add(const CameraRecord& record) { cameras.cameraTable[cameras.cameraCount++] = record; }
+    void add(const CameraRecord& record) { cameras.cameraTable[cameras.appendCamera()] = record; }
     CameraTable cameras;
     // Nothing is sent.
     DiscoverySession offline{cameras, nullptr};
@@ -231,7 +231,7 @@ protected:
         CameraRecord record = cameraAt(0x0A010203, 80, 0xC100);
         record.mac[5] = static_cast<std::uint8_t>(cameras.cameraCount);
         record.networkInterface = {interfaceName, 7};
-        cameras.cameraTable[cameras.cameraCount++] = record;
+        cameras.cameraTable[cameras.appendCamera()] = record;
     }
 
     // Runs the listing's first search and rebuild.
@@ -267,7 +267,7 @@ TEST_F(InterfaceListingTest, TextNamesTheInterfaceOnlyWhenSeveralAreSearched) {
 TEST_F(InterfaceListingTest, JsonAlwaysCarriesTheInterface) {
     open({kCable});
     addFoundOn("eth1");
-    cameras.cameraTable[cameras.cameraCount++] = cameraAt(0x0A010204, 80, 0xC100);
+    cameras.cameraTable[cameras.appendCamera()] = cameraAt(0x0A010204, 80, 0xC100);
     const QJsonArray listed = QJsonDocument::fromJson(listAfterASearch()->jsonOutput())
                                   .object()
                                   .value("cameras")

@@ -83,7 +83,8 @@ TEST(SiteFileTest, ColumnsInAnyOrderQuotesBlankLinesAndCarriageReturns) {
 
 TEST(SiteFileTest, TheListingsOwnCsvReadsBackUnchanged) {
     CameraTable cameras;
-    cameras.cameraCount = 2;
+    cameras.appendCamera();
+    cameras.appendCamera();
     CameraRecord& fixed = cameras.cameraTable[0];
     fixed.mac = {0x02, 0x00, 0x5E, 0x10, 0x00, 0x01};
     fixed.networkMode = 0x02;

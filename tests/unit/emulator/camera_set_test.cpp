@@ -27,6 +27,18 @@ TEST(CameraSet, CountCamerasWithConsecutiveMacsAndAddresses) {
     EXPECT_EQ(third.networkMode, 0x02);
 }
 
+TEST(CameraSet, SameIpGivesEveryCameraTheOneAddress) {
+    EmulatorOptions options;
+    options.ipAddress = 0xC0A800FDu;
+    options.sameAddress = true;
+    options.count = 300;
+    const std::vector<EmulatedCamera> cameras = makeCameras(options);
+    ASSERT_EQ(cameras.size(), 300u);
+    EXPECT_EQ(cameras[299].mac(), (MacAddress{0x02, 0x00, 0x5E, 0x10, 0x01, 0x2C}));
+    for (const EmulatedCamera& camera : cameras)
+        ASSERT_EQ(camera.reportedRecord(0).ipAddress, 0xC0A800FDu);
+}
+
 TEST(CameraSet, FactoryNewCameraGivenAnAddressGetsAMaskToo) {
     EmulatorOptions options;
     options.ipAddress = 0x0A4D0065u;

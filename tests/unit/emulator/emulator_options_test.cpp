@@ -42,7 +42,8 @@ TEST(EmulatorOptions, ReadsEveryOption) {
                                     "--status-after-restart",
                                     "0xC100:1,0x8200",
                                     "--count",
-                                    "21",
+                                    "1024",
+                                    "--same-ip",
                                     "--unicast",
                                     "--restart-silence",
                                     "0.5",
@@ -72,7 +73,8 @@ TEST(EmulatorOptions, ReadsEveryOption) {
     EXPECT_EQ(o.status, 0x8D00);
     ASSERT_TRUE(o.statusAfterRestart);
     EXPECT_EQ(o.statusAfterRestart->statusAt(1000), 0x8200);
-    EXPECT_EQ(o.count, 21);
+    EXPECT_EQ(o.count, 1024);
+    EXPECT_TRUE(o.sameAddress);
     EXPECT_TRUE(o.unicast);
     EXPECT_EQ(o.restartSilenceMs, 500);
     EXPECT_EQ(o.restartDelayMs, 2500);
@@ -117,12 +119,12 @@ INSTANTIATE_TEST_SUITE_P(
         Arguments{{"--ip", "10.77.0"}}, Arguments{{"--ip", "fe80::1"}}, Arguments{{"--port", "0"}},
         Arguments{{"--port", "65536"}}, Arguments{{"--status", "0x1FFFF"}},
         Arguments{{"--status-after-restart", "0xC100:30"}}, Arguments{{"--count", "0"}},
-        Arguments{{"--count", "65"}}, Arguments{{"--restart-silence", "-1"}},
-        Arguments{{"--restart-silence", "nan"}}, Arguments{{"--restart-delay", "-0.5"}},
-        Arguments{{"--restart-delay", "x"}}, Arguments{{"--flood", "-1"}},
-        Arguments{{"--flood", "20001"}}, Arguments{{"--flood", "many"}},
-        Arguments{{"--drop-share", "1.5"}}, Arguments{{"--seed", "-3"}},
-        Arguments{{"--run-seconds", "0"}}, Arguments{{"--log"}}));
+        Arguments{{"--count", "1025"}}, Arguments{{"--same-ip"}},
+        Arguments{{"--restart-silence", "-1"}}, Arguments{{"--restart-silence", "nan"}},
+        Arguments{{"--restart-delay", "-0.5"}}, Arguments{{"--restart-delay", "x"}},
+        Arguments{{"--flood", "-1"}}, Arguments{{"--flood", "20001"}},
+        Arguments{{"--flood", "many"}}, Arguments{{"--drop-share", "1.5"}},
+        Arguments{{"--seed", "-3"}}, Arguments{{"--run-seconds", "0"}}, Arguments{{"--log"}}));
 
 TEST(EmulatorOptions, HelpAndVersionAreNotErrors) {
     const CommandLine help = parse({"--help"});

@@ -73,7 +73,8 @@ TEST_F(CameraSocketTest, SearchRequestIsByteExact) {
 
 TEST_F(CameraSocketTest, RestartRequestGoesToTheSelectedCamera) {
     open(loopback());
-    table.cameraCount = 2;
+    table.appendCamera();
+    table.appendCamera();
     table.cameraTable[1].mac = test::kRestartMac;
     table.selectedCamera = 1;
     table.requestSequence = 0x0102;
@@ -83,7 +84,7 @@ TEST_F(CameraSocketTest, RestartRequestGoesToTheSelectedCamera) {
 
 TEST_F(CameraSocketTest, RestartWithoutSelectionSendsNothing) {
     open(loopback());
-    table.cameraCount = 1;
+    table.appendCamera();
     table.selectedCamera = -1;
     socket->sendRestart();
     socket->sendSearch();
@@ -122,7 +123,7 @@ TEST_F(CameraSocketTest, RecordSetupCarriesTheRecordAndSequence) {
 TEST_F(CameraSocketTest, SameSequenceInEveryCopy) {
     open(loopback());
     table.targetMac = test::kByMacTarget;
-    table.cameraCount = 1;
+    table.appendCamera();
     table.cameraTable[0].mac = test::kByMacTarget;
     table.selectedCamera = 0;
     table.requestSequence = 300;

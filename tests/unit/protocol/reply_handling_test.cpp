@@ -276,32 +276,49 @@ TEST_F(ReplyHandlingTest, SecondReplyRefreshesTheSameRecordWhole) {
     EXPECT_EQ(table.cameraTable[0].ipAddress, 0u);
 }
 
-TEST_F(ReplyHandlingTest, TwentyFirstCameraIsDropped) {
-    for (std::uint8_t i = 1; i <= 21; ++i) {
-        CraftedReply reply = searchReply();
-        reply.cameraMac[5] = i;
-        receive(reply.bytes());
-    }
-    ASSERT_EQ(table.cameraCount, 20);
-    EXPECT_EQ(table.cameraTable[19].mac[5], 20);
-    EXPECT_EQ(table.findCamera({0x00, 0x80, 0x45, 0x00, 0x00, 21}), -1);
+// The search reply of camera number `n` (from 1): searchReply() with the number in the MAC's
+// last two bytes and the first of `prefix`.
+CraftedReply numberedReply(int n, std::uint8_t prefix = 0x00) {
+    CraftedReply reply = searchReply();
+    reply.cameraMac[3] = prefix;
+    reply.cameraMac[4] = static_cast<std::uint8_t>(n >> 8);
+    reply.cameraMac[5] = static_cast<std::uint8_t>(n);
+    return reply;
+}
+
+TEST_F(ReplyHandlingTest, FillsToTheCapacityInOrderOfFirstAnswerAndDropsTheNext) {
+    constexpr int kFull = CameraTable::kCapacity;
+    for (int n = 1; n <= kFull + 1; ++n)
+        receive(numberedReply(n).bytes());
+    ASSERT_EQ(table.cameraCount, kFull);
+    EXPECT_EQ(table.cameraTable[0].mac, numberedReply(1).cameraMac);
+    EXPECT_EQ(table.cameraTable[kFull - 1].mac, numberedReply(kFull).cameraMac);
+    EXPECT_EQ(table.findCamera(numberedReply(kFull + 1).cameraMac), -1);
     EXPECT_EQ(table.droppedCount(), 1);
     // Still dropped when an earlier camera answers again.
-    CraftedReply first = searchReply();
-    first.cameraMac[5] = 1;
-    receive(first.bytes());
-    CraftedReply extra = searchReply();
-    extra.cameraMac[5] = 21;
-    receive(extra.bytes());
-    EXPECT_EQ(table.cameraCount, 20);
-    EXPECT_EQ(table.findCamera(first.cameraMac), 0);
+    receive(numberedReply(1).bytes());
+    receive(numberedReply(kFull + 1).bytes());
+    EXPECT_EQ(table.cameraCount, kFull);
+    EXPECT_EQ(table.findCamera(numberedReply(1).cameraMac), 0);
     EXPECT_EQ(table.droppedCount(), 1) << "a camera that answers again counts once";
-    extra.cameraMac[5] = 22;
-    receive(extra.bytes());
+    receive(numberedReply(kFull + 2).bytes());
     EXPECT_EQ(table.droppedCount(), 2);
 }
 
-// A run that looks for one camera finds it behind more others than the table holds.
+// A site larger than the old list of twenty: every camera keeps the number of its first answer,
+// whatever order the later answers come in.
+TEST_F(ReplyHandlingTest, HundredsOfCamerasKeepTheirFirstPlaces) {
+    for (int n = 300; n >= 1; --n)
+        receive(numberedReply(n).bytes());
+    for (int n = 1; n <= 300; ++n)
+        receive(numberedReply(n).bytes());
+    ASSERT_EQ(table.cameraCount, 300);
+    EXPECT_EQ(table.droppedCount(), 0);
+    for (int index = 0; index < 300; ++index)
+        ASSERT_EQ(table.cameraTable[index].mac, numberedReply(300 - index).cameraMac) << index;
+}
+
+// A run that looks for one camera lists it alone, however many others answer.
 TEST_F(ReplyHandlingTest, OnlyTheCameraLookedForIsListed) {
     table.onlyCamera = MacAddress{0x00, 0x80, 0x45, 0x00, 0x00, 30};
     for (std::uint8_t i = 1; i <= 30; ++i) {
@@ -315,18 +332,11 @@ TEST_F(ReplyHandlingTest, OnlyTheCameraLookedForIsListed) {
 }
 
 TEST_F(ReplyHandlingTest, DroppedCountStaysBoundedUnderAFloodOfMacs) {
-    for (std::uint8_t i = 1; i <= 20; ++i) {
-        CraftedReply reply = searchReply();
-        reply.cameraMac[5] = i;
-        receive(reply.bytes());
-    }
-    for (int i = 0; i < 3000; ++i) {
-        CraftedReply forged = searchReply();
-        forged.cameraMac[3] = static_cast<std::uint8_t>(i >> 8);
-        forged.cameraMac[4] = static_cast<std::uint8_t>(i);
-        receive(forged.bytes());
-    }
-    EXPECT_EQ(table.cameraCount, 20);
+    for (int n = 1; n <= CameraTable::kCapacity; ++n)
+        receive(numberedReply(n).bytes());
+    for (int n = 0; n < 3000; ++n)
+        receive(numberedReply(n, 0xFF).bytes());
+    EXPECT_EQ(table.cameraCount, CameraTable::kCapacity);
     EXPECT_EQ(table.droppedCount(), 1000);
 }
 
