@@ -66,7 +66,7 @@
     <name>tolvane::CameraList</name>
     <message>
         <source>Interface</source>
-        <translation>インターフェイス</translation>
+        <translation>インターフェース</translation>
     </message>
 </context>
 <context>
@@ -150,11 +150,11 @@ IPアドレスが他の機器と重複したカメラは、電源を入れ直し
     </message>
     <message>
         <source>Interface</source>
-        <translation>インターフェイス</translation>
+        <translation>インターフェース</translation>
     </message>
     <message>
         <source>Searching for cameras on: %1</source>
-        <translation>カメラを検索しているインターフェイス: %1</translation>
+        <translation>カメラを検索しているインターフェース：%1</translation>
     </message>
 </context>
 <context>

@@ -437,15 +437,15 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-193">
         <source>No camera answered, and the firewalld firewall runs on this PC: it drops the cameras&apos; replies unless they are allowed. Allow them with &quot;%1&quot;, and for good with &quot;%2&quot;.</source>
-        <translation>Aucune caméra n’a répondu, et le pare-feu firewalld est actif sur cet ordinateur&#xa0;: il rejette les réponses des caméras qui ne sont pas autorisées. Autorisez-les avec «&#xa0;%1&#xa0;», et durablement avec «&#xa0;%2&#xa0;».</translation>
+        <translation>Aucune caméra n’a répondu, et le pare-feu firewalld est actif sur cet ordinateur&#xa0;: il bloque les réponses des caméras tant qu’elles ne sont pas autorisées. Autorisez-les avec «&#xa0;%1&#xa0;», et de façon permanente avec «&#xa0;%2&#xa0;».</translation>
     </message>
     <message id="tolvane-194">
         <source>No camera answered, and the ufw firewall is enabled on this PC: it may drop the cameras&apos; replies. Allow them with &quot;%1&quot;.</source>
-        <translation>Aucune caméra n’a répondu, et le pare-feu ufw est activé sur cet ordinateur&#xa0;: il peut rejeter les réponses des caméras. Autorisez-les avec «&#xa0;%1&#xa0;».</translation>
+        <translation>Aucune caméra n’a répondu, et le pare-feu ufw est activé sur cet ordinateur&#xa0;: il peut bloquer les réponses des caméras. Autorisez-les avec «&#xa0;%1&#xa0;».</translation>
     </message>
     <message id="tolvane-195">
         <source>No camera answered. Check that the cameras are powered and on this PC&apos;s network segment (routers do not forward the search); a firewall must allow UDP port 10669 from the LAN.</source>
-        <translation>Aucune caméra n’a répondu. Vérifiez que les caméras sont sous tension et sur le même segment réseau que cet ordinateur (les routeurs ne transmettent pas la recherche)&#xa0;; un pare-feu doit autoriser le port UDP 10669 depuis le réseau local.</translation>
+        <translation>Aucune caméra n’a répondu. Vérifiez que les caméras sont sous tension et sur le même segment réseau que cet ordinateur (les routeurs ne transmettent pas la recherche)&#xa0;; un pare-feu doit autoriser le trafic UDP entrant du réseau local vers le port 10669.</translation>
     </message>
     <message id="tolvane-301">
         <source>line %1, column %2 (%3)</source>
@@ -489,7 +489,7 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-311">
         <source>&apos;%1&apos; does not pass the check of the manual set-up.</source>
-        <translation>«&#xa0;%1&#xa0;» ne passe pas le contrôle de la configuration manuelle.</translation>
+        <translation>«&#xa0;%1&#xa0;» est refusé par le contrôle de la configuration manuelle.</translation>
     </message>
     <message id="tolvane-312">
         <source>this camera does not take a name.</source>
@@ -509,7 +509,7 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-316">
         <source>%1 cells where the header names %2.</source>
-        <translation>%1 cellules alors que l’en-tête en nomme %2.</translation>
+        <translation>cellules sur cette ligne&#xa0;: %1&#xa0;; colonnes de l’en-tête&#xa0;: %2.</translation>
     </message>
     <message id="tolvane-317">
         <source>a quoted cell is not closed.</source>
@@ -545,19 +545,19 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-325">
         <source>found at %1, port %2</source>
-        <translation>trouvée à %1, port %2</translation>
+        <translation>trouvée à l’adresse %1, port %2</translation>
     </message>
     <message id="tolvane-326">
         <source>the camera did not answer within %1 s.</source>
-        <translation>la caméra n’a pas répondu en %1 s.</translation>
+        <translation>la caméra n’a pas répondu dans les %1&#xa0;s.</translation>
     </message>
     <message id="tolvane-327">
         <source>the settings pass the checks of the manual set-up</source>
-        <translation>les réglages passent les contrôles de la configuration manuelle</translation>
+        <translation>les paramètres satisfont aux contrôles de la configuration manuelle</translation>
     </message>
     <message id="tolvane-328">
         <source>checking that no other device answers at %1</source>
-        <translation>vérification qu’aucun autre appareil ne répond à %1</translation>
+        <translation>vérification qu’aucun autre appareil ne répond à l’adresse %1</translation>
     </message>
     <message id="tolvane-329">
         <source>%1 is free</source>
@@ -565,7 +565,7 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-330">
         <source>another device answers at %1; nothing was sent.</source>
-        <translation>un autre appareil répond à %1&#xa0;; rien n’a été envoyé.</translation>
+        <translation>un autre appareil répond à l’adresse %1&#xa0;; rien n’a été envoyé.</translation>
     </message>
     <message id="tolvane-331">
         <source>sending the set-up</source>
@@ -581,15 +581,15 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-334">
         <source>the camera is back at %1, port %2</source>
-        <translation>la caméra est de retour à %1, port %2</translation>
+        <translation>la caméra est de retour à l’adresse %1, port %2</translation>
     </message>
     <message id="tolvane-335">
         <source>verified: the camera reports the new settings</source>
-        <translation>vérifié&#xa0;: la caméra indique les nouveaux réglages</translation>
+        <translation>vérifié&#xa0;: la caméra indique les nouveaux paramètres</translation>
     </message>
     <message id="tolvane-336">
         <source>the camera came back without the new settings: %1</source>
-        <translation>la caméra est revenue sans les nouveaux réglages&#xa0;: %1</translation>
+        <translation>la caméra est revenue sans les nouveaux paramètres&#xa0;: %1</translation>
     </message>
     <message id="tolvane-337">
         <source>the camera did not acknowledge the set-up; no restart was sent.</source>
@@ -601,7 +601,7 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-339">
         <source>dry run: every check passed, nothing sent</source>
-        <translation>essai à blanc&#xa0;: tous les contrôles sont passés, rien n’a été envoyé</translation>
+        <translation>essai à blanc&#xa0;: tous les contrôles ont réussi, rien n’a été envoyé</translation>
     </message>
     <message id="tolvane-340">
         <source>sending the set-up by MAC address</source>
@@ -609,11 +609,11 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-341">
         <source>waiting for the camera to answer at %1</source>
-        <translation>attente d’une réponse de la caméra à %1</translation>
+        <translation>attente d’une réponse de la caméra à l’adresse %1</translation>
     </message>
     <message id="tolvane-342">
         <source>the camera did not answer at %1 in time.</source>
-        <translation>la caméra n’a pas répondu à %1 à temps.</translation>
+        <translation>la caméra n’a pas répondu à temps à l’adresse %1.</translation>
     </message>
     <message id="tolvane-343">
         <source>not run: an earlier camera failed (--stop-on-error).</source>
@@ -637,7 +637,7 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-348">
         <source>invalid input</source>
-        <translation>saisie invalide</translation>
+        <translation>saisie non valide</translation>
     </message>
     <message id="tolvane-349">
         <source>not found</source>
@@ -665,11 +665,183 @@ Préparation de la configuration réseau d’après les paramètres réseau de c
     </message>
     <message id="tolvane-355">
         <source>%1 of %2 cameras succeeded.</source>
-        <translation>%1 caméra(s) sur %2 ont réussi.</translation>
+        <translation>Caméras traitées sans erreur&#xa0;: %1 sur %2.</translation>
     </message>
     <message id="tolvane-356">
         <source>the camera came back with IPsec still on.</source>
         <translation>la caméra est revenue avec IPsec toujours activé.</translation>
+    </message>
+    <message id="tolvane-520">
+        <source>cannot create the single-instance lock %1.</source>
+        <translation>impossible de créer le verrou d’instance unique %1.</translation>
+    </message>
+    <message id="tolvane-521">
+        <source>cannot receive camera replies: UDP port %1 is not available.</source>
+        <translation>impossible de recevoir les réponses des caméras&#xa0;: le port UDP %1 n’est pas disponible.</translation>
+    </message>
+    <message id="tolvane-522">
+        <source>there is no network interface named &apos;%1&apos;.</source>
+        <translation>il n’existe aucune interface réseau nommée «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message id="tolvane-523">
+        <source>%1: %2</source>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
+    <message id="tolvane-524">
+        <source>line %1, column %2</source>
+        <translation>ligne %1, colonne %2</translation>
+    </message>
+    <message id="tolvane-525">
+        <source>Try &apos;tolvane --help&apos; for more information.</source>
+        <translation>Essayez «&#xa0;tolvane --help&#xa0;» pour en savoir plus.</translation>
+    </message>
+    <message id="tolvane-526">
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue&#xa0;: «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message id="tolvane-527">
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message id="tolvane-528">
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>«&#xa0;%1&#xa0;» n’accepte pas de valeur.</translation>
+    </message>
+    <message id="tolvane-529">
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu&#xa0;: «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message id="tolvane-530">
+        <source>Unknown language &apos;%1&apos;: use en, ja, fr or zh_CN.</source>
+        <translation>Langue inconnue «&#xa0;%1&#xa0;»&#xa0;: utilisez en, ja, fr ou zh_CN.</translation>
+    </message>
+    <message id="tolvane-531">
+        <source>The interface name is empty.</source>
+        <translation>Le nom de l’interface réseau est vide.</translation>
+    </message>
+    <message id="tolvane-532">
+        <source>--seconds and --json only go with --list, --setup, --setup-by-mac or --apply.</source>
+        <translation>--seconds et --json ne s’utilisent qu’avec --list, --setup, --setup-by-mac ou --apply.</translation>
+    </message>
+    <message id="tolvane-533">
+        <source>--seconds takes a whole number from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--seconds attend un nombre entier de 1 à %1, et non «&#xa0;%2&#xa0;».</translation>
+    </message>
+    <message id="tolvane-534">
+        <source>Usage: %1 [options]</source>
+        <translation>Utilisation&#xa0;: %1 [options]</translation>
+    </message>
+    <message id="tolvane-535">
+        <source>Finds the network cameras on this computer&apos;s Ethernet segment and gives them their network settings.</source>
+        <translation>Recherche les caméras réseau du segment Ethernet de cet ordinateur et leur donne leurs paramètres réseau.</translation>
+    </message>
+    <message id="tolvane-536">
+        <source>Exit status of a set-up: 0 verified (or, with --dry-run, every check passed), 1 no acknowledgement, time-out or the camera came back without the new settings (with --apply: any camera failed), 2 invalid input, 3 camera not found, 4 address in use, 5 another instance runs.</source>
+        <translation>Code de sortie d’une configuration&#xa0;: 0 vérifiée (ou, avec --dry-run, tous les contrôles ont réussi)&#xa0;; 1 pas d’accusé de réception, délai dépassé ou caméra revenue sans les nouveaux paramètres (avec --apply&#xa0;: une caméra a échoué)&#xa0;; 2 saisie non valide&#xa0;; 3 caméra introuvable&#xa0;; 4 adresse occupée&#xa0;; 5 un autre Tolvane est en cours d’exécution.</translation>
+    </message>
+    <message id="tolvane-537">
+        <source>Options:</source>
+        <translation>Options&#xa0;:</translation>
+    </message>
+    <message id="tolvane-538">
+        <source>Show this help and exit.</source>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message id="tolvane-539">
+        <source>Show the version and exit.</source>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message id="tolvane-540">
+        <source>Interface language: en, ja, fr or zh_CN (default: from the locale).</source>
+        <translation>Langue de l’interface&#xa0;: en, ja, fr ou zh_CN (par défaut&#xa0;: selon les paramètres régionaux).</translation>
+    </message>
+    <message id="tolvane-541">
+        <source>Use only the network interface &lt;name&gt; for this computer&apos;s address and for the camera traffic.</source>
+        <translation>N’utilise que l’interface réseau &lt;name&gt; pour l’adresse de cet ordinateur et pour le trafic des caméras.</translation>
+    </message>
+    <message id="tolvane-542">
+        <source>Without a window: search for cameras, then print one line per camera (number, MAC address, IPv4 address, port, status and, when several interfaces are searched, the interface, separated by tabs).</source>
+        <translation>Sans fenêtre&#xa0;: recherche les caméras, puis affiche une ligne par caméra (numéro, adresse MAC, adresse IPv4, port, état et, quand plusieurs interfaces sont parcourues, l’interface, séparés par des tabulations).</translation>
+    </message>
+    <message id="tolvane-543">
+        <source>With --list: search for &lt;n&gt; seconds (default %1). With a set-up: wait at most &lt;n&gt; seconds for the camera to answer the search.</source>
+        <translation>Avec --list&#xa0;: recherche pendant &lt;n&gt;&#xa0;secondes (%1 par défaut). Avec une configuration&#xa0;: attend au plus &lt;n&gt;&#xa0;secondes que la caméra réponde à la recherche.</translation>
+    </message>
+    <message id="tolvane-544">
+        <source>With --list: print a JSON object with the cameras (row texts, interface and raw fields), how many answered but did not fit in the list and, when none answered, why. With a set-up: print the result and the camera&apos;s last record as JSON.</source>
+        <translation>Avec --list&#xa0;: affiche un objet JSON avec les caméras (textes de ligne, interface et champs bruts), le nombre de caméras qui ont répondu sans trouver place dans la liste et, si aucune n’a répondu, pourquoi. Avec une configuration&#xa0;: affiche le résultat et le dernier enregistrement de la caméra en JSON.</translation>
+    </message>
+    <message id="tolvane-545">
+        <source>With --list: print CSV, first the columns of an --apply file, then those of --json.</source>
+        <translation>Avec --list&#xa0;: affiche du CSV, d’abord les colonnes d’un fichier pour --apply, puis celles de --json.</translation>
+    </message>
+    <message id="tolvane-546">
+        <source>Without a window: search for the camera with the MAC address &lt;mac&gt; (02:00:5E:10:00:01, 02-00-5E-10-00-01 or 02005E100001) and give it the settings below, as the manual set-up does; the settings not given keep the values the manual set-up opens with. Example: --setup 02:00:5E:10:00:01 --static 10.77.0.150/24 --gateway 10.77.0.1</source>
+        <translation>Sans fenêtre&#xa0;: recherche la caméra d’adresse MAC &lt;mac&gt; (02:00:5E:10:00:01, 02-00-5E-10-00-01 ou 02005E100001) et lui donne les paramètres ci-dessous, comme la configuration manuelle&#xa0;; les paramètres non indiqués gardent les valeurs avec lesquelles la configuration manuelle s’ouvre. Exemple&#xa0;: --setup 02:00:5E:10:00:01 --static 10.77.0.150/24 --gateway 10.77.0.1</translation>
+    </message>
+    <message id="tolvane-547">
+        <source>Without a window: give a camera that does not answer searches an address by the by-MAC request (needs --static; --gateway and --dns default to this computer&apos;s). Example: --setup-by-mac 02005E100001 --static 10.77.0.160/24</source>
+        <translation>Sans fenêtre&#xa0;: donne une adresse, par la requête par adresse MAC, à une caméra qui ne répond pas aux recherches (--static requis&#xa0;; --gateway et --dns prennent par défaut ceux de cet ordinateur). Exemple&#xa0;: --setup-by-mac 02005E100001 --static 10.77.0.160/24</translation>
+    </message>
+    <message id="tolvane-548">
+        <source>Without a window: set up the cameras of the CSV file &lt;file&gt;, one after the other. Its header is mac,mode,address,gateway,dns1,dns2,port,name; a blank cell keeps the camera&apos;s value. Example: --apply site.csv --dry-run</source>
+        <translation>Sans fenêtre&#xa0;: configure les caméras du fichier CSV &lt;file&gt;, l’une après l’autre. Son en-tête est mac,mode,address,gateway,dns1,dns2,port,name&#xa0;; une cellule vide garde la valeur de la caméra. Exemple&#xa0;: --apply site.csv --dry-run</translation>
+    </message>
+    <message id="tolvane-549">
+        <source>Static addressing with the address and prefix length &lt;address/prefix&gt;, e.g. 192.168.0.50/24.</source>
+        <translation>Adressage statique avec l’adresse et la longueur de préfixe &lt;address/prefix&gt;, par exemple 192.168.0.50/24.</translation>
+    </message>
+    <message id="tolvane-550">
+        <source>Static addressing with the IPv4 address &lt;address&gt;.</source>
+        <translation>Adressage statique avec l’adresse IPv4 &lt;address&gt;.</translation>
+    </message>
+    <message id="tolvane-551">
+        <source>Static addressing with the subnet mask &lt;mask&gt;, e.g. 255.255.255.0.</source>
+        <translation>Adressage statique avec le masque de sous-réseau &lt;mask&gt;, par exemple 255.255.255.0.</translation>
+    </message>
+    <message id="tolvane-552">
+        <source>The default gateway, e.g. 192.168.0.1.</source>
+        <translation>La passerelle par défaut, par exemple 192.168.0.1.</translation>
+    </message>
+    <message id="tolvane-553">
+        <source>The DNS servers: --dns A sets the first and keeps the second, --dns A,B sets both.</source>
+        <translation>Les serveurs DNS&#xa0;: --dns A définit le premier et garde le second, --dns A,B définit les deux.</translation>
+    </message>
+    <message id="tolvane-554">
+        <source>DHCP addressing.</source>
+        <translation>Adressage par DHCP.</translation>
+    </message>
+    <message id="tolvane-555">
+        <source>The camera&apos;s web port &lt;n&gt;, 1 to 65535.</source>
+        <translation>Le port web de la caméra &lt;n&gt;, de 1 à 65535.</translation>
+    </message>
+    <message id="tolvane-556">
+        <source>The camera name &lt;text&gt; (at most 15 bytes).</source>
+        <translation>Le nom de la caméra &lt;text&gt; (15&#xa0;octets au plus).</translation>
+    </message>
+    <message id="tolvane-557">
+        <source>The host name &lt;text&gt; (at most 63 characters).</source>
+        <translation>Le nom d’hôte &lt;text&gt; (63&#xa0;caractères au plus).</translation>
+    </message>
+    <message id="tolvane-558">
+        <source>The bandwidth limit in Mbit/s: 0.1, 0.2, 0.3, 0.5, 1 or unlimited.</source>
+        <translation>La limite de bande passante en Mbit/s&#xa0;: 0.1, 0.2, 0.3, 0.5, 1 ou unlimited.</translation>
+    </message>
+    <message id="tolvane-559">
+        <source>Instead of settings: the re-setup to the default local settings (192.168.0.253/24).</source>
+        <translation>Au lieu de paramètres&#xa0;: la reconfiguration aux paramètres locaux par défaut (192.168.0.253/24).</translation>
+    </message>
+    <message id="tolvane-560">
+        <source>Instead of settings: turn the camera&apos;s IPsec off.</source>
+        <translation>Au lieu de paramètres&#xa0;: désactive IPsec sur la caméra.</translation>
+    </message>
+    <message id="tolvane-561">
+        <source>Run every check (settings, file, address in use, camera present) and send no set-up.</source>
+        <translation>Effectue tous les contrôles (paramètres, fichier, adresse occupée, présence de la caméra) sans envoyer de configuration.</translation>
+    </message>
+    <message id="tolvane-562">
+        <source>With --apply: stop at the first camera that fails.</source>
+        <translation>Avec --apply&#xa0;: s’arrête à la première caméra qui échoue.</translation>
     </message>
 </context>
 </TS>

@@ -425,7 +425,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-190">
         <source>No camera answered: no network interface of this PC is connected. Check the network cable and that the network adapter is switched on.</source>
-        <translation>カメラが応答しません：このPCのネットワークインターフェースが接続されていません。LANケーブルと、ネットワークアダプターが有効になっていることを確認してください。</translation>
+        <translation>カメラが応答しません：このコンピューターのネットワークインターフェースが接続されていません。LANケーブルと、ネットワークアダプターが有効になっていることを確認してください。</translation>
     </message>
     <message id="tolvane-191">
         <source>No camera answered: network interface %1 is connected but has no IPv4 address. Give it an address in the cameras&apos; network, or connect a DHCP server.</source>
@@ -437,39 +437,39 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-193">
         <source>No camera answered, and the firewalld firewall runs on this PC: it drops the cameras&apos; replies unless they are allowed. Allow them with &quot;%1&quot;, and for good with &quot;%2&quot;.</source>
-        <translation>カメラが応答しません。このPCではファイアウォールfirewalldが動作しており、許可しないとカメラの応答を破棄します。「%1」で許可し、「%2」で恒久的に許可してください。</translation>
+        <translation>カメラが応答しません。このコンピューターではファイアウォールfirewalldが動作しており、許可しないとカメラの応答を破棄します。「%1」で許可し、「%2」で恒久的に許可してください。</translation>
     </message>
     <message id="tolvane-194">
         <source>No camera answered, and the ufw firewall is enabled on this PC: it may drop the cameras&apos; replies. Allow them with &quot;%1&quot;.</source>
-        <translation>カメラが応答しません。このPCではファイアウォールufwが有効になっており、カメラの応答を破棄する場合があります。「%1」で許可してください。</translation>
+        <translation>カメラが応答しません。このコンピューターではファイアウォールufwが有効になっており、カメラの応答を破棄する場合があります。「%1」で許可してください。</translation>
     </message>
     <message id="tolvane-195">
         <source>No camera answered. Check that the cameras are powered and on this PC&apos;s network segment (routers do not forward the search); a firewall must allow UDP port 10669 from the LAN.</source>
-        <translation>カメラが応答しません。カメラの電源が入っていて、このPCと同じネットワークセグメントにあることを確認してください（ルーターは検索を転送しません）。ファイアウォールでは、LANからのUDPポート10669を許可する必要があります。</translation>
+        <translation>カメラが応答しません。カメラの電源が入っていて、このコンピューターと同じネットワークセグメントにあることを確認してください（ルーターは検索を転送しません）。ファイアウォールでは、LANからこのコンピューターのUDPポート10669への受信を許可する必要があります。</translation>
     </message>
     <message id="tolvane-301">
         <source>line %1, column %2 (%3)</source>
-        <translation>%1 行目、%2 列目 (%3)</translation>
+        <translation>%1 行目、%2 列目（%3）</translation>
     </message>
     <message id="tolvane-302">
         <source>&apos;%1&apos; is not a MAC address; write 02:00:5E:10:00:01, 02-00-5E-10-00-01 or 12 hexadecimal digits.</source>
-        <translation>「%1」は MAC アドレスではありません。02:00:5E:10:00:01、02-00-5E-10-00-01 または 16 進数 12 桁で指定してください。</translation>
+        <translation>「%1」はMACアドレスではありません。02:00:5E:10:00:01、02-00-5E-10-00-01、または16進数12桁で指定してください。</translation>
     </message>
     <message id="tolvane-303">
         <source>&apos;%1&apos; is not an IPv4 address (A.B.C.D).</source>
-        <translation>「%1」は IPv4 アドレス (A.B.C.D) ではありません。</translation>
+        <translation>「%1」はIPv4アドレス（A.B.C.D）ではありません。</translation>
     </message>
     <message id="tolvane-304">
         <source>&apos;%1&apos; is not an address with a prefix length (A.B.C.D/PREFIX, PREFIX from 0 to 32).</source>
-        <translation>「%1」はプレフィックス長付きのアドレス (A.B.C.D/PREFIX、PREFIX は 0～32) ではありません。</translation>
+        <translation>「%1」はプレフィックス長付きのアドレス（A.B.C.D/PREFIX、PREFIXは0～32）ではありません。</translation>
     </message>
     <message id="tolvane-305">
         <source>&apos;%1&apos; is not a port number from 1 to 65535.</source>
-        <translation>「%1」は 1～65535 のポート番号ではありません。</translation>
+        <translation>「%1」は1～65535のポート番号ではありません。</translation>
     </message>
     <message id="tolvane-306">
         <source>&apos;%1&apos; is not one of the bandwidth choices: %2.</source>
-        <translation>「%1」は帯域の選択肢 (%2) のいずれでもありません。</translation>
+        <translation>「%1」は帯域の選択肢（%2）のいずれでもありません。</translation>
     </message>
     <message id="tolvane-307">
         <source>&apos;%1&apos; is not a mode: write static, dhcp or leave the cell blank.</source>
@@ -477,7 +477,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-308">
         <source>&apos;%1&apos; is not one or two IPv4 addresses separated by a comma.</source>
-        <translation>「%1」はコンマで区切った 1 つまたは 2 つの IPv4 アドレスではありません。</translation>
+        <translation>「%1」はコンマで区切った1つまたは2つのIPv4アドレスではありません。</translation>
     </message>
     <message id="tolvane-309">
         <source>%1 cannot be used with %2.</source>
@@ -489,7 +489,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-311">
         <source>&apos;%1&apos; does not pass the check of the manual set-up.</source>
-        <translation>「%1」は手動設定のチェックを通りません。</translation>
+        <translation>「%1」は手動設定のチェックに合格しません。</translation>
     </message>
     <message id="tolvane-312">
         <source>this camera does not take a name.</source>
@@ -505,7 +505,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-315">
         <source>the column &apos;%1&apos; is named twice.</source>
-        <translation>列「%1」が 2 回指定されています。</translation>
+        <translation>列「%1」が2回指定されています。</translation>
     </message>
     <message id="tolvane-316">
         <source>%1 cells where the header names %2.</source>
@@ -529,11 +529,11 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-321">
         <source>cannot read the file %1: %2</source>
-        <translation>ファイル %1 を読めません: %2</translation>
+        <translation>ファイル %1 を読み込めません：%2</translation>
     </message>
     <message id="tolvane-322">
         <source>the file names no camera.</source>
-        <translation>ファイルにカメラが 1 台もありません。</translation>
+        <translation>ファイルにカメラが1台もありません。</translation>
     </message>
     <message id="tolvane-323">
         <source>another Tolvane is running on this computer and holds the camera port; close it and try again.</source>
@@ -553,7 +553,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-327">
         <source>the settings pass the checks of the manual set-up</source>
-        <translation>設定は手動設定のチェックを通りました</translation>
+        <translation>設定は手動設定のチェックに合格しました</translation>
     </message>
     <message id="tolvane-328">
         <source>checking that no other device answers at %1</source>
@@ -573,7 +573,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-332">
         <source>acknowledged; restarting the camera</source>
-        <translation>応答を受信しました。カメラを再起動しています</translation>
+        <translation>確認応答を受信しました。カメラを再起動しています</translation>
     </message>
     <message id="tolvane-333">
         <source>waiting for the camera to come back</source>
@@ -585,15 +585,15 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-335">
         <source>verified: the camera reports the new settings</source>
-        <translation>確認済み: カメラは新しい設定を報告しています</translation>
+        <translation>確認済み：カメラは新しい設定を報告しています</translation>
     </message>
     <message id="tolvane-336">
         <source>the camera came back without the new settings: %1</source>
-        <translation>カメラは新しい設定なしで復帰しました: %1</translation>
+        <translation>カメラは復帰しましたが、新しい設定が反映されていません：%1</translation>
     </message>
     <message id="tolvane-337">
         <source>the camera did not acknowledge the set-up; no restart was sent.</source>
-        <translation>カメラが設定に応答しませんでした。再起動は送信していません。</translation>
+        <translation>カメラから設定の確認応答がありませんでした。再起動は送信していません。</translation>
     </message>
     <message id="tolvane-338">
         <source>the camera did not come back in time.</source>
@@ -601,11 +601,11 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-339">
         <source>dry run: every check passed, nothing sent</source>
-        <translation>ドライラン: すべてのチェックを通りました。何も送信していません</translation>
+        <translation>ドライラン：すべてのチェックに合格しました。何も送信していません</translation>
     </message>
     <message id="tolvane-340">
         <source>sending the set-up by MAC address</source>
-        <translation>MAC アドレス指定の設定を送信しています</translation>
+        <translation>MACアドレス指定の設定を送信しています</translation>
     </message>
     <message id="tolvane-341">
         <source>waiting for the camera to answer at %1</source>
@@ -617,7 +617,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-343">
         <source>not run: an earlier camera failed (--stop-on-error).</source>
-        <translation>実行しません: 前のカメラが失敗しました (--stop-on-error)。</translation>
+        <translation>未実行：前のカメラが失敗したため中止しました（--stop-on-error）。</translation>
     </message>
     <message id="tolvane-344">
         <source>Result</source>
@@ -637,7 +637,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-348">
         <source>invalid input</source>
-        <translation>入力が不正</translation>
+        <translation>無効な入力</translation>
     </message>
     <message id="tolvane-349">
         <source>not found</source>
@@ -649,7 +649,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-351">
         <source>no acknowledgement</source>
-        <translation>応答なし</translation>
+        <translation>確認応答なし</translation>
     </message>
     <message id="tolvane-352">
         <source>timed out</source>
@@ -669,7 +669,179 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-356">
         <source>the camera came back with IPsec still on.</source>
-        <translation>カメラは IPsec が有効のまま復帰しました。</translation>
+        <translation>カメラはIPsecが有効のまま復帰しました。</translation>
+    </message>
+    <message id="tolvane-520">
+        <source>cannot create the single-instance lock %1.</source>
+        <translation>多重起動を防ぐためのロックファイル %1 を作成できません。</translation>
+    </message>
+    <message id="tolvane-521">
+        <source>cannot receive camera replies: UDP port %1 is not available.</source>
+        <translation>カメラの応答を受信できません：UDPポート %1 を使用できません。</translation>
+    </message>
+    <message id="tolvane-522">
+        <source>there is no network interface named &apos;%1&apos;.</source>
+        <translation>「%1」という名前のネットワークインターフェースはありません。</translation>
+    </message>
+    <message id="tolvane-523">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="tolvane-524">
+        <source>line %1, column %2</source>
+        <translation>%1 行目、%2 列目</translation>
+    </message>
+    <message id="tolvane-525">
+        <source>Try &apos;tolvane --help&apos; for more information.</source>
+        <translation>詳しくは「tolvane --help」を実行してください。</translation>
+    </message>
+    <message id="tolvane-526">
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>「%1」は不明なオプションです。</translation>
+    </message>
+    <message id="tolvane-527">
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>「%1」の後に値がありません。</translation>
+    </message>
+    <message id="tolvane-528">
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>「%1」には値を指定できません。</translation>
+    </message>
+    <message id="tolvane-529">
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>「%1」は余分な引数です。</translation>
+    </message>
+    <message id="tolvane-530">
+        <source>Unknown language &apos;%1&apos;: use en, ja, fr or zh_CN.</source>
+        <translation>「%1」は不明な言語です。en、ja、fr、zh_CN のいずれかを指定してください。</translation>
+    </message>
+    <message id="tolvane-531">
+        <source>The interface name is empty.</source>
+        <translation>ネットワークインターフェース名が空です。</translation>
+    </message>
+    <message id="tolvane-532">
+        <source>--seconds and --json only go with --list, --setup, --setup-by-mac or --apply.</source>
+        <translation>--seconds と --json は、--list、--setup、--setup-by-mac、--apply のいずれかと一緒にしか使えません。</translation>
+    </message>
+    <message id="tolvane-533">
+        <source>--seconds takes a whole number from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--seconds には 1～%1 の整数を指定してください。「%2」は使えません。</translation>
+    </message>
+    <message id="tolvane-534">
+        <source>Usage: %1 [options]</source>
+        <translation>使い方：%1 [オプション]</translation>
+    </message>
+    <message id="tolvane-535">
+        <source>Finds the network cameras on this computer&apos;s Ethernet segment and gives them their network settings.</source>
+        <translation>このコンピューターと同じイーサネットセグメントにあるネットワークカメラを検索し、ネットワーク設定を行います。</translation>
+    </message>
+    <message id="tolvane-536">
+        <source>Exit status of a set-up: 0 verified (or, with --dry-run, every check passed), 1 no acknowledgement, time-out or the camera came back without the new settings (with --apply: any camera failed), 2 invalid input, 3 camera not found, 4 address in use, 5 another instance runs.</source>
+        <translation>設定時の終了ステータス：0＝確認済み（--dry-run では、すべてのチェックに合格）、1＝確認応答なし・タイムアウト・カメラが新しい設定を反映せずに復帰（--apply では、いずれかのカメラが失敗）、2＝無効な入力、3＝カメラが見つからない、4＝アドレス使用中、5＝別の Tolvane が動作中。</translation>
+    </message>
+    <message id="tolvane-537">
+        <source>Options:</source>
+        <translation>オプション：</translation>
+    </message>
+    <message id="tolvane-538">
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message id="tolvane-539">
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message id="tolvane-540">
+        <source>Interface language: en, ja, fr or zh_CN (default: from the locale).</source>
+        <translation>表示言語：en、ja、fr、zh_CN のいずれか（既定値：ロケールに従う）。</translation>
+    </message>
+    <message id="tolvane-541">
+        <source>Use only the network interface &lt;name&gt; for this computer&apos;s address and for the camera traffic.</source>
+        <translation>このコンピューターのアドレスとカメラとの通信に、ネットワークインターフェース &lt;name&gt; だけを使います。</translation>
+    </message>
+    <message id="tolvane-542">
+        <source>Without a window: search for cameras, then print one line per camera (number, MAC address, IPv4 address, port, status and, when several interfaces are searched, the interface, separated by tabs).</source>
+        <translation>ウィンドウを開かずにカメラを検索し、カメラごとに1行を出力します（番号、MACアドレス、IPv4アドレス、ポート、状態、および複数のインターフェースを検索した場合はインターフェースを、タブで区切って）。</translation>
+    </message>
+    <message id="tolvane-543">
+        <source>With --list: search for &lt;n&gt; seconds (default %1). With a set-up: wait at most &lt;n&gt; seconds for the camera to answer the search.</source>
+        <translation>--list では &lt;n&gt; 秒間検索します（既定値 %1）。設定では、カメラが検索に応答するまで最大 &lt;n&gt; 秒待ちます。</translation>
+    </message>
+    <message id="tolvane-544">
+        <source>With --list: print a JSON object with the cameras (row texts, interface and raw fields), how many answered but did not fit in the list and, when none answered, why. With a set-up: print the result and the camera&apos;s last record as JSON.</source>
+        <translation>--list では、カメラ（行のテキスト、インターフェース、生のフィールド）、応答したが一覧に入らなかった台数、およびカメラが応答しなかった場合はその理由を含むJSONオブジェクトを出力します。設定では、結果とカメラの最後のレコードをJSONで出力します。</translation>
+    </message>
+    <message id="tolvane-545">
+        <source>With --list: print CSV, first the columns of an --apply file, then those of --json.</source>
+        <translation>--list では CSV を出力します。先に --apply 用ファイルの列、続いて --json の列です。</translation>
+    </message>
+    <message id="tolvane-546">
+        <source>Without a window: search for the camera with the MAC address &lt;mac&gt; (02:00:5E:10:00:01, 02-00-5E-10-00-01 or 02005E100001) and give it the settings below, as the manual set-up does; the settings not given keep the values the manual set-up opens with. Example: --setup 02:00:5E:10:00:01 --static 10.77.0.150/24 --gateway 10.77.0.1</source>
+        <translation>ウィンドウを開かずに、MACアドレス &lt;mac&gt;（02:00:5E:10:00:01、02-00-5E-10-00-01 または 02005E100001）のカメラを検索し、手動設定と同じように以下の設定を行います。指定しない設定は、手動設定を開いたときの値のままです。例：--setup 02:00:5E:10:00:01 --static 10.77.0.150/24 --gateway 10.77.0.1</translation>
+    </message>
+    <message id="tolvane-547">
+        <source>Without a window: give a camera that does not answer searches an address by the by-MAC request (needs --static; --gateway and --dns default to this computer&apos;s). Example: --setup-by-mac 02005E100001 --static 10.77.0.160/24</source>
+        <translation>ウィンドウを開かずに、検索に応答しないカメラにMACアドレス指定の要求でアドレスを設定します（--static が必要。--gateway と --dns の既定値はこのコンピューターの設定）。例：--setup-by-mac 02005E100001 --static 10.77.0.160/24</translation>
+    </message>
+    <message id="tolvane-548">
+        <source>Without a window: set up the cameras of the CSV file &lt;file&gt;, one after the other. Its header is mac,mode,address,gateway,dns1,dns2,port,name; a blank cell keeps the camera&apos;s value. Example: --apply site.csv --dry-run</source>
+        <translation>ウィンドウを開かずに、CSVファイル &lt;file&gt; のカメラを1台ずつ順に設定します。ヘッダーは mac,mode,address,gateway,dns1,dns2,port,name です。空欄のセルはカメラの値のままです。例：--apply site.csv --dry-run</translation>
+    </message>
+    <message id="tolvane-549">
+        <source>Static addressing with the address and prefix length &lt;address/prefix&gt;, e.g. 192.168.0.50/24.</source>
+        <translation>アドレスとプレフィックス長 &lt;address/prefix&gt; による固定アドレス（例：192.168.0.50/24）。</translation>
+    </message>
+    <message id="tolvane-550">
+        <source>Static addressing with the IPv4 address &lt;address&gt;.</source>
+        <translation>IPv4アドレス &lt;address&gt; による固定アドレス。</translation>
+    </message>
+    <message id="tolvane-551">
+        <source>Static addressing with the subnet mask &lt;mask&gt;, e.g. 255.255.255.0.</source>
+        <translation>サブネットマスク &lt;mask&gt; による固定アドレス（例：255.255.255.0）。</translation>
+    </message>
+    <message id="tolvane-552">
+        <source>The default gateway, e.g. 192.168.0.1.</source>
+        <translation>デフォルトゲートウェイ（例：192.168.0.1）。</translation>
+    </message>
+    <message id="tolvane-553">
+        <source>The DNS servers: --dns A sets the first and keeps the second, --dns A,B sets both.</source>
+        <translation>DNSサーバー：--dns A は1台目を設定して2台目をそのままにし、--dns A,B は両方を設定します。</translation>
+    </message>
+    <message id="tolvane-554">
+        <source>DHCP addressing.</source>
+        <translation>DHCPでアドレスを取得します。</translation>
+    </message>
+    <message id="tolvane-555">
+        <source>The camera&apos;s web port &lt;n&gt;, 1 to 65535.</source>
+        <translation>カメラのWebポート &lt;n&gt;（1～65535）。</translation>
+    </message>
+    <message id="tolvane-556">
+        <source>The camera name &lt;text&gt; (at most 15 bytes).</source>
+        <translation>カメラ名 &lt;text&gt;（最大15バイト）。</translation>
+    </message>
+    <message id="tolvane-557">
+        <source>The host name &lt;text&gt; (at most 63 characters).</source>
+        <translation>ホスト名 &lt;text&gt;（最大63文字）。</translation>
+    </message>
+    <message id="tolvane-558">
+        <source>The bandwidth limit in Mbit/s: 0.1, 0.2, 0.3, 0.5, 1 or unlimited.</source>
+        <translation>帯域制限（Mbit/s）：0.1、0.2、0.3、0.5、1、unlimited のいずれか。</translation>
+    </message>
+    <message id="tolvane-559">
+        <source>Instead of settings: the re-setup to the default local settings (192.168.0.253/24).</source>
+        <translation>設定の代わりに：初期のローカル設定（192.168.0.253/24）に再設定します。</translation>
+    </message>
+    <message id="tolvane-560">
+        <source>Instead of settings: turn the camera&apos;s IPsec off.</source>
+        <translation>設定の代わりに：カメラのIPsecを無効にします。</translation>
+    </message>
+    <message id="tolvane-561">
+        <source>Run every check (settings, file, address in use, camera present) and send no set-up.</source>
+        <translation>すべてのチェック（設定、ファイル、アドレスの使用状況、カメラの有無）を行い、設定は送信しません。</translation>
+    </message>
+    <message id="tolvane-562">
+        <source>With --apply: stop at the first camera that fails.</source>
+        <translation>--apply では、最初に失敗したカメラで中止します。</translation>
     </message>
 </context>
 </TS>

@@ -421,7 +421,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-189">
         <source>Checking %1 …</source>
-        <translation>正在检查 %1 …</translation>
+        <translation>正在检查 %1……</translation>
     </message>
     <message id="tolvane-190">
         <source>No camera answered: no network interface of this PC is connected. Check the network cable and that the network adapter is switched on.</source>
@@ -445,11 +445,11 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-195">
         <source>No camera answered. Check that the cameras are powered and on this PC&apos;s network segment (routers do not forward the search); a firewall must allow UDP port 10669 from the LAN.</source>
-        <translation>没有摄像机应答。请确认摄像机已通电，并与本计算机位于同一网段（路由器不会转发搜索）；防火墙必须允许来自局域网的 UDP 端口 10669。</translation>
+        <translation>没有摄像机应答。请确认摄像机已通电，并与本计算机位于同一网段（路由器不会转发搜索）；防火墙必须允许来自局域网、发往本机 UDP 端口 10669 的数据。</translation>
     </message>
     <message id="tolvane-301">
         <source>line %1, column %2 (%3)</source>
-        <translation>第 %1 行，第 %2 列 (%3)</translation>
+        <translation>第 %1 行，第 %2 列（%3）</translation>
     </message>
     <message id="tolvane-302">
         <source>&apos;%1&apos; is not a MAC address; write 02:00:5E:10:00:01, 02-00-5E-10-00-01 or 12 hexadecimal digits.</source>
@@ -457,11 +457,11 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-303">
         <source>&apos;%1&apos; is not an IPv4 address (A.B.C.D).</source>
-        <translation>“%1”不是 IPv4 地址 (A.B.C.D)。</translation>
+        <translation>“%1”不是 IPv4 地址（A.B.C.D）。</translation>
     </message>
     <message id="tolvane-304">
         <source>&apos;%1&apos; is not an address with a prefix length (A.B.C.D/PREFIX, PREFIX from 0 to 32).</source>
-        <translation>“%1”不是带前缀长度的地址 (A.B.C.D/PREFIX，PREFIX 为 0 到 32)。</translation>
+        <translation>“%1”不是带前缀长度的地址（A.B.C.D/PREFIX，PREFIX 为 0 到 32）。</translation>
     </message>
     <message id="tolvane-305">
         <source>&apos;%1&apos; is not a port number from 1 to 65535.</source>
@@ -573,15 +573,15 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-332">
         <source>acknowledged; restarting the camera</source>
-        <translation>已收到确认；正在重启摄像机</translation>
+        <translation>已收到确认；正在重新启动摄像机</translation>
     </message>
     <message id="tolvane-333">
         <source>waiting for the camera to come back</source>
-        <translation>正在等待摄像机恢复</translation>
+        <translation>正在等待摄像机重新上线</translation>
     </message>
     <message id="tolvane-334">
         <source>the camera is back at %1, port %2</source>
-        <translation>摄像机已恢复：%1，端口 %2</translation>
+        <translation>摄像机已重新上线：%1，端口 %2</translation>
     </message>
     <message id="tolvane-335">
         <source>verified: the camera reports the new settings</source>
@@ -589,15 +589,15 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-336">
         <source>the camera came back without the new settings: %1</source>
-        <translation>摄像机恢复后没有采用新的设置：%1</translation>
+        <translation>摄像机已重新上线，但没有采用新的设置：%1</translation>
     </message>
     <message id="tolvane-337">
         <source>the camera did not acknowledge the set-up; no restart was sent.</source>
-        <translation>摄像机没有确认设置；未发送重启请求。</translation>
+        <translation>摄像机没有确认设置；未发送重新启动请求。</translation>
     </message>
     <message id="tolvane-338">
         <source>the camera did not come back in time.</source>
-        <translation>摄像机没有按时恢复。</translation>
+        <translation>摄像机没有按时重新上线。</translation>
     </message>
     <message id="tolvane-339">
         <source>dry run: every check passed, nothing sent</source>
@@ -617,7 +617,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-343">
         <source>not run: an earlier camera failed (--stop-on-error).</source>
-        <translation>未执行：之前的摄像机失败 (--stop-on-error)。</translation>
+        <translation>未执行：前面的摄像机已失败（--stop-on-error）。</translation>
     </message>
     <message id="tolvane-344">
         <source>Result</source>
@@ -649,7 +649,7 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-351">
         <source>no acknowledgement</source>
-        <translation>无确认</translation>
+        <translation>未收到确认</translation>
     </message>
     <message id="tolvane-352">
         <source>timed out</source>
@@ -669,7 +669,179 @@ Preparing network configuration based on this computer&apos;s network settings.<
     </message>
     <message id="tolvane-356">
         <source>the camera came back with IPsec still on.</source>
-        <translation>摄像机恢复后 IPsec 仍处于开启状态。</translation>
+        <translation>摄像机重新上线后 IPsec 仍处于开启状态。</translation>
+    </message>
+    <message id="tolvane-520">
+        <source>cannot create the single-instance lock %1.</source>
+        <translation>无法创建防止多实例运行的锁文件 %1。</translation>
+    </message>
+    <message id="tolvane-521">
+        <source>cannot receive camera replies: UDP port %1 is not available.</source>
+        <translation>无法接收摄像机的应答：UDP 端口 %1 不可用。</translation>
+    </message>
+    <message id="tolvane-522">
+        <source>there is no network interface named &apos;%1&apos;.</source>
+        <translation>没有名为“%1”的网络接口。</translation>
+    </message>
+    <message id="tolvane-523">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="tolvane-524">
+        <source>line %1, column %2</source>
+        <translation>第 %1 行，第 %2 列</translation>
+    </message>
+    <message id="tolvane-525">
+        <source>Try &apos;tolvane --help&apos; for more information.</source>
+        <translation>详细信息请运行“tolvane --help”。</translation>
+    </message>
+    <message id="tolvane-526">
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>未知选项“%1”。</translation>
+    </message>
+    <message id="tolvane-527">
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>“%1”后面缺少值。</translation>
+    </message>
+    <message id="tolvane-528">
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>“%1”不接受值。</translation>
+    </message>
+    <message id="tolvane-529">
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>多余的参数“%1”。</translation>
+    </message>
+    <message id="tolvane-530">
+        <source>Unknown language &apos;%1&apos;: use en, ja, fr or zh_CN.</source>
+        <translation>未知语言“%1”：请使用 en、ja、fr 或 zh_CN。</translation>
+    </message>
+    <message id="tolvane-531">
+        <source>The interface name is empty.</source>
+        <translation>网络接口名称为空。</translation>
+    </message>
+    <message id="tolvane-532">
+        <source>--seconds and --json only go with --list, --setup, --setup-by-mac or --apply.</source>
+        <translation>--seconds 和 --json 只能与 --list、--setup、--setup-by-mac 或 --apply 一起使用。</translation>
+    </message>
+    <message id="tolvane-533">
+        <source>--seconds takes a whole number from 1 to %1, not &apos;%2&apos;.</source>
+        <translation>--seconds 需要 1 到 %1 之间的整数，而不是“%2”。</translation>
+    </message>
+    <message id="tolvane-534">
+        <source>Usage: %1 [options]</source>
+        <translation>用法：%1 [选项]</translation>
+    </message>
+    <message id="tolvane-535">
+        <source>Finds the network cameras on this computer&apos;s Ethernet segment and gives them their network settings.</source>
+        <translation>搜索与本计算机位于同一以太网网段的网络摄像机，并为其配置网络设置。</translation>
+    </message>
+    <message id="tolvane-536">
+        <source>Exit status of a set-up: 0 verified (or, with --dry-run, every check passed), 1 no acknowledgement, time-out or the camera came back without the new settings (with --apply: any camera failed), 2 invalid input, 3 camera not found, 4 address in use, 5 another instance runs.</source>
+        <translation>设置的退出状态：0 已验证（使用 --dry-run 时：所有检查均通过）；1 未收到确认、超时或摄像机重新上线后没有采用新的设置（使用 --apply 时：任一摄像机失败）；2 输入无效；3 未找到摄像机；4 地址已被占用；5 另一个 Tolvane 正在运行。</translation>
+    </message>
+    <message id="tolvane-537">
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message id="tolvane-538">
+        <source>Show this help and exit.</source>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message id="tolvane-539">
+        <source>Show the version and exit.</source>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message id="tolvane-540">
+        <source>Interface language: en, ja, fr or zh_CN (default: from the locale).</source>
+        <translation>界面语言：en、ja、fr 或 zh_CN（默认：取自区域设置）。</translation>
+    </message>
+    <message id="tolvane-541">
+        <source>Use only the network interface &lt;name&gt; for this computer&apos;s address and for the camera traffic.</source>
+        <translation>仅使用网络接口 &lt;name&gt; 获取本计算机的地址并与摄像机通信。</translation>
+    </message>
+    <message id="tolvane-542">
+        <source>Without a window: search for cameras, then print one line per camera (number, MAC address, IPv4 address, port, status and, when several interfaces are searched, the interface, separated by tabs).</source>
+        <translation>不打开窗口：搜索摄像机，然后每台摄像机输出一行（编号、MAC 地址、IPv4 地址、端口、状态，以及搜索多个接口时的接口，以制表符分隔）。</translation>
+    </message>
+    <message id="tolvane-543">
+        <source>With --list: search for &lt;n&gt; seconds (default %1). With a set-up: wait at most &lt;n&gt; seconds for the camera to answer the search.</source>
+        <translation>与 --list 一起使用：搜索 &lt;n&gt; 秒（默认 %1）。用于设置时：最多等待 &lt;n&gt; 秒，直到摄像机应答搜索。</translation>
+    </message>
+    <message id="tolvane-544">
+        <source>With --list: print a JSON object with the cameras (row texts, interface and raw fields), how many answered but did not fit in the list and, when none answered, why. With a set-up: print the result and the camera&apos;s last record as JSON.</source>
+        <translation>与 --list 一起使用：输出一个 JSON 对象，包含摄像机（行文本、接口和原始字段）、已应答但列表容纳不下的摄像机数量，以及没有摄像机应答时的原因。用于设置时：以 JSON 输出结果和摄像机的最后一条记录。</translation>
+    </message>
+    <message id="tolvane-545">
+        <source>With --list: print CSV, first the columns of an --apply file, then those of --json.</source>
+        <translation>与 --list 一起使用：输出 CSV，先是 --apply 文件的列，然后是 --json 的列。</translation>
+    </message>
+    <message id="tolvane-546">
+        <source>Without a window: search for the camera with the MAC address &lt;mac&gt; (02:00:5E:10:00:01, 02-00-5E-10-00-01 or 02005E100001) and give it the settings below, as the manual set-up does; the settings not given keep the values the manual set-up opens with. Example: --setup 02:00:5E:10:00:01 --static 10.77.0.150/24 --gateway 10.77.0.1</source>
+        <translation>不打开窗口：搜索 MAC 地址为 &lt;mac&gt;（02:00:5E:10:00:01、02-00-5E-10-00-01 或 02005E100001）的摄像机，并像手动设置一样为其设置以下各项；未指定的设置保留手动设置打开时的值。示例：--setup 02:00:5E:10:00:01 --static 10.77.0.150/24 --gateway 10.77.0.1</translation>
+    </message>
+    <message id="tolvane-547">
+        <source>Without a window: give a camera that does not answer searches an address by the by-MAC request (needs --static; --gateway and --dns default to this computer&apos;s). Example: --setup-by-mac 02005E100001 --static 10.77.0.160/24</source>
+        <translation>不打开窗口：通过按 MAC 地址发送的请求，为不应答搜索的摄像机设置地址（需要 --static；--gateway 和 --dns 默认采用本计算机的设置）。示例：--setup-by-mac 02005E100001 --static 10.77.0.160/24</translation>
+    </message>
+    <message id="tolvane-548">
+        <source>Without a window: set up the cameras of the CSV file &lt;file&gt;, one after the other. Its header is mac,mode,address,gateway,dns1,dns2,port,name; a blank cell keeps the camera&apos;s value. Example: --apply site.csv --dry-run</source>
+        <translation>不打开窗口：依次设置 CSV 文件 &lt;file&gt; 中的摄像机。其标题行为 mac,mode,address,gateway,dns1,dns2,port,name；空单元格保留摄像机的值。示例：--apply site.csv --dry-run</translation>
+    </message>
+    <message id="tolvane-549">
+        <source>Static addressing with the address and prefix length &lt;address/prefix&gt;, e.g. 192.168.0.50/24.</source>
+        <translation>使用地址和前缀长度 &lt;address/prefix&gt; 的静态地址，例如 192.168.0.50/24。</translation>
+    </message>
+    <message id="tolvane-550">
+        <source>Static addressing with the IPv4 address &lt;address&gt;.</source>
+        <translation>使用 IPv4 地址 &lt;address&gt; 的静态地址。</translation>
+    </message>
+    <message id="tolvane-551">
+        <source>Static addressing with the subnet mask &lt;mask&gt;, e.g. 255.255.255.0.</source>
+        <translation>使用子网掩码 &lt;mask&gt; 的静态地址，例如 255.255.255.0。</translation>
+    </message>
+    <message id="tolvane-552">
+        <source>The default gateway, e.g. 192.168.0.1.</source>
+        <translation>默认网关，例如 192.168.0.1。</translation>
+    </message>
+    <message id="tolvane-553">
+        <source>The DNS servers: --dns A sets the first and keeps the second, --dns A,B sets both.</source>
+        <translation>DNS 服务器：--dns A 设置第一个并保留第二个，--dns A,B 同时设置两个。</translation>
+    </message>
+    <message id="tolvane-554">
+        <source>DHCP addressing.</source>
+        <translation>通过 DHCP 获取地址。</translation>
+    </message>
+    <message id="tolvane-555">
+        <source>The camera&apos;s web port &lt;n&gt;, 1 to 65535.</source>
+        <translation>摄像机的 Web 端口 &lt;n&gt;，1 到 65535。</translation>
+    </message>
+    <message id="tolvane-556">
+        <source>The camera name &lt;text&gt; (at most 15 bytes).</source>
+        <translation>摄像机名称 &lt;text&gt;（最多 15 字节）。</translation>
+    </message>
+    <message id="tolvane-557">
+        <source>The host name &lt;text&gt; (at most 63 characters).</source>
+        <translation>主机名 &lt;text&gt;（最多 63 个字符）。</translation>
+    </message>
+    <message id="tolvane-558">
+        <source>The bandwidth limit in Mbit/s: 0.1, 0.2, 0.3, 0.5, 1 or unlimited.</source>
+        <translation>带宽限制（Mbit/s）：0.1、0.2、0.3、0.5、1 或 unlimited。</translation>
+    </message>
+    <message id="tolvane-559">
+        <source>Instead of settings: the re-setup to the default local settings (192.168.0.253/24).</source>
+        <translation>代替各项设置：重新设置为默认的本地设置（192.168.0.253/24）。</translation>
+    </message>
+    <message id="tolvane-560">
+        <source>Instead of settings: turn the camera&apos;s IPsec off.</source>
+        <translation>代替各项设置：关闭摄像机的 IPsec。</translation>
+    </message>
+    <message id="tolvane-561">
+        <source>Run every check (settings, file, address in use, camera present) and send no set-up.</source>
+        <translation>执行所有检查（设置、文件、地址占用、摄像机是否存在），但不发送设置。</translation>
+    </message>
+    <message id="tolvane-562">
+        <source>With --apply: stop at the first camera that fails.</source>
+        <translation>与 --apply 一起使用：在第一台失败的摄像机处停止。</translation>
     </message>
 </context>
 </TS>

@@ -33,8 +33,14 @@ struct CommandLine {
     QString text;  // help, version or error text to print
 };
 
-// Reads the program's arguments (the first one is the program name).
+// Reads the program's arguments (the first one is the program name). Help and error texts are
+// in the language of the installed catalogues.
 CommandLine parseCommandLine(const QStringList& arguments);
+
+// The language that --lang (the last one, before any "--") names, found without parsing the
+// rest, so that the catalogues can be installed before the parse; nothing when --lang is
+// missing or names no language.
+std::optional<UiLanguage> requestedLanguage(const QStringList& arguments);
 
 QString versionText();
 

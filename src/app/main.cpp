@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/setup_app.h"
 #include "text/language_setup.h"
+#include "text/string_table.h"
 
 namespace {
 
@@ -27,8 +28,8 @@ QStringList argumentList(int argc, char** argv) {
 }
 
 // The interface language: --lang, else the user's locale.
-tolvane::UiLanguage chooseLanguage(const tolvane::CommandLineOptions& options) {
-    return options.language.value_or(
+tolvane::UiLanguage chooseLanguage(const QStringList& arguments) {
+    return tolvane::requestedLanguage(arguments).value_or(
         tolvane::languageFromEnvironment(QProcessEnvironment::systemEnvironment()));
 }
 
@@ -36,10 +37,33 @@ bool interfaceExists(const QString& name) {
     return name.isEmpty() || QNetworkInterface::interfaceFromName(name).isValid();
 }
 
+bool opensWindow(const CommandLine& commandLine) {
+    const tolvane::CommandLineOptions& options = commandLine.options;
+    return commandLine.action == CommandLine::Action::Run && !options.list &&
+           !options.setup.setupCommand() && !options.setup.anyOption() &&
+           interfaceExists(options.interfaceName);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CommandLine commandLine = tolvane::parseCommandLine(argumentList(argc, argv));
+    const QStringList arguments = argumentList(argc, argv);
+    const tolvane::UiLanguage language = chooseLanguage(arguments);
+    // The application object must exist before the catalogues are installed, and which one
+    // (with a window or without) depends on the command line.
+    const CommandLine firstReading = tolvane::parseCommandLine(arguments);
+    if (opensWindow(firstReading)) {
+        tolvane::matchFontsToLanguage(language);
+        QApplication application(argc, argv);
+        tolvane::installLanguage(language);
+        tolvane::SetupApp setupApp(firstReading.options);
+        return setupApp.run();
+    }
+
+    QCoreApplication application(argc, argv);
+    tolvane::installLanguage(language);
+    // Parsed again with the language in place, so that help and errors speak it.
+    const CommandLine commandLine = tolvane::parseCommandLine(arguments);
     QTextStream out(stdout);
     QTextStream err(stderr);
     switch (commandLine.action) {
@@ -55,15 +79,14 @@ int main(int argc, char** argv) {
     }
     const tolvane::CommandLineOptions& options = commandLine.options;
     if (!interfaceExists(options.interfaceName)) {
-        err << "tolvane: there is no network interface named '" << options.interfaceName << "'.\n";
+        err << "tolvane: "
+            << tolvane::uiText(tolvane::StringId::CliNoSuchInterface).arg(options.interfaceName)
+            << '\n';
         return tolvane::kUsageExitStatus;
     }
 
-    const tolvane::UiLanguage language = chooseLanguage(options);
     const tolvane::SetupArguments& setup = options.setup;
     if (setup.setupCommand()) {
-        QCoreApplication application(argc, argv);
-        tolvane::installLanguage(language);
         const auto command = tolvane::readSetupArguments(setup, options.list);
         if (const auto* error = std::get_if<tolvane::InputError>(&command)) {
             err << "tolvane: " << error->text() << '\n';
@@ -71,18 +94,9 @@ int main(int argc, char** argv) {
         }
         return tolvane::runSetupMode(options, std::get<tolvane::SetupCommand>(command), out, err);
     }
-    if (options.list || setup.anyOption()) {
-        QCoreApplication application(argc, argv);
-        tolvane::installLanguage(language);
-        if (const auto error = tolvane::strayOptionError(setup, options.list)) {
-            err << "tolvane: " << error->text() << '\n';
-            return tolvane::kUsageExitStatus;
-        }
-        return tolvane::runListMode(options, out, err);
+    if (const auto error = tolvane::strayOptionError(setup, options.list)) {
+        err << "tolvane: " << error->text() << '\n';
+        return tolvane::kUsageExitStatus;
     }
-    tolvane::matchFontsToLanguage(language);
-    QApplication application(argc, argv);
-    tolvane::installLanguage(language);
-    tolvane::SetupApp setupApp(options);
-    return setupApp.run();
+    return tolvane::runListMode(options, out, err);
 }

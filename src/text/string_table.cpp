@@ -344,6 +344,110 @@ constexpr StringEntry kStrings[] = {
     {StringId::CliSucceededCount, QT_TRID_NOOP("tolvane-355")},
     //% "the camera came back with IPsec still on."
     {StringId::CliIpsecStillOn, QT_TRID_NOOP("tolvane-356")},
+    //% "cannot create the single-instance lock %1."
+    {StringId::CliLockFailed, QT_TRID_NOOP("tolvane-520")},
+    //% "cannot receive camera replies: UDP port %1 is not available."
+    {StringId::CliCannotReceive, QT_TRID_NOOP("tolvane-521")},
+    //% "there is no network interface named '%1'."
+    {StringId::CliNoSuchInterface, QT_TRID_NOOP("tolvane-522")},
+    //% "%1: %2"
+    {StringId::CliPlacedMessage, QT_TRID_NOOP("tolvane-523")},
+    //% "line %1, column %2"
+    {StringId::CliWhereLineColumnOnly, QT_TRID_NOOP("tolvane-524")},
+    //% "Try 'tolvane --help' for more information."
+    {StringId::CliTryHelp, QT_TRID_NOOP("tolvane-525")},
+    //% "Unknown option '%1'."
+    {StringId::CliUnknownOption, QT_TRID_NOOP("tolvane-526")},
+    //% "Missing value after '%1'."
+    {StringId::CliMissingValue, QT_TRID_NOOP("tolvane-527")},
+    //% "Unexpected value after '%1'."
+    {StringId::CliUnexpectedValue, QT_TRID_NOOP("tolvane-528")},
+    //% "Unexpected argument '%1'."
+    {StringId::CliUnexpectedArgument, QT_TRID_NOOP("tolvane-529")},
+    //% "Unknown language '%1': use en, ja, fr or zh_CN."
+    {StringId::CliUnknownLanguage, QT_TRID_NOOP("tolvane-530")},
+    //% "The interface name is empty."
+    {StringId::CliEmptyInterfaceName, QT_TRID_NOOP("tolvane-531")},
+    //% "--seconds and --json only go with --list, --setup, --setup-by-mac or --apply."
+    {StringId::CliOnlyWithListOrSetup, QT_TRID_NOOP("tolvane-532")},
+    //% "--seconds takes a whole number from 1 to %1, not '%2'."
+    {StringId::CliBadSeconds, QT_TRID_NOOP("tolvane-533")},
+    //% "Usage: %1 [options]"
+    {StringId::HelpUsage, QT_TRID_NOOP("tolvane-534")},
+    //% "Finds the network cameras on this computer's Ethernet segment and gives them their "
+    //% "network settings."
+    {StringId::HelpDescription, QT_TRID_NOOP("tolvane-535")},
+    //% "Exit status of a set-up: 0 verified (or, with --dry-run, every check passed), 1 no "
+    //% "acknowledgement, time-out or the camera came back without the new settings (with "
+    //% "--apply: any camera failed), 2 invalid input, 3 camera not found, 4 address in use, 5 "
+    //% "another instance runs."
+    {StringId::HelpExitStatus, QT_TRID_NOOP("tolvane-536")},
+    //% "Options:"
+    {StringId::HelpOptionsHeading, QT_TRID_NOOP("tolvane-537")},
+    //% "Show this help and exit."
+    {StringId::HelpHelp, QT_TRID_NOOP("tolvane-538")},
+    //% "Show the version and exit."
+    {StringId::HelpVersion, QT_TRID_NOOP("tolvane-539")},
+    //% "Interface language: en, ja, fr or zh_CN (default: from the locale)."
+    {StringId::HelpLang, QT_TRID_NOOP("tolvane-540")},
+    //% "Use only the network interface <name> for this computer's address and for the camera "
+    //% "traffic."
+    {StringId::HelpInterface, QT_TRID_NOOP("tolvane-541")},
+    //% "Without a window: search for cameras, then print one line per camera (number, MAC "
+    //% "address, IPv4 address, port, status and, when several interfaces are searched, the "
+    //% "interface, separated by tabs)."
+    {StringId::HelpList, QT_TRID_NOOP("tolvane-542")},
+    //% "With --list: search for <n> seconds (default %1). With a set-up: wait at most <n> "
+    //% "seconds for the camera to answer the search."
+    {StringId::HelpSeconds, QT_TRID_NOOP("tolvane-543")},
+    //% "With --list: print a JSON object with the cameras (row texts, interface and raw fields), "
+    //% "how many answered but did not fit in the list and, when none answered, why. With a "
+    //% "set-up: print the result and the camera's last record as JSON."
+    {StringId::HelpJson, QT_TRID_NOOP("tolvane-544")},
+    //% "With --list: print CSV, first the columns of an --apply file, then those of --json."
+    {StringId::HelpCsv, QT_TRID_NOOP("tolvane-545")},
+    //% "Without a window: search for the camera with the MAC address <mac> (02:00:5E:10:00:01, "
+    //% "02-00-5E-10-00-01 or 02005E100001) and give it the settings below, as the manual set-up "
+    //% "does; the settings not given keep the values the manual set-up opens with. Example: "
+    //% "--setup 02:00:5E:10:00:01 --static 10.77.0.150/24 --gateway 10.77.0.1"
+    {StringId::HelpSetup, QT_TRID_NOOP("tolvane-546")},
+    //% "Without a window: give a camera that does not answer searches an address by the by-MAC "
+    //% "request (needs --static; --gateway and --dns default to this computer's). Example: "
+    //% "--setup-by-mac 02005E100001 --static 10.77.0.160/24"
+    {StringId::HelpSetupByMac, QT_TRID_NOOP("tolvane-547")},
+    //% "Without a window: set up the cameras of the CSV file <file>, one after the other. Its "
+    //% "header is mac,mode,address,gateway,dns1,dns2,port,name; a blank cell keeps the camera's "
+    //% "value. Example: --apply site.csv --dry-run"
+    {StringId::HelpApply, QT_TRID_NOOP("tolvane-548")},
+    //% "Static addressing with the address and prefix length <address/prefix>, e.g. "
+    //% "192.168.0.50/24."
+    {StringId::HelpStatic, QT_TRID_NOOP("tolvane-549")},
+    //% "Static addressing with the IPv4 address <address>."
+    {StringId::HelpAddress, QT_TRID_NOOP("tolvane-550")},
+    //% "Static addressing with the subnet mask <mask>, e.g. 255.255.255.0."
+    {StringId::HelpMask, QT_TRID_NOOP("tolvane-551")},
+    //% "The default gateway, e.g. 192.168.0.1."
+    {StringId::HelpGateway, QT_TRID_NOOP("tolvane-552")},
+    //% "The DNS servers: --dns A sets the first and keeps the second, --dns A,B sets both."
+    {StringId::HelpDns, QT_TRID_NOOP("tolvane-553")},
+    //% "DHCP addressing."
+    {StringId::HelpDhcp, QT_TRID_NOOP("tolvane-554")},
+    //% "The camera's web port <n>, 1 to 65535."
+    {StringId::HelpPort, QT_TRID_NOOP("tolvane-555")},
+    //% "The camera name <text> (at most 15 bytes)."
+    {StringId::HelpName, QT_TRID_NOOP("tolvane-556")},
+    //% "The host name <text> (at most 63 characters)."
+    {StringId::HelpHostName, QT_TRID_NOOP("tolvane-557")},
+    //% "The bandwidth limit in Mbit/s: 0.1, 0.2, 0.3, 0.5, 1 or unlimited."
+    {StringId::HelpBandwidth, QT_TRID_NOOP("tolvane-558")},
+    //% "Instead of settings: the re-setup to the default local settings (192.168.0.253/24)."
+    {StringId::HelpFactoryDefaults, QT_TRID_NOOP("tolvane-559")},
+    //% "Instead of settings: turn the camera's IPsec off."
+    {StringId::HelpIpsecOff, QT_TRID_NOOP("tolvane-560")},
+    //% "Run every check (settings, file, address in use, camera present) and send no set-up."
+    {StringId::HelpDryRun, QT_TRID_NOOP("tolvane-561")},
+    //% "With --apply: stop at the first camera that fails."
+    {StringId::HelpStopOnError, QT_TRID_NOOP("tolvane-562")},
 };
 // clang-format on
 

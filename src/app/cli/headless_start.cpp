@@ -28,8 +28,8 @@ std::variant<std::unique_ptr<HeadlessStart>, int> startHeadless(const CommandLin
             err << "tolvane: " << uiText(StringId::CliAnotherInstance) << '\n';
             return anotherInstanceStatus;
         case InstanceGuard::Result::Failed:
-            err << "tolvane: cannot create the single-instance lock " << start->guard.lockPath()
-                << ".\n";
+            err << "tolvane: " << uiText(StringId::CliLockFailed).arg(start->guard.lockPath())
+                << '\n';
             return 1;
     }
 
@@ -39,8 +39,7 @@ std::variant<std::unique_ptr<HeadlessStart>, int> startHeadless(const CommandLin
     auto socket = std::make_unique<CameraSocket>(start->cameras, endpoints,
                                                  [&interfaces] { return interfaces.list(); });
     if (socket->replyState() == ReplyState::BindFailed) {
-        err << "tolvane: cannot receive camera replies: UDP port " << endpoints.bindPort
-            << " is not available.\n";
+        err << "tolvane: " << uiText(StringId::CliCannotReceive).arg(endpoints.bindPort) << '\n';
         return 1;
     }
 

@@ -5,7 +5,13 @@
 
 namespace tolvane {
 
+QString InputError::text() const {
+    return uiText(StringId::CliPlacedMessage).arg(where, message);
+}
+
 QString cellPlace(int line, int column, const QString& columnName) {
+    if (columnName.isEmpty())
+        return uiText(StringId::CliWhereLineColumnOnly).arg(line).arg(column);
     return uiText(StringId::CliWhereLineColumn).arg(line).arg(column).arg(columnName);
 }
 

@@ -13,11 +13,13 @@ struct InputError {
     QString where;
     QString message;
 
-    QString text() const { return where + QLatin1String(": ") + message; }
+    // "place: message", punctuated as the language wants.
+    QString text() const;
     bool operator==(const InputError&) const = default;
 };
 
-// "line 3, column 2 (address)"; the column counts from 1.
+// "line 3, column 2 (address)"; the column counts from 1. Without a name (a cell beyond the
+// header's columns), "line 3, column 9".
 QString cellPlace(int line, int column, const QString& columnName);
 
 // The text of `id` with its first argument filled in; ids without arguments ignore it.

@@ -264,9 +264,11 @@ int runSetupMode(const CommandLineOptions& options, const SetupCommand& command,
 
     // The by-MAC request goes out one interface: with several, the command line names it.
     if (command.job.action == SetupAction::ByMac && start.interfaces.list().size() >= 2) {
-        err << "tolvane: --setup-by-mac: "
-            << messageText(StringId::CliOptionNeeds, QStringLiteral("--setup-by-mac"),
-                           QStringLiteral("--interface"))
+        const QString option = QStringLiteral("--setup-by-mac");
+        err << "tolvane: "
+            << InputError{option, messageText(StringId::CliOptionNeeds, option,
+                                              QStringLiteral("--interface"))}
+                   .text()
             << '\n';
         return kUsageExitStatus;
     }

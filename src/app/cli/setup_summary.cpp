@@ -9,6 +9,7 @@
 
 #include "app/cli/camera_listing.h"
 #include "text/string_table.h"
+#include "text/terminal_text.h"
 
 namespace tolvane {
 
@@ -30,23 +31,9 @@ QJsonObject cameraObject(const CameraSummary& camera) {
     return object;
 }
 
-// Columns a terminal gives `text`: East Asian wide characters (kana, Han, Hangul, full-width
-// forms) take two.
-qsizetype displayWidth(const QString& text) {
-    qsizetype width = 0;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        const bool wide = (u >= 0x1100 && u <= 0x115F) || (u >= 0x2E80 && u <= 0xA4CF) ||
-                          (u >= 0xAC00 && u <= 0xD7A3) || (u >= 0xF900 && u <= 0xFAFF) ||
-                          (u >= 0xFE30 && u <= 0xFE4F) || (u >= 0xFF00 && u <= 0xFF60) ||
-                          (u >= 0xFFE0 && u <= 0xFFE6);
-        width += wide ? 2 : 1;
-    }
-    return width;
-}
-
-QString padded(const QString& text, qsizetype width) {
-    return text + QString(std::max<qsizetype>(width - displayWidth(text), 0) + 2, QLatin1Char(' '));
+// A cell and the two spaces that separate it from the next column.
+QString cell(const QString& text, qsizetype width) {
+    return padToWidth(text, width) + QLatin1String("  ");
 }
 
 }  // namespace
@@ -58,15 +45,16 @@ QString summaryTable(const std::vector<CameraSummary>& cameras) {
     qsizetype resultWidth = displayWidth(resultHeading);
     int succeeded = 0;
     for (const CameraSummary& camera : cameras) {
-        macWidth = std::max(macWidth, camera.mac.size());
-        resultWidth = std::max(resultWidth, uiText(resultStringId(camera.outcome.result)).size());
+        macWidth = std::max(macWidth, displayWidth(camera.mac));
+        resultWidth =
+            std::max(resultWidth, displayWidth(uiText(resultStringId(camera.outcome.result))));
         succeeded += exitStatusOf(camera.outcome.result) == 0 ? 1 : 0;
     }
-    QString table = padded(macHeading, macWidth) + padded(resultHeading, resultWidth) +
+    QString table = cell(macHeading, macWidth) + cell(resultHeading, resultWidth) +
                     uiText(StringId::CliTimeHeading) + QLatin1Char('\n');
     for (const CameraSummary& camera : cameras) {
-        table += padded(camera.mac, macWidth) +
-                 padded(uiText(resultStringId(camera.outcome.result)), resultWidth) +
+        table += cell(camera.mac, macWidth) +
+                 cell(uiText(resultStringId(camera.outcome.result)), resultWidth) +
                  QStringLiteral("%1 s\n").arg(camera.seconds, 0, 'f', 1);
     }
     table +=

@@ -7,6 +7,9 @@
 #include <string>
 
 #include "qstring_printer.h"
+#include "text/language_setup.h"
+#include "text/string_table.h"
+#include "text/terminal_text.h"
 
 namespace tolvane {
 namespace {
@@ -62,6 +65,49 @@ TEST(CommandLineTest, HelpAndVersion) {
         EXPECT_EQ(line.action, CommandLine::Action::ShowVersion);
         EXPECT_EQ(line.text, "Tolvane 1.23R03\n");
     }
+}
+
+class HelpLanguageTest : public testing::TestWithParam<UiLanguage> {
+protected:
+    void TearDown() override { ASSERT_TRUE(installLanguage(UiLanguage::English)); }
+};
+
+// The help speaks the installed language and fits an 80-column terminal, also where wide
+// characters take two columns.
+TEST_P(HelpLanguageTest, TranslatedAndWithinEightyColumns) {
+    ASSERT_TRUE(installLanguage(GetParam()));
+    const CommandLine line = parse({"--help"});
+    ASSERT_EQ(line.action, CommandLine::Action::ShowHelp);
+    EXPECT_TRUE(line.text.startsWith(uiText(StringId::HelpUsage).arg(QLatin1String("tolvane"))));
+    EXPECT_TRUE(line.text.contains(uiText(StringId::HelpOptionsHeading)));
+    EXPECT_TRUE(line.text.contains(QLatin1String("  -h, --help  ")));
+    EXPECT_TRUE(line.text.contains(uiText(StringId::HelpHelp)));
+    for (const QString& text : line.text.split(QLatin1Char('\n')))
+        EXPECT_LE(displayWidth(text), 79) << text.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, HelpLanguageTest,
+                         testing::Values(UiLanguage::English, UiLanguage::Japanese,
+                                         UiLanguage::French, UiLanguage::Chinese));
+
+TEST(CommandLineTest, LanguageFoundBeforeTheParse) {
+    const auto requested = [](std::initializer_list<const char*> arguments) {
+        QStringList list{QStringLiteral("tolvane")};
+        for (const char* argument : arguments)
+            list << QString::fromUtf8(argument);
+        return requestedLanguage(list);
+    };
+    EXPECT_EQ(requested({"--lang", "ja", "--bogus"}), UiLanguage::Japanese);
+    EXPECT_EQ(requested({"--list", "--lang=fr"}), UiLanguage::French);
+    EXPECT_EQ(requested({"--lang", "ja", "--lang", "zh_CN"}), UiLanguage::Chinese);
+    EXPECT_EQ(requested({"--lang", "en"}), UiLanguage::English);
+    EXPECT_EQ(requested({}), std::nullopt);
+    EXPECT_EQ(requested({"--lang"}), std::nullopt);
+    EXPECT_EQ(requested({"--lang", "de"}), std::nullopt);
+    EXPECT_EQ(requested({"--lang=", "--list"}), std::nullopt);
+    EXPECT_EQ(requested({"--", "--lang", "ja"}), std::nullopt);
+    EXPECT_EQ(requested({"--language", "ja"}), std::nullopt);
+    EXPECT_EQ(requested({"--lang", "de", "--lang", "fr"}), UiLanguage::French);
 }
 
 struct BadCase {

@@ -182,7 +182,7 @@ TEST_P(StringCatalogueTest, CompleteWithEnglishLineStructure) {
         const QString translation = catalogue.translate(nullptr, key.constData());
         ASSERT_FALSE(translation.isEmpty()) << number;
         EXPECT_EQ(lineBreaks(translation), lineBreaks(uiText(id))) << number;
-        for (const char* placeholder : {"%1", "%2"}) {
+        for (const char* placeholder : {"%1", "%2", "%3"}) {
             EXPECT_EQ(translation.contains(QLatin1String(placeholder)),
                       uiText(id).contains(QLatin1String(placeholder)))
                 << number << ": a number, a name or a command goes where " << placeholder
@@ -272,6 +272,42 @@ TEST_P(ControlTextCatalogueTest, EveryTextTranslated) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ControlTextCatalogueTest, testing::Values("ja", "fr", "zh_CN"));
+
+struct TypographyCase {
+    const char* language;
+    // What the language's punctuation never looks like in a translation; CJK stands for any
+    // kana, Han, CJK or full-width punctuation character.
+    const char* wrong;
+    friend void PrintTo(const TypographyCase& c, std::ostream* os) { *os << c.language; }
+};
+
+class TypographyTest : public testing::TestWithParam<TypographyCase> {};
+
+// Translations use the language's own quotes and punctuation: French a no-break space before
+// : ; ? ! and inside « », Japanese and Chinese full-width brackets and colons beside their
+// text; typewriter quotes nowhere.
+TEST_P(TypographyTest, PunctuationOfTheLanguage) {
+    const QRegularExpression wrong(
+        QString::fromUtf8(GetParam().wrong)
+            .replace(QLatin1String("CJK"), QLatin1String("[\\x{3000}-\\x{30FF}\\x{3400}-"
+                                                         "\\x{9FFF}\\x{FF00}-\\x{FFEF}]")));
+    ASSERT_TRUE(wrong.isValid());
+    for (const char* catalogue : {"tolvane_strings", "tolvane"}) {
+        const QString path = QStringLiteral(TOLVANE_TRANSLATIONS_DIR "/%1_%2.ts")
+                                 .arg(QLatin1String(catalogue), QLatin1String(GetParam().language));
+        for (const TsMessage& m : readTsFile(path)) {
+            const QRegularExpressionMatch match = wrong.match(m.translation);
+            EXPECT_FALSE(match.hasMatch())
+                << path.toStdString() << ": \"" << match.captured().toStdString() << "\" in "
+                << m.translation.toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TypographyTest,
+                         testing::Values(TypographyCase{"fr", "['\"]| [:;?!»]|« "},
+                                         TypographyCase{"ja", "['\"]|: |CJK ?[(:]|\\) ?CJK"},
+                                         TypographyCase{"zh_CN", "['\"]|: |CJK ?[(:]|\\) ?CJK"}));
 
 }  // namespace
 }  // namespace tolvane

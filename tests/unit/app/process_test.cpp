@@ -8,12 +8,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <set>
 
 namespace {
 
@@ -248,5 +250,181 @@ INSTANTIATE_TEST_SUITE_P(
                               2,
                               "",
                               "tolvane: there is no network interface named 'nosuch0'"}));
+
+// A command-line message path, run once in English and once in each translated language.
+struct MessagePath {
+    const char* name;
+    QStringList arguments;  // after --lang; "SITE" stands for the site file below
+    const char* siteFile;   // contents of the site file, or null
+    bool withAddress;       // loopback up with an address: the run gets past the start-up
+    bool anotherInstance;   // a window holds the single-instance guard meanwhile
+    int exitCode;
+    friend void PrintTo(const MessagePath& p, std::ostream* os) { *os << p.name; }
+};
+
+struct LocalisedCase {
+    MessagePath path;
+    const char* language;
+    friend void PrintTo(const LocalisedCase& c, std::ostream* os) {
+        *os << c.path.name << " in " << c.language;
+    }
+};
+
+// Every pair of English words in a row (two letters or more, no punctuation between them;
+// options, file names and addresses are not words): a sentence of the English texts leaves
+// some of them wherever it is printed.
+std::set<QString> englishWordPairs(const QString& text) {
+    static const QRegularExpression word(QStringLiteral("^(\\(?)([A-Za-z]{2,})([,.;:!?)]*)$"));
+    std::set<QString> pairs;
+    QString previous;
+    for (const QString& token : text.split(QRegularExpression(QStringLiteral("\\s+")))) {
+        const QRegularExpressionMatch match = word.match(token);
+        if (!match.hasMatch()) {
+            previous.clear();
+            continue;
+        }
+        if (!previous.isEmpty() && match.captured(1).isEmpty())
+            pairs.insert(previous + QLatin1Char(' ') + match.captured(2));
+        previous = match.captured(3).isEmpty() ? match.captured(2) : QString();
+    }
+    return pairs;
+}
+
+class LocalisedMessageTest : public ProcessTest, public testing::WithParamInterface<LocalisedCase> {
+protected:
+    Outcome runIn(const char* language) {
+        const MessagePath& path = GetParam().path;
+        QProcess* window = path.anotherInstance ? &start({}) : nullptr;
+        if (window != nullptr) {
+            EXPECT_TRUE(waitUntilHolding(*window));
+        }
+        QStringList arguments{QStringLiteral("--lang"), QLatin1String(language)};
+        for (const QString& argument : path.arguments) {
+            arguments << (argument == QLatin1String("SITE") ? sitePath() : argument);
+        }
+        const Outcome outcome = run(arguments, path.withAddress);
+        if (window != nullptr) {
+            window->kill();
+            window->waitForFinished(kStartDeadlineMs);
+        }
+        return outcome;
+    }
+
+    QString sitePath() const { return runtime_.filePath(QStringLiteral("site.csv")); }
+
+    void SetUp() override {
+        ProcessTest::SetUp();
+        if (IsSkipped() || GetParam().path.siteFile == nullptr)
+            return;
+        QFile site(sitePath());
+        ASSERT_TRUE(site.open(QIODevice::WriteOnly));
+        site.write(GetParam().path.siteFile);
+    }
+};
+
+TEST_P(LocalisedMessageTest, NoEnglishSentenceInAnotherLanguage) {
+    const Outcome english = runIn("en");
+    const Outcome localised = runIn(GetParam().language);
+    const int exitCode = GetParam().path.exitCode;
+    EXPECT_EQ(english.exitCode, exitCode) << english.err.toStdString();
+    EXPECT_EQ(localised.exitCode, exitCode) << localised.err.toStdString();
+    for (const auto& [englishText, localisedText] :
+         {std::pair{english.out, localised.out}, std::pair{english.err, localised.err}}) {
+        const QString text =
+            QString::fromUtf8(localisedText)
+                .replace(QRegularExpression(QStringLiteral("\\s+")), QStringLiteral(" "));
+        EXPECT_EQ(text.isEmpty(), englishText.isEmpty()) << text.toStdString();
+        for (const QString& pair : englishWordPairs(QString::fromUtf8(englishText))) {
+            EXPECT_FALSE(text.contains(pair)) << "'" << pair.toStdString() << "' is English in:\n"
+                                              << text.toStdString();
+        }
+        if (qstrcmp(GetParam().language, "fr") != 0 && !text.isEmpty()) {
+            EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("[\\x{3040}-\\x{9FFF}]"))))
+                << text.toStdString();
+        }
+    }
+}
+
+constexpr char kBadCells[] =
+    "mac,mode,address,gateway,dns1,dns2,port,name\n"
+    "02:00:5E:10:00:0Z,static,10.99.0.50/24,,,,,lobby\n"
+    "02:00:5E:10:00:02,static,10.99.0.300/24,,,,,gate\n"
+    "02:00:5E:10:00:03,dhcp,,,,,8081,yard,extra\n"
+    "02:00:5E:10:00:04,static,10.77.0.50/24,,,,,door\n";
+
+const MessagePath kMessagePaths[] = {
+    {"help", {QStringLiteral("--help")}, nullptr, false, false, 0},
+    {"unknown_option", {QStringLiteral("--frobnicate")}, nullptr, false, false, 2},
+    {"unexpected_value", {QStringLiteral("--list=yes")}, nullptr, false, false, 2},
+    {"missing_value",
+     {QStringLiteral("--list"), QStringLiteral("--seconds")},
+     nullptr,
+     false,
+     false,
+     2},
+    {"bad_seconds",
+     {QStringLiteral("--list"), QStringLiteral("--seconds"), QStringLiteral("0")},
+     nullptr,
+     false,
+     false,
+     2},
+    {"bad_value",
+     {QStringLiteral("--setup"), QStringLiteral("02005E100001"), QStringLiteral("--port"),
+      QStringLiteral("99999")},
+     nullptr,
+     false,
+     false,
+     2},
+    {"bad_header",
+     {QStringLiteral("--apply"), QStringLiteral("SITE")},
+     "mac,colour\n",
+     false,
+     false,
+     2},
+    {"bad_cells_and_summary",
+     {QStringLiteral("--apply"), QStringLiteral("SITE")},
+     kBadCells,
+     true,
+     false,
+     1},
+    {"another_instance_list",
+     {QStringLiteral("--list"), QStringLiteral("--seconds"), QStringLiteral("1")},
+     nullptr,
+     true,
+     true,
+     1},
+    {"another_instance_setup",
+     {QStringLiteral("--setup"), QStringLiteral("02005E100001")},
+     nullptr,
+     true,
+     true,
+     5},
+    {"no_interface",
+     {QStringLiteral("--interface"), QStringLiteral("nosuch0"), QStringLiteral("--list")},
+     nullptr,
+     false,
+     false,
+     2},
+    {"no_pc_address",
+     {QStringLiteral("--list"), QStringLiteral("--seconds"), QStringLiteral("1")},
+     nullptr,
+     false,
+     false,
+     1},
+};
+
+std::vector<LocalisedCase> localisedCases() {
+    std::vector<LocalisedCase> cases;
+    for (const MessagePath& path : kMessagePaths) {
+        for (const char* language : {"ja", "fr", "zh_CN"})
+            cases.push_back({path, language});
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, LocalisedMessageTest, testing::ValuesIn(localisedCases()),
+                         [](const testing::TestParamInfo<LocalisedCase>& info) {
+                             return std::string(info.param.path.name) + "_" + info.param.language;
+                         });
 
 }  // namespace

@@ -6,8 +6,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include "qstring_printer.h"
+#include "text/language_setup.h"
+#include "text/string_table.h"
+#include "text/terminal_text.h"
 
 namespace tolvane {
 namespace {
@@ -30,6 +34,38 @@ TEST(SetupSummaryTest, TableOfMacResultAndTimeThenTheCount) {
               "02:00:5E:10:00:01  address in use  1.2 s\n"
               "1 of 3 cameras succeeded.\n");
 }
+
+class SummaryAlignmentTest : public testing::TestWithParam<UiLanguage> {
+protected:
+    void TearDown() override { ASSERT_TRUE(installLanguage(UiLanguage::English)); }
+};
+
+// Result texts and MAC cells as wide as Japanese and Chinese make them: the time column starts
+// at the same terminal column on every line.
+TEST_P(SummaryAlignmentTest, TimeColumnLinesUpWithWideCharacters) {
+    ASSERT_TRUE(installLanguage(GetParam()));
+    std::vector<CameraSummary> cameras;
+    for (RunResult result : {RunResult::Verified, RunResult::Checked, RunResult::Invalid,
+                             RunResult::NotFound, RunResult::AddressInUse, RunResult::NoAck,
+                             RunResult::TimedOut, RunResult::NotVerified, RunResult::Skipped})
+        cameras.push_back({2, QStringLiteral("02:00:5E:10:00:02"), {result, {}, {}}, 1.5});
+    cameras.push_back({3, QStringLiteral("カメラ"), {RunResult::Invalid, {}, {}}, 0});
+    const QStringList lines = summaryTable(cameras).split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), qsizetype(cameras.size()) + 3);  // heading, count, final newline
+    const QString timeHeading = uiText(StringId::CliTimeHeading);
+    const qsizetype column = displayWidth(lines[0].left(lines[0].indexOf(timeHeading)));
+    for (qsizetype i = 1; i <= qsizetype(cameras.size()); ++i) {
+        const QString& line = lines[i];
+        const qsizetype time = line.indexOf(QRegularExpression(QStringLiteral("[0-9.]+ s$")));
+        ASSERT_GT(time, 0) << line.toStdString();
+        EXPECT_EQ(displayWidth(line.left(time)), column) << line.toStdString();
+        EXPECT_TRUE(line.left(time).endsWith(QLatin1String("  "))) << line.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, SummaryAlignmentTest,
+                         testing::Values(UiLanguage::English, UiLanguage::Japanese,
+                                         UiLanguage::French, UiLanguage::Chinese));
 
 TEST(SetupSummaryTest, JsonCarriesResultStatusAndRecord) {
     const QJsonArray cameras =

@@ -10,6 +10,7 @@
 #include "camera/camera_table.h"
 #include "protocol/camera_socket.h"
 #include "qstring_printer.h"
+#include "text/language_setup.h"
 
 namespace tolvane {
 namespace {
@@ -160,7 +161,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadLine{"02005E100001,,,,,,http,\n", 3, "line 3, column 7 (port)", "'http'"},
         BadLine{"\n02005E100001,,,,,,99999,\n", 4, "line 4, column 7 (port)", "99999"},
         BadLine{"02005E100001,,,,,\n", 3, "line 3, column 7 (port)", "6"},
-        BadLine{"02005E100001,,,,,,,,\n", 3, "line 3, column 9 ()", "9"},
+        BadLine{"02005E100001,,,,,,,,\n", 3, "line 3, column 9", "9"},
         BadLine{"02005E100001,,,,,,,\"open\n", 3, "line 3, column 8 (name)", "quote"},
         BadLine{"02-00-5e-10-00-09,,,,,,,\n", 3, "line 3, column 1 (mac)", "line 2"}));
 
@@ -177,6 +178,37 @@ TEST(SiteFileTest, DuplicateAddressRefusedOnTheLaterLine) {
     EXPECT_EQ(error->where, "line 4, column 3 (address)");
     EXPECT_TRUE(error->message.contains(QLatin1String("line 2")));
 }
+
+struct PlaceCase {
+    UiLanguage language;
+    const char* start;  // of the error's text: the place of a cell beyond the header, joined
+    friend void PrintTo(const PlaceCase& c, std::ostream* os) { *os << c.start; }
+};
+
+class LocalisedPlaceTest : public testing::TestWithParam<PlaceCase> {
+protected:
+    void TearDown() override { ASSERT_TRUE(installLanguage(UiLanguage::English)); }
+};
+
+// Each language joins the place and the message its own way (French with a no-break space
+// before the colon), and a cell beyond the header's columns has a place without a name.
+TEST_P(LocalisedPlaceTest, PlaceJoinedToTheMessage) {
+    ASSERT_TRUE(installLanguage(GetParam().language));
+    const SiteFile file = parsed(std::string(kHeader) + "02005E100001,,,,,,,,\n");
+    ASSERT_EQ(file.lines.size(), 1u);
+    const InputError* error = std::get_if<InputError>(&file.lines[0].job);
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(error->text().startsWith(QString::fromUtf8(GetParam().start)))
+        << error->text().toStdString();
+    EXPECT_FALSE(error->text().contains(QLatin1String("()"))) << error->text().toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, LocalisedPlaceTest,
+    testing::Values(PlaceCase{UiLanguage::English, "line 2, column 9: 9 cells where"},
+                    PlaceCase{UiLanguage::Japanese, "2 行目、9 列目："},
+                    PlaceCase{UiLanguage::French, "ligne 2, colonne 9\u00a0: cellules"},
+                    PlaceCase{UiLanguage::Chinese, "第 2 行，第 9 列：此行有 9 个单元格"}));
 
 struct BadFile {
     std::string text;
@@ -202,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadFile{"mode,address\n,\n", "line 1, column 1 (mac)", "'mac'"},
                     BadFile{"mac,adress\n", "line 1, column 2 (adress)", "mac, mode, address"},
                     BadFile{"mac,port,port\n", "line 1, column 3 (port)", "twice"},
-                    BadFile{"mac,\"port\n", "line 1, column 2 ()", "quote"},
+                    BadFile{"mac,\"port\n", "line 1, column 2", "quote"},
                     BadFile{std::string(kHeader), "line 2, column 1 (mac)", "no camera"},
                     BadFile{std::string(kHeader) + "\n,,,,,,,\n", "line 2, column 1 (mac)",
                             "no camera"}));
