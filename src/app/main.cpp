@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "app/cli/list_mode.h"
 #include "app/cli/setup_mode.h"
 #include "app/command_line.h"
-#include "app/list_mode.h"
 #include "app/setup_app.h"
 #include "text/language_setup.h"
 #include "text/string_table.h"

@@ -7,6 +7,7 @@ namespace tolvane {
 
 // Flows count time in ticks of the 250 ms poll timer.
 inline constexpr int kTickPeriodMs = 250;
+inline constexpr int kTicksPerSecond = 1000 / kTickPeriodMs;
 
 inline constexpr std::uint32_t kAckTimeoutMs = 8000;
 inline constexpr std::uint32_t kRestartWaitMs = 20000;

@@ -202,11 +202,4 @@ RowTexts rowTexts(const CameraRecord& record, int index, ListView view) {
     return texts;
 }
 
-RowTexts refreshRowTexts(CameraTable& cameras, int index, ListView view) {
-    CameraRecord& record = cameras.cameraTable.at(static_cast<std::size_t>(index));
-    RowTexts texts = rowTexts(record, index, view);
-    record.statusCode = 0;
-    return texts;
-}
-
 }  // namespace tolvane

@@ -32,8 +32,4 @@ StringId statusStringId(const CameraRecord& record);
 // address, port and status. Shared by the camera list and the headless listing.
 RowTexts rowTexts(const CameraRecord& record, int index, ListView view);
 
-// The texts of a list rebuild for the record at `index`: rowTexts, after which the record's
-// statusCode is cleared, so a camera that does not answer again shows "Off-line" next time.
-RowTexts refreshRowTexts(CameraTable& cameras, int index, ListView view);
-
 }  // namespace tolvane

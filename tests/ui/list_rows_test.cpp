@@ -6,6 +6,8 @@
 
 #include "qstring_printer.h"
 
+#include "flow/discovery_session.h"
+#include "protocol/camera_socket.h"
 #include "rules/list_rows.h"
 #include "text/string_table.h"
 
@@ -202,23 +204,41 @@ INSTANTIATE_TEST_SUITE_P(
                       Ipv6RowCase{true, 80, 0x80, 0x0100, "FE80:0:0:0:0:FF:FE12:34AB", "   80",
                                   "Auto/Internet access"}));
 
-TEST(RefreshRowTexts, ShowsTheStatusThenClearsIt) {
+// The rows a view builds at a search of the discovery session show the statuses, which then
+// age: a camera that does not answer again shows "Off-line" at the next search.
+class RefreshRowTexts : public ::testing::Test {
+protected:
+    // The texts of row `index` as a view builds them at the next search.
+    RowTexts atNextSearch(int index, ListView view) {
+        RowTexts texts;
+        session.setSearchObserver(
+            [&] { texts = rowTexts(cameras.cameraTable[index], index, view); });
+        do {
+            session.tick(tickCount);
+        } while (tickCount % DiscoverySession::kSearchEveryTicks != 2);
+        return texts;
+    }
+
     CameraTable cameras;
+    DiscoverySession session{cameras, nullptr};
+    std::uint32_t tickCount = 0;
+};
+
+TEST_F(RefreshRowTexts, ShowsTheStatusThenClearsIt) {
     cameras.appendCamera();
     cameras.appendCamera();
     cameras.cameraTable[1] = cameraWithStatus(0xC000);
-    const RowTexts first = refreshRowTexts(cameras, 1, ListView::IPv4);
+    const RowTexts first = atNextSearch(1, ListView::IPv4);
     EXPECT_EQ(first[4], QStringLiteral("Local setup completed(c000)"));
     EXPECT_EQ(cameras.cameraTable[1].statusCode, 0);
-    const RowTexts second = refreshRowTexts(cameras, 1, ListView::IPv4);
+    const RowTexts second = atNextSearch(1, ListView::IPv4);
     EXPECT_EQ(second[4], QStringLiteral("Off-line(   0)"));
 }
 
-TEST(RefreshRowTexts, ClearsTheStatusInTheIpv6ViewToo) {
-    CameraTable cameras;
+TEST_F(RefreshRowTexts, ClearsTheStatusInTheIpv6ViewToo) {
     cameras.appendCamera();
     cameras.cameraTable[0] = cameraWithStatus(0xC000);
-    EXPECT_EQ(refreshRowTexts(cameras, 0, ListView::IPv6)[4], QStringLiteral("-----"));
+    EXPECT_EQ(atNextSearch(0, ListView::IPv6)[4], QStringLiteral("-----"));
     EXPECT_EQ(cameras.cameraTable[0].statusCode, 0);
 }
 

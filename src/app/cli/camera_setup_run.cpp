@@ -11,16 +11,12 @@
 #include "flow/pc_settings.h"
 #include "flow/request_burst.h"
 #include "protocol/camera_socket.h"
-#include "rules/list_rows.h"
 #include "text/string_table.h"
 
 namespace tolvane {
 
 namespace {
 
-constexpr int kTicksPerSecond = 1000 / kTickPeriodMs;
-// The poll searches on every tick whose count modulo this is 1, as the window's does.
-constexpr std::uint32_t kSearchEveryTicks = 20;
 constexpr std::uint32_t kAllOnes = 0xFFFFFFFFu;
 
 // The set-up flow's states are 99 and above, and its reports negative; 0 is idle and 1 to 20
@@ -63,7 +59,7 @@ void CameraSetupRun::start() {
 }
 
 void CameraSetupRun::onTimer(TimerId id) {
-    if (phase_ == Phase::Finished || env_.link.busy())
+    if (phase_ == Phase::Finished || env_.session.busy())
         return;
     if (id == TimerId::Poll)
         poll();
@@ -71,16 +67,9 @@ void CameraSetupRun::onTimer(TimerId id) {
         flowStep();
 }
 
-// The window's poll: a search and a refresh of the rows (which clears each record's status)
-// every 20 ticks, so the flow sees the camera's reports exactly as it does there.
+// The window's poll, so the flow sees the camera's reports exactly as it does there.
 void CameraSetupRun::poll() {
-    CameraTable& cameras = env_.cameras;
-    if (env_.context.tickCount % kSearchEveryTicks == 1) {
-        env_.link.sendSearch();
-        for (int index = 0; index < cameras.cameraCount; ++index)
-            refreshRowTexts(cameras, index, ListView::IPv4);
-    }
-    ++env_.context.tickCount;
+    env_.session.tick(env_.context.tickCount);
     ++phaseTicks_;
     if (phase_ == Phase::Searching)
         searchStep();

@@ -11,13 +11,14 @@
 #include "batch/run_outcome.h"
 #include "batch/setup_request.h"
 #include "camera/camera_table.h"
+#include "flow/discovery_session.h"
 #include "flow/setup_flow.h"
 #include "rules/manual_setup_logic.h"
 
 namespace tolvane {
 
 // The set-up of one camera without a window, driven by the timer ticks of TimerService as the
-// window is driven by its timers: the poll searches every 20 ticks, the set-up flow runs on
+// window is driven by its timers: the poll ticks the discovery session, the set-up flow runs on
 // its own timer. In order: search until the camera answers (at most searchSeconds), open
 // the manual set-up's rule on its record, make the changes and check them, check a static
 // address for another device answering there, then run the set-up flow (set-up, acknowledgement,
@@ -30,7 +31,8 @@ public:
         CameraTable& cameras;
         FlowContext& context;
         HeadlessFlowHost& host;
-        CameraLink& link;
+        // Ticked on the flow's tickCount, as the window ticks its session.
+        DiscoverySession& session;
         // The PC's settings; for a found camera, those of the interface it answered on.
         HostInfo& hostInfo;
         std::function<HostInfo&(const CameraRecord& camera)> hostInfoOf;

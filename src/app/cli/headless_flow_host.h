@@ -4,36 +4,16 @@
 #include <cstdint>
 #include <functional>
 
+#include "flow/camera_link.h"
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
+#include "flow/timer_service.h"
 
 namespace tolvane {
 
-// The camera socket as a run without a window uses it; the real one is CameraSocket, a test
-// plays the cameras behind a fake.
-class CameraLink {
-public:
-    virtual ~CameraLink() = default;
-    virtual void setMode(SocketMode mode) = 0;
-    virtual ReplyState replyState() const = 0;
-    virtual void sendSearch() = 0;
-    virtual void sendSetup(std::uint8_t kind) = 0;
-    virtual void sendRestart() = 0;
-    // Inside its receive handler: a timer tick that meets it is dropped, as in the window.
-    virtual bool busy() const = 0;
-};
-
-// The four timers by id; each tick comes back to the run that started them.
-class TimerService {
-public:
-    virtual ~TimerService() = default;
-    virtual void start(TimerId id, int periodMs) = 0;
-    virtual void stop(TimerId id) = 0;
-};
-
-// FlowHost without a window: the flows' timers and socket go to the seams above, the progress
-// dialog is a flag that opens as soon as it is requested, and the prompts, message boxes and
-// browser have no one to show anything to: the run reads the flow's state and messageText
+// FlowHost without a window: the flows' timers and socket go to TimerService and CameraLink, the
+// progress dialog is a flag that opens as soon as it is requested, and the prompts, message boxes
+// and browser have no one to show anything to: the run reads the flow's state and messageText
 // instead.
 class HeadlessFlowHost : public FlowHost {
 public:

@@ -10,26 +10,16 @@
 #include <QTimer>
 
 #include "app/cli/camera_setup_run.h"
+#include "app/cli/headless_start.h"
 #include "app/cli/qt_timer_service.h"
 #include "app/cli/setup_summary.h"
 #include "app/cli/site_file.h"
-#include "app/cli/socket_camera_link.h"
-#include "app/instance_guard.h"
 #include "batch/setup_values.h"
-#include "camera/camera_codes.h"
-#include "hostnet/linux/linux_host_info.h"
-#include "hostnet/linux/linux_search_interfaces.h"
-#include "protocol/camera_socket.h"
 #include "text/string_table.h"
 
 namespace tolvane {
 
 namespace {
-
-// Message-box texts end lines with "\r\n"; a terminal wants "\n".
-QString terminalText(const QString& text) {
-    return QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).trimmed();
-}
 
 // The option that sets a field of the manual set-up.
 QString optionOf(ManualSetupField field, const SetupArguments& arguments) {
@@ -104,11 +94,12 @@ std::optional<QString> outsideSubnet(const CameraJob& job, HostInfo& hostInfo,
 
 class SetupSession {
 public:
-    SetupSession(const CommandLineOptions& options, CameraTable& cameras, CameraLink& link,
-                 HostInfo& hostInfo, SearchInterfaces& interfaces, QTextStream& err)
+    SetupSession(const CommandLineOptions& options, CameraTable& cameras,
+                 DiscoverySession& discovery, HostInfo& hostInfo, SearchInterfaces& interfaces,
+                 QTextStream& err)
         : options_(options),
           cameras_(cameras),
-          link_(link),
+          discovery_(discovery),
           hostInfo_(hostInfo),
           interfaces_(interfaces),
           err_(err) {
@@ -146,13 +137,13 @@ public:
                 loop.quit();
         });
         HeadlessFlowHost host(
-            context, link_, timers, hostInfo_,
+            context, *discovery_.link(), timers, hostInfo_,
             [&loop](int ms, std::function<void()> action) {
                 QTimer::singleShot(ms, Qt::PreciseTimer, &loop, std::move(action));
             },
             uiLanguage());
         CameraSetupRun run(
-            {cameras_, context, host, link_, hostInfo_,
+            {cameras_, context, host, discovery_, hostInfo_,
              [this](const CameraRecord& camera) -> HostInfo& { return hostInfoOf(camera); },
              std::move(jobCheck), [this, &mac](const QString& step) { progress(mac, step); },
              std::move(placeOf)},
@@ -167,7 +158,7 @@ public:
 
     void progress(const QString& mac, const QString& step) {
         err_ << QStringLiteral("[%1 s] ").arg(clock_.elapsed() / 1000.0, 6, 'f', 1) << mac
-             << QLatin1Char(' ') << terminalText(step) << '\n';
+             << QLatin1Char(' ') << terminalText(step).trimmed() << '\n';
         err_.flush();
     }
 
@@ -176,7 +167,7 @@ public:
 private:
     const CommandLineOptions& options_;
     CameraTable& cameras_;
-    CameraLink& link_;
+    DiscoverySession& discovery_;
     HostInfo& hostInfo_;
     SearchInterfaces& interfaces_;
     std::map<std::string, std::unique_ptr<HostInfo>> interfaceHostInfo_;
@@ -266,41 +257,13 @@ int runSetupMode(const CommandLineOptions& options, const SetupCommand& command,
         siteFile = std::move(std::get<SiteFile>(read));
     }
 
-    InstanceGuard guard;
-    switch (guard.acquire()) {
-        case InstanceGuard::Result::Acquired:
-            break;
-        case InstanceGuard::Result::AlreadyRunning:
-            err << "tolvane: " << uiText(StringId::CliAnotherInstance) << '\n';
-            return kAnotherInstanceExitStatus;
-        case InstanceGuard::Result::Failed:
-            err << "tolvane: " << uiText(StringId::CliLockFailed).arg(guard.lockPath()) << '\n';
-            return 1;
-    }
+    auto started = startHeadless(options, kAnotherInstanceExitStatus, err);
+    if (const int* status = std::get_if<int>(&started))
+        return *status;
+    HeadlessStart& start = *std::get<std::unique_ptr<HeadlessStart>>(started);
 
-    CameraTable cameras;
-    SocketEndpoints endpoints;
-    endpoints.interfaceName = options.interfaceName;
-    LinuxSearchInterfaces interfaces(options.interfaceName.toStdString());
-    CameraSocket socket(cameras, endpoints, [&interfaces] { return interfaces.list(); });
-    if (socket.replyState() == ReplyState::BindFailed) {
-        err << "tolvane: " << uiText(StringId::CliCannotReceive).arg(endpoints.bindPort) << '\n';
-        return 1;
-    }
-    LinuxHostInfo hostInfo(options.interfaceName.toStdString());
-    std::uint32_t address = 0;
-    std::uint32_t mask = 0;
-    hostInfo.QueryAddressAndMask(address, mask);
-    if (address == 0) {
-        err << "tolvane: " << terminalText(uiText(StringId::NoPcAddress)) << '\n';
-        return 1;
-    }
-    cameras.hostIp = networkOrder(address);
-    hostInfo.QueryHostMac(cameras.hostMac);
-
-    SocketCameraLink link(socket);
     // The by-MAC request goes out one interface: with several, the command line names it.
-    if (command.job.action == SetupAction::ByMac && interfaces.list().size() >= 2) {
+    if (command.job.action == SetupAction::ByMac && start.interfaces.list().size() >= 2) {
         const QString option = QStringLiteral("--setup-by-mac");
         err << "tolvane: "
             << InputError{option, messageText(StringId::CliOptionNeeds, option,
@@ -309,7 +272,8 @@ int runSetupMode(const CommandLineOptions& options, const SetupCommand& command,
             << '\n';
         return kUsageExitStatus;
     }
-    SetupSession session(options, cameras, link, hostInfo, interfaces, err);
+    SetupSession session(options, start.cameras, *start.session, start.hostInfo, start.interfaces,
+                         err);
     const int status = siteFile ? runApply(options, command, *siteFile, session, out)
                                 : runCamera(options, command, session, out);
     out.flush();

@@ -7,7 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "app/camera_listing.h"
+#include "app/cli/camera_listing.h"
 #include "text/string_table.h"
 #include "text/terminal_text.h"
 

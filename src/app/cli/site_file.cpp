@@ -3,7 +3,7 @@
 
 #include <map>
 
-#include "app/camera_listing.h"
+#include "app/cli/camera_listing.h"
 #include "batch/setup_values.h"
 
 namespace tolvane {

@@ -67,8 +67,9 @@ int CameraList::fittingWidth() const {
     return width;
 }
 
-void CameraList::refreshRow(CameraTable& cameras, int index) {
-    const RowTexts texts = refreshRowTexts(cameras, index, view_);
+void CameraList::refreshRow(const CameraTable& cameras, int index) {
+    const RowTexts texts =
+        rowTexts(cameras.cameraTable.at(static_cast<std::size_t>(index)), index, view_);
     auto* item = new QTreeWidgetItem;
     for (int column = 0; column < kListColumnCount; ++column) {
         item->setText(column, texts[static_cast<std::size_t>(column)]);

@@ -23,8 +23,8 @@ public:
     void setupColumns(UiLanguage language);
     // Re-creates columns 2 to 4 for `view`; the rows follow at the next rebuild.
     void switchView(ListView view, UiLanguage language);
-    // Inserts row `index` built from the record at that index, clearing its statusCode.
-    void refreshRow(CameraTable& cameras, int index);
+    // Inserts row `index` built from the record at that index.
+    void refreshRow(const CameraTable& cameras, int index);
     // Adds or removes the interface column after the status; rows follow at the next rebuild.
     void showInterfaceColumn(bool shown);
     bool interfaceColumnShown() const { return columnCount() > kListColumnCount; }

@@ -22,6 +22,7 @@
 
 #include "camera/camera_codes.h"
 #include "flow/flow_cancel.h"
+#include "flow/flow_timing.h"
 #include "flow/setup_flow.h"
 #include "flow/wizard.h"
 #include "rules/dialog_opener.h"
@@ -38,7 +39,6 @@
 namespace tolvane {
 namespace {
 
-constexpr int kPollPeriodMs = 250;
 constexpr int kDialogPeriodMs = 1000;
 constexpr int kMacFieldLength = 12;
 
@@ -236,15 +236,16 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
     context_.tickCount = 0;
     context_.flowState = FlowState{};
 
-    if (interfaces_ != nullptr) {
-        cameraSocket_ = std::make_unique<CameraSocket>(cameras_, std::move(endpoints),
-                                                       [this] { return interfaces_->list(); });
-    } else {
-        cameraSocket_ = std::make_unique<CameraSocket>(cameras_, std::move(endpoints));
+    std::unique_ptr<CameraSocket> socket =
+        interfaces_ != nullptr
+            ? std::make_unique<CameraSocket>(cameras_, std::move(endpoints),
+                                             [this] { return interfaces_->list(); })
+            : std::make_unique<CameraSocket>(cameras_, std::move(endpoints));
+    if (socket->replyState() == ReplyState::BindFailed) {
+        socket.reset();
     }
-    if (cameraSocket_->replyState() == ReplyState::BindFailed) {
-        cameraSocket_.reset();
-    }
+    session_ = std::make_unique<DiscoverySession>(cameras_, std::move(socket));
+    session_->setSearchObserver([this] { showSearchResult(); });
 
     std::uint32_t address = 0;
     std::uint32_t mask = 0;
@@ -258,7 +259,7 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
         return;
     }
 
-    startTimer(TimerId::Poll, kPollPeriodMs);
+    startTimer(TimerId::Poll, kTickPeriodMs);
     startTimer(TimerId::Dialog, kDialogPeriodMs);
 
     {
@@ -285,7 +286,7 @@ void MainDialog::initialise(SocketEndpoints endpoints) {
 // ---- timers ----
 
 void MainDialog::onTimer(TimerId id) {
-    if (cameraSocket_ && cameraSocket_->busy()) {
+    if (session_->busy()) {
         return;
     }
     switch (id) {
@@ -305,40 +306,34 @@ void MainDialog::onTimer(TimerId id) {
 }
 
 void MainDialog::poll() {
-    if (cameraSocket_ && cameraSocket_->repliedSinceSearch()) {
-        noReplyWatch_.replyArrived();
-    }
-    const bool searching = context_.tickCount % 20 == 1;
-    if (searching) {
-        if (cameraSocket_) {
-            noReplyWatch_.searchSent();
-            cameraSocket_->sendSearch();
-        }
-        showSearchedInterfaces();
-        if (cameras_.cameraCount > 0) {
-            if (context_.startupPanelShown == 1) {
-                hideStartupPanel();
-            }
-            cameraList_->clear();
-        }
-        for (int index = 0; index < cameras_.cameraCount; ++index) {
-            cameraList_->refreshRow(cameras_, index);
-        }
-        if (cameras_.selectedCamera != -1) {
-            cameraList_->selectRow(cameras_.selectedCamera);
-        }
-        showDroppedCount();
-        context_.macText = macField_->text();
-        useFlowInterface();
-    }
+    const bool searching = context_.tickCount % DiscoverySession::kSearchEveryTicks == 1;
+    session_->tick(context_.tickCount);
     showNoReplyDiagnosis(searching);
-    context_.tickCount += 1;
+}
+
+void MainDialog::showSearchResult() {
+    showSearchedInterfaces();
+    if (cameras_.cameraCount > 0) {
+        if (context_.startupPanelShown == 1) {
+            hideStartupPanel();
+        }
+        cameraList_->clear();
+    }
+    for (int index = 0; index < cameras_.cameraCount; ++index) {
+        cameraList_->refreshRow(cameras_, index);
+    }
+    if (cameras_.selectedCamera != -1) {
+        cameraList_->selectRow(cameras_.selectedCamera);
+    }
+    showDroppedCount();
+    context_.macText = macField_->text();
+    useFlowInterface();
 }
 
 // The column, the line and the selector appear only while two or more interfaces are searched;
 // the selector keeps the interface chosen as long as it is searched.
 void MainDialog::showSearchedInterfaces() {
-    searched_ = cameraSocket_ ? cameraSocket_->separateInterfaces() : std::vector<PcInterface>{};
+    searched_ = session_->separateInterfaces();
     const bool several = searched_.size() >= 2;
     cameraList_->showInterfaceColumn(several);
     // The window grows with the column rather than the list getting a horizontal scroll bar.
@@ -421,7 +416,7 @@ void MainDialog::onSetupByMacClicked() {
 // user changes; a reply hides it at the next tick.
 void MainDialog::showNoReplyDiagnosis(bool searched) {
     const bool flowRunning = timerActive(TimerId::SetupFlow) || timerActive(TimerId::Wizard);
-    const bool due = noReplyWatch_.diagnosisDue() && !flowRunning;
+    const bool due = session_->noReplyDiagnosisDue() && !flowRunning;
     if (due && (searched || noReplyNotice_->isHidden())) {
         noReplyNotice_->setText(noReplyText(hostInfo_->DiagnoseNoReply()));
     }
@@ -540,7 +535,7 @@ void MainDialog::done(int result) {
     // A check may take seconds more; its worker ends unobserved.
     flowCheck_->abandon();
     pageCheck_->abandon();
-    cameraSocket_.reset();
+    session_->close();
     QDialog::done(result);
 }
 

@@ -13,13 +13,13 @@
 
 #include "camera/camera_table.h"
 #include "flow/browser_launcher.h"
+#include "flow/discovery_session.h"
 #include "flow/flow_context.h"
 #include "flow/flow_host.h"
 #include "hostnet/address_checker.h"
 #include "hostnet/host_info.h"
 #include "hostnet/search_interfaces.h"
 #include "protocol/camera_socket.h"
-#include "rules/no_reply_watch.h"
 #include "ui/main/dialog_host.h"
 #include "ui/main/prompter.h"
 
@@ -41,10 +41,10 @@ class SetupFlow;
 class Wizard;
 
 // The program's only top-level window: the camera list, the start-up panel with the set-up by
-// MAC address, and the four timers that drive discovery (0), the dialog opener (1), the set-up
-// flow (2) and the wizard (3). Owns the camera socket and the modeless dialogs; run modally by
-// the application. Its FlowHost side, what the flows drive, is in main_dialog_flow_host.cpp; its
-// DialogHost side is what the dialogs it opens use of it.
+// MAC address, and the four timers that drive the discovery session (0), the dialog opener (1),
+// the set-up flow (2) and the wizard (3). Owns the discovery session with its camera socket and
+// the modeless dialogs; run modally by the application. Its FlowHost side, what the flows drive, is
+// in main_dialog_flow_host.cpp; its DialogHost side is what the dialogs it opens use of it.
 //
 // Given the PC's interfaces, it searches each of them (see CameraSocket). While two or more are
 // searched, the list shows each camera's interface, a line names the interfaces searched, a
@@ -87,7 +87,7 @@ public:
     void requestManualSetupDialog() override;
     void requestResetIpsecDialog() override;
 
-    CameraSocket* cameraSocket() { return cameraSocket_.get(); }
+    CameraSocket* cameraSocket() { return session_->socket(); }
 
     // The dialog opener. At most one of the four modeless dialogs exists at a time.
     void setDialogRequest(DialogKind kind, bool showCancel) override;
@@ -170,6 +170,8 @@ private:
     void initialise(SocketEndpoints endpoints);
     QTimer* timer(TimerId id) const;
     void poll();
+    // The list and the lines under it after a search, before the statuses age.
+    void showSearchResult();
     void hideStartupPanel();
     void showDroppedCount();
     void showSearchedInterfaces();
@@ -206,11 +208,10 @@ private:
     // Declared after everything their verdicts reach, so they go (and abandon) first.
     std::unique_ptr<AddressChecker> flowCheck_;
     std::unique_ptr<AddressChecker> pageCheck_;
-    std::unique_ptr<CameraSocket> cameraSocket_;
+    std::unique_ptr<DiscoverySession> session_;
     std::unique_ptr<SetupFlow> setupFlow_;
     std::unique_ptr<Wizard> wizard_;
     std::array<QTimer*, std::size(kAllTimers)> timers_{};
-    NoReplyWatch noReplyWatch_;
 
     ControlDialog* controlDialog_ = nullptr;
     ProgressDialog* progressDialog_ = nullptr;

@@ -21,28 +21,29 @@ void MainDialog::stopTimer(TimerId id) {
 }
 
 bool MainDialog::hasSocket() const {
-    return cameraSocket_ != nullptr;
+    return session_->link() != nullptr;
 }
 
 void MainDialog::setMode(SocketMode mode) {
-    if (cameraSocket_) {
-        cameraSocket_->setMode(mode);
+    if (CameraLink* link = session_->link()) {
+        link->setMode(mode);
     }
 }
 
 ReplyState MainDialog::replyState() const {
-    return cameraSocket_ ? cameraSocket_->replyState() : ReplyState::None;
+    const CameraLink* link = session_->link();
+    return link ? link->replyState() : ReplyState::None;
 }
 
 void MainDialog::sendSetup(std::uint8_t kind) {
-    if (cameraSocket_) {
-        cameraSocket_->sendSetup(kind);
+    if (CameraLink* link = session_->link()) {
+        link->sendSetup(kind);
     }
 }
 
 void MainDialog::sendRestart() {
-    if (cameraSocket_) {
-        cameraSocket_->sendRestart();
+    if (CameraLink* link = session_->link()) {
+        link->sendRestart();
     }
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/camera_listing.h"
+#include "app/cli/camera_listing.h"
 
 #include <cstring>
 #include <memory>
@@ -35,13 +35,15 @@ class CameraListingTest : public testing::Test {
 protected:
     void add(const CameraRecord& record) { cameras.cameraTable[cameras.appendCamera()] = record; }
     CameraTable cameras;
+    // Nothing is sent.
+    DiscoverySession offline{cameras, nullptr};
 };
 
 // The cadence of the window's poll: the rebuild (which clears statusCode) on the second tick and
 // then every 20 ticks.
 TEST_F(CameraListingTest, RebuildsOnTheWindowsCadence) {
     add(cameraAt(0x0A010203, 80, 0xC000));
-    CameraListing listing(cameras, nullptr, 6);
+    CameraListing listing(cameras, offline, 6);
     listing.tick();
     EXPECT_EQ(cameras.cameraTable[0].statusCode, 0xC000);
     listing.tick();
@@ -57,7 +59,7 @@ TEST_F(CameraListingTest, RebuildsOnTheWindowsCadence) {
 }
 
 TEST_F(CameraListingTest, FinishesAfterFourTicksASecond) {
-    CameraListing listing(cameras, nullptr, 2);
+    CameraListing listing(cameras, offline, 2);
     for (int tick = 1; tick <= 7; ++tick) {
         listing.tick();
         ASSERT_FALSE(listing.finished()) << tick;
@@ -75,10 +77,11 @@ TEST_F(CameraListingTest, SearchesGoOutWithTheRebuilds) {
     endpoints.bindPort = 0;
     endpoints.destinationAddress = QHostAddress::LocalHost;
     endpoints.destinationPort = receiver.localPort();
-    CameraSocket socket(cameras, endpoints);
-    ASSERT_NE(socket.replyState(), ReplyState::BindFailed);
+    auto socket = std::make_unique<CameraSocket>(cameras, endpoints);
+    ASSERT_NE(socket->replyState(), ReplyState::BindFailed);
+    DiscoverySession session(cameras, std::move(socket));
 
-    CameraListing listing(cameras, &socket, 6);
+    CameraListing listing(cameras, session, 6);
     int searches = 0;
     for (int tick = 1; !listing.finished(); ++tick) {
         listing.tick();
@@ -102,7 +105,7 @@ TEST_F(CameraListingTest, TextOutputIsTheRowCellsSeparatedByTabs) {
     CameraRecord second = cameraAt(0xC0A800FD, 50000, 0);
     second.mac = {0xAA, 0xBB, 0xCC, 0x00, 0x01, 0x02};
     add(second);
-    CameraListing listing(cameras, nullptr, 6);
+    CameraListing listing(cameras, offline, 6);
     EXPECT_EQ(listing.textOutput(),
               " 1\t02-00-00-12-34-AB\t 10.  1.  2.  3\t   80\tNetwork configuration in "
               "progress( 500)\n"
@@ -112,7 +115,7 @@ TEST_F(CameraListingTest, TextOutputIsTheRowCellsSeparatedByTabs) {
 }
 
 TEST_F(CameraListingTest, EmptyTablePrintsNothing) {
-    CameraListing listing(cameras, nullptr, 6);
+    CameraListing listing(cameras, offline, 6);
     EXPECT_TRUE(listing.textOutput().isEmpty());
     const QJsonObject listed = QJsonDocument::fromJson(listing.jsonOutput()).object();
     EXPECT_EQ(listed.value("cameras").toArray().size(), 0);
@@ -121,7 +124,7 @@ TEST_F(CameraListingTest, EmptyTablePrintsNothing) {
 }
 
 TEST_F(CameraListingTest, JsonCarriesTheDiagnosisWhenThereIsOne) {
-    CameraListing listing(cameras, nullptr, 6);
+    CameraListing listing(cameras, offline, 6);
     const QJsonObject listed =
         QJsonDocument::fromJson(listing.jsonOutput(QStringLiteral("No camera answered."))).object();
     EXPECT_EQ(listed.value("diagnosis").toString(), "No camera answered.");
@@ -138,9 +141,10 @@ TEST_F(CameraListingTest, DiagnosisIsDueWhenTheFourthSearchEndsTheThirdSilentPer
     endpoints.destinationAddress = QHostAddress::LocalHost;
     endpoints.destinationPort = silent.localPort();
     cameras.hostMac = test::kHostMac;
-    CameraSocket socket(cameras, endpoints);
-    ASSERT_NE(socket.replyState(), ReplyState::BindFailed);
-    CameraListing listing(cameras, &socket, 30);
+    auto socket = std::make_unique<CameraSocket>(cameras, endpoints);
+    ASSERT_NE(socket->replyState(), ReplyState::BindFailed);
+    DiscoverySession session(cameras, std::move(socket));
+    CameraListing listing(cameras, session, 30);
 
     // Searches go out on ticks 2, 22, 42 and 62.
     for (int tick = 1; tick <= 61; ++tick) {
@@ -152,7 +156,7 @@ TEST_F(CameraListingTest, DiagnosisIsDueWhenTheFourthSearchEndsTheThirdSilentPer
 
     test::CraftedReply reply;
     reply.item(0xAD, {0xC1, 0x00});
-    socket.OnReceive(reply.bytes());
+    session.socket()->OnReceive(reply.bytes());
     listing.tick();
     EXPECT_FALSE(listing.noReplyDiagnosisDue()) << "a reply ends it at the next tick";
 }
@@ -164,7 +168,7 @@ TEST_F(CameraListingTest, JsonCarriesCellsAndRawFields) {
     record.ipv6Address[0] = 0xFE;
     record.ipv6Address[1] = 0x80;
     add(record);
-    CameraListing listing(cameras, nullptr, 6);
+    CameraListing listing(cameras, offline, 6);
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(listing.jsonOutput(), &error);
     ASSERT_EQ(error.error, QJsonParseError::NoError);
@@ -192,7 +196,7 @@ TEST_F(CameraListingTest, JsonCountsTheCamerasThatDidNotFit) {
     cameras.noteDropped({0x02, 0x00, 0x00, 0x00, 0x30, 0x01});
     cameras.noteDropped({0x02, 0x00, 0x00, 0x00, 0x30, 0x01});
     cameras.noteDropped({0x02, 0x00, 0x00, 0x00, 0x30, 0x02});
-    CameraListing listing(cameras, nullptr, 6);
+    CameraListing listing(cameras, offline, 6);
     const QJsonObject listed = QJsonDocument::fromJson(listing.jsonOutput()).object();
     EXPECT_EQ(listed.value("cameras").toArray().size(), CameraTable::kCapacity);
     EXPECT_EQ(listed.value("dropped").toInt(), 2);
@@ -218,7 +222,9 @@ protected:
         endpoints.bindPort = 0;
         endpoints.destinationAddress = QHostAddress::LocalHost;
         endpoints.destinationPort = receiver.localPort();
-        socket = std::make_unique<CameraSocket>(cameras, endpoints, [this] { return interfaces; });
+        session = std::make_unique<DiscoverySession>(
+            cameras,
+            std::make_unique<CameraSocket>(cameras, endpoints, [this] { return interfaces; }));
     }
 
     void addFoundOn(const char* interfaceName) {
@@ -230,7 +236,7 @@ protected:
 
     // Runs the listing's first search and rebuild.
     std::unique_ptr<CameraListing> listAfterASearch() {
-        auto listing = std::make_unique<CameraListing>(cameras, socket.get(), 6);
+        auto listing = std::make_unique<CameraListing>(cameras, *session, 6);
         listing->tick();
         listing->tick();
         return listing;
@@ -239,7 +245,7 @@ protected:
     CameraTable cameras;
     QUdpSocket receiver;
     std::vector<PcInterface> interfaces;
-    std::unique_ptr<CameraSocket> socket;
+    std::unique_ptr<DiscoverySession> session;
 };
 
 const PcInterface kCable{{"lo", 101}, {0x02, 0, 0, 0, 0, 1}, 0xC0A85B0Au, 0xFFFFFF00u};

@@ -59,7 +59,7 @@ protected:
             UiLanguage::English);
         run_ = std::make_unique<CameraSetupRun>(
             CameraSetupRun::Environment{
-                cameras_, context_, *host_, link_, network_,
+                cameras_, context_, *host_, session_, network_,
                 [this](const CameraRecord&) -> HostInfo& { return network_; }, jobCheck_,
                 [this](const QString& step) { steps_.push_back(step.toStdString()); },
                 [](ManualSetupField field) {
@@ -97,6 +97,7 @@ protected:
     test::FakeHostInfo network_;
     test::VirtualTimers clock_;
     ScriptedCameras link_{cameras_, clock_};
+    DiscoverySession session_{cameras_, link_};
     std::unique_ptr<HeadlessFlowHost> host_;
     std::unique_ptr<CameraSetupRun> run_;
     std::vector<std::string> steps_;

@@ -8,9 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/cli/headless_flow_host.h"
 #include "camera/camera_codes.h"
 #include "camera/camera_table.h"
+#include "flow/camera_link.h"
+#include "flow/timer_service.h"
 #include "protocol/camera_socket.h"
 
 namespace tolvane::test {
@@ -78,6 +79,9 @@ public:
     }
     ReplyState replyState() const override { return reply_; }
     bool busy() const override { return false; }
+    // Their replies always reach the table.
+    bool repliedSinceSearch() const override { return true; }
+    std::vector<PcInterface> separateInterfaces() const override { return {}; }
 
     void sendSearch() override {
         sent.push_back("search");

@@ -6,8 +6,9 @@
 #include <ostream>
 #include <string>
 
-#include "app/camera_listing.h"
+#include "app/cli/camera_listing.h"
 #include "camera/camera_table.h"
+#include "protocol/camera_socket.h"
 #include "qstring_printer.h"
 #include "text/language_setup.h"
 
@@ -99,7 +100,8 @@ TEST(SiteFileTest, TheListingsOwnCsvReadsBackUnchanged) {
     dhcp.ipAddress = 0x0A4D0066u;
     dhcp.gateway = 0x0A4D0001u;
 
-    const QString csv = CameraListing(cameras, nullptr, 1).csvOutput();
+    DiscoverySession offline(cameras, nullptr);
+    const QString csv = CameraListing(cameras, offline, 1).csvOutput();
     EXPECT_TRUE(csv.startsWith(QLatin1String(kHeader).chopped(1) +
                                QLatin1String(",number,status,interface,")))
         << csv.toStdString();

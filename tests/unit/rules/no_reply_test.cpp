@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include "flow/no_reply_watch.h"
 #include "qstring_printer.h"
 #include "rules/no_reply_text.h"
-#include "rules/no_reply_watch.h"
 
 namespace tolvane {
 namespace {

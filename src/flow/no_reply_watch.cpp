@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "rules/no_reply_watch.h"
+#include "flow/no_reply_watch.h"
 
 namespace tolvane {
 

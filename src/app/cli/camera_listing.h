@@ -9,28 +9,28 @@
 #include <QStringList>
 
 #include "camera/camera_table.h"
-#include "rules/no_reply_watch.h"
+#include "flow/discovery_session.h"
 
 namespace tolvane {
 
-class CameraSocket;
-
-// The headless camera listing: the main window's discovery poll without the window. One tick
-// per 250 ms: on every tick where tickCount modulo 20 is 1 a search goes out and the rows are
-// rebuilt, which clears each record's statusCode exactly as the list does. The output is what
-// the rebuild after the last tick would show: a camera that answered since the last search
-// shows its status, a silent one "Off-line".
+// The headless camera listing: the window's discovery session without the window, for a number
+// of seconds of its ticks. The output shows the table as the list would after the last tick: a
+// camera that answered since the last search shows its status, a silent one "Off-line".
 class CameraListing {
 public:
-    // `socket` may be null (nothing is sent); `seconds` of discovery, four ticks a second.
-    CameraListing(CameraTable& cameras, CameraSocket* socket, int seconds);
+    // `seconds` of discovery on `session`, one tick every kTickPeriodMs.
+    CameraListing(CameraTable& cameras, DiscoverySession& session, int seconds);
+    ~CameraListing();
+    CameraListing(const CameraListing&) = delete;
+    CameraListing& operator=(const CameraListing&) = delete;
 
+    // One tick of timer 0; a tick the session drops counts towards the end all the same.
     void tick();
     bool finished() const { return ticksElapsed_ >= tickLimit_; }
     std::uint32_t tickCount() const { return tickCount_; }
     // Three whole search periods (from one search to the next) passed without a valid reply
     // and none came since: a run of 16 s or more can see it.
-    bool noReplyDiagnosisDue() const { return noReplyWatch_.diagnosisDue(); }
+    bool noReplyDiagnosisDue() const { return session_.noReplyDiagnosisDue(); }
 
     // One line per camera record: the five cells of its row (IPv4 view) separated by tabs and,
     // once a search went out two or more interfaces, the interface the camera was found on.
@@ -49,12 +49,11 @@ private:
     QStringList rowCells(int index) const;
 
     CameraTable& cameras_;
-    CameraSocket* socket_;
+    DiscoverySession& session_;
     int tickLimit_;
     int ticksElapsed_ = 0;
     bool severalInterfaces_ = false;
     std::uint32_t tickCount_ = 0;
-    NoReplyWatch noReplyWatch_;
 };
 
 // The raw fields of a record as jsonOutput() writes them.

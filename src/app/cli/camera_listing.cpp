@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/camera_listing.h"
+#include "app/cli/camera_listing.h"
 
 #include <algorithm>
 
@@ -12,15 +12,13 @@
 #include "batch/setup_values.h"
 #include "batch/site_cells.h"
 #include "camera/camera_codes.h"
-#include "protocol/camera_socket.h"
+#include "flow/flow_timing.h"
 #include "rules/list_rows.h"
 #include "rules/record_text.h"
 
 namespace tolvane {
 
 namespace {
-
-constexpr int kTicksPerSecond = 4;
 
 template <std::size_t N>
 QString hexBytes(const std::array<std::uint8_t, N>& bytes) {
@@ -93,29 +91,20 @@ QStringList listingOnlyColumns() {
     return kRowColumns + rawColumns();
 }
 
-CameraListing::CameraListing(CameraTable& cameras, CameraSocket* socket, int seconds)
-    : cameras_(cameras), socket_(socket), tickLimit_(seconds * kTicksPerSecond) {}
+CameraListing::CameraListing(CameraTable& cameras, DiscoverySession& session, int seconds)
+    : cameras_(cameras), session_(session), tickLimit_(seconds * kTicksPerSecond) {
+    session_.setSearchObserver([this] {
+        severalInterfaces_ = severalInterfaces_ || session_.separateInterfaces().size() >= 2;
+    });
+}
+
+CameraListing::~CameraListing() {
+    session_.setSearchObserver({});
+}
 
 void CameraListing::tick() {
     ++ticksElapsed_;
-    // As in the window: a tick that meets the socket inside its receive handler is dropped.
-    if (socket_ != nullptr && socket_->busy()) {
-        return;
-    }
-    if (socket_ != nullptr && socket_->repliedSinceSearch()) {
-        noReplyWatch_.replyArrived();
-    }
-    if (tickCount_ % 20 == 1) {
-        if (socket_ != nullptr) {
-            noReplyWatch_.searchSent();
-            socket_->sendSearch();
-            severalInterfaces_ = severalInterfaces_ || socket_->separateInterfaces().size() >= 2;
-        }
-        for (int index = 0; index < cameras_.cameraCount; ++index) {
-            refreshRowTexts(cameras_, index, ListView::IPv4);
-        }
-    }
-    ++tickCount_;
+    session_.tick(tickCount_);
 }
 
 QString CameraListing::textOutput() const {
